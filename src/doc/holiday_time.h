@@ -1,0 +1,19 @@
+// A holiday or special-day rule: a fixed date or the n-th (5 = last) weekday
+// of a month, with the concrete date it falls on near the shown months.
+#pragma once
+
+#include <string>
+
+#include "doc/day_record.h"
+
+namespace vesm {
+
+struct CHolidayTime : DayRecord {
+    int kind = 0;          // 1 holiday rule, 2 special-day rule, 0 accepted when read
+    int month = 0;         // 1..12
+    int dayOrOrdinal = 0;  // day of month when weekday is 0, else ordinal 1..5
+    int weekday = 0;       // 0 fixed date, 1..7 Sunday..Saturday
+    std::string name;
+};
+
+}  // namespace vesm
