@@ -13,6 +13,7 @@
 #include "doc/holiday_time.h"
 #include "doc/settings.h"
 #include "doc/task_time.h"
+#include "profile/birthplace.h"
 #include "profile/profile.h"
 
 namespace vesm {
@@ -28,25 +29,38 @@ public:
     CvesmDoc& operator=(const CvesmDoc&) = delete;
 
     // ---- settings and the settings file --------------------------------
+    // Plain reads and stores; setters apply no range check.
     Settings GetSettings() const;
     void SetSettings(const Settings& settings);
+    // Colours as platform values; stored in the file's decimal form.
     Rgb GetColor(int Settings::*color) const;
     void SetColor(int Settings::*color, Rgb rgb);
     DateTime DisplayDate() const;
+    // Stores the date, rebuilds the day table and redraws every view.
     void SetDisplayDate(DateTime date);
+    // Empty when the folders could not be made; then nothing is read or written.
     std::string SettingsPath() const;
     bool ExitRequested() const;
-    // Returns whether the settings file was read completely.
+    // Applies the defaults, then reads the settings file. Returns whether it was
+    // read completely; when not, the built-in rule lists are applied.
     bool LoadSettings();
+    // Rewrites the whole file in one step; a failed write keeps the old file
+    // and is not reported.
     void SaveSettings();
     DocHost& Host() const { return host_; }
 
     // ---- rule lists ------------------------------------------------------
+    // Sets and inserts every valid record of an encoded value; one message when
+    // any record was bad or incomplete.
     void ParseDayRules(RuleListId list, std::string_view value);
+    // Before the first rule whose month x 100 + day is greater: after equal ones.
     void InsertDayRule(RuleListId list, const CHolidayTime& rule);
+    // Replaces the list with the source, in the source's order.
     void CopyDayRules(RuleListId list, const std::vector<CHolidayTime>& source);
     std::size_t RuleCount(RuleListId list) const;
+    // A copy of rule `index`; an empty rule past the end.
     CHolidayTime Rule(RuleListId list, std::size_t index) const;
+    // 00:00 on the 1st of the month numOfPast months before the displayed one.
     DateTime FirstShownMonth() const;
 
     // ---- day table and holiday engine ------------------------------------
@@ -54,20 +68,44 @@ public:
 
     // ---- tasks ------------------------------------------------------------
     void ParseTasks(std::string_view value);
+    // Before the first task whose key is greater or equal, so a new task goes
+    // before an equal one. Found by binary search while the list is in key
+    // order, which only a snooze can break; then by walking, to the same place.
     void InsertTaskSorted(const CTaskTime& task);
+    // Writes a task list dialog's working list back: for the no-day date the
+    // whole list is replaced, otherwise the tasks of that day.
+    void ReplaceTasks(DateTime day, const std::vector<CTaskTime>& working);
+    // Deletes every old task when rmOverTask is 1; returns whether any went.
+    bool PurgeOverdueTasks(DateTime reference);
+    bool IsTaskVisible(const CTaskTime& task, DateTime reference) const;
     std::size_t TaskCount() const;
     CTaskTime Task(std::size_t index) const;
-    bool PurgeOverdueTasks(DateTime reference);
+    // Single fields of the task at index, for the alarm dialog; an index past
+    // the end (the list changed meanwhile) is ignored.
+    void SetTaskMode(int value, std::size_t index);
+    void SetTaskAlarmArmed(int value, std::size_t index);
+    void SetTaskAlarmMode(int value, std::size_t index);
+    void SetTaskAlarmTime(DateTime value, std::size_t index);
 
     // ---- birth profile ----------------------------------------------------
     CProfile Profile() const;
     void SetProfile(const CProfile& profile);
+    std::size_t BirthplaceCount() const;
+    Birthplace BirthplaceEntry(std::size_t index) const;
 
 private:
     void CreateFolders();
+    bool ReadSettingsFile();
+    void ApplySettingsText(std::string_view text);
+    void MigrateOldSettings();
+    void CheckDisplayedYear();
+    void ShowWarning(std::string_view text);
+    void RequestExit();
     void ApplyBuiltInLists();
     std::vector<CHolidayTime>& RuleList(RuleListId list);
     const std::vector<CHolidayTime>& RuleList(RuleListId list) const;
+    bool& RuleListInKeyOrder(RuleListId list);
+    void NoteTaskKeyChanged(std::size_t index);
 
     mutable std::recursive_mutex lock_;
     DocHost& host_;
@@ -77,7 +115,11 @@ private:
     bool exitRequested_ = false;
     std::vector<CHolidayTime> holidays_;
     std::vector<CHolidayTime> specialDays_;
+    // Let InsertDayRule search instead of walk; only CopyDayRules can break it.
+    bool holidaysInKeyOrder_ = true;
+    bool specialDaysInKeyOrder_ = true;
     std::vector<CTaskTime> tasks_;
+    bool tasksInKeyOrder_ = true;  // lets InsertTaskSorted search instead of walk
     std::vector<DayRecord> days_;
 };
 
