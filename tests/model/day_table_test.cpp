@@ -1,0 +1,173 @@
+#include "doc/day_table.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "doc/holiday_engine.h"
+#include "support/time_zone.h"
+
+namespace vesm {
+namespace {
+
+DateTime Midnight(int year, int month, int day) {
+    return DateTime::Build(year, month, day).value();
+}
+
+DayTableRange RangeFor(int year, int month, int numOfPast, int numOfMonth) {
+    return ComputeDayTableRange(DateTime::Build(year, month, 17, 13, 45).value(), numOfPast,
+                                numOfMonth)
+        .value();
+}
+
+// ---- extent ---------------------------------------------------------------
+
+TEST(DayTableRangeTest, ThreeMonthsAroundMay2024) {
+    DayTableRange range = RangeFor(2024, 5, 1, 3);
+    EXPECT_EQ(range.start, Midnight(2024, 3, 1));
+    EXPECT_EQ(range.firstShownDay, Midnight(2024, 4, 1));
+    EXPECT_EQ(range.lastShownDay, Midnight(2024, 6, 30));
+    EXPECT_EQ(range.end, Midnight(2024, 7, 31));
+    EXPECT_EQ(range.count, 152);
+}
+
+TEST(DayTableRangeTest, WholeYearFromJanuaryReachesIntoTheNextYear) {
+    DayTableRange range = RangeFor(2024, 1, 0, 0);
+    EXPECT_EQ(range.start, Midnight(2023, 12, 1));
+    EXPECT_EQ(range.firstShownDay, Midnight(2024, 1, 1));
+    EXPECT_EQ(range.lastShownDay, Midnight(2024, 12, 31));
+    EXPECT_EQ(range.end, Midnight(2025, 1, 31));
+    EXPECT_EQ(range.count, 31 + 366 + 30);  // the last record is 30 January 2025
+}
+
+TEST(DayTableRangeTest, PastMonthsCrossTheYearBoundary) {
+    DayTableRange range = RangeFor(2024, 2, 3, 4);
+    EXPECT_EQ(range.start, Midnight(2023, 10, 1));
+    EXPECT_EQ(range.firstShownDay, Midnight(2023, 11, 1));
+    EXPECT_EQ(range.lastShownDay, Midnight(2024, 2, 29));
+    EXPECT_EQ(range.end, Midnight(2024, 3, 31));
+    EXPECT_EQ(range.count, 31 + 30 + 31 + 31 + 29 + 30);
+}
+
+TEST(DayTableRangeTest, TwelveMonthsEndingInDecember) {
+    DayTableRange range = RangeFor(2099, 12, 11, 12);
+    EXPECT_EQ(range.start, Midnight(2098, 12, 1));
+    EXPECT_EQ(range.lastShownDay, Midnight(2099, 12, 31));
+    EXPECT_EQ(range.end, Midnight(2100, 1, 31));
+    EXPECT_EQ(range.count, 31 + 365 + 30);
+}
+
+TEST(DayTableRangeTest, BoundsBefore1970CannotBeBuilt) {
+    DateTime january1970 = DateTime::Build(1970, 1, 20).value();
+    EXPECT_FALSE(ComputeDayTableRange(january1970, 1, 3).has_value());
+    EXPECT_TRUE(ComputeDayTableRange(january1970 + TimeSpan::Days(60), 0, 3).has_value());
+}
+
+// ---- one record per calendar day -------------------------------------------
+
+void ExpectOneMidnightPerDate(int year, int month, int numOfPast, int numOfMonth) {
+    DayTableRange range = RangeFor(year, month, numOfPast, numOfMonth);
+    std::vector<DayRecord> days(static_cast<std::size_t>(range.count));
+    std::vector<CHolidayTime> none;
+    Settings settings;
+    ComputeHolidays(days, range.start, {none, none, settings});
+
+    DateFields expected = range.start.Fields();
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        DateFields got = days[i].date.Fields();
+        ASSERT_EQ(CalendarDayKey(got), CalendarDayKey(expected)) << "record " << i;
+        // The first moment of the day: 01:00 only where the clock skips midnight.
+        EXPECT_EQ(days[i].date, Midnight(expected.year, expected.month, expected.day))
+            << "record " << i;
+        if (i + 1 < days.size()) {
+            expected = DateTime::Build(expected.year, expected.month, expected.day)
+                           .value()
+                           .MidnightDaysAway(1)
+                           .Fields();
+        }
+    }
+    DateFields last = days.back().date.Fields();
+    DateFields end = range.end.Fields();
+    EXPECT_EQ(CalendarDayKey(last) + 1, CalendarDayKey(end));
+}
+
+TEST(DayRecordDateTest, JapanHasMidnightsOneDayApart) {
+    DayTableRange range = RangeFor(2024, 1, 0, 0);
+    std::vector<DayRecord> days(static_cast<std::size_t>(range.count));
+    std::vector<CHolidayTime> none;
+    Settings settings;
+    ComputeHolidays(days, range.start, {none, none, settings});
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        EXPECT_EQ(days[i].date, range.start + TimeSpan::Days(static_cast<std::int64_t>(i)));
+    }
+}
+
+TEST(DayRecordDateTest, DaylightSavingZonesGiveOneRecordPerDate) {
+    VESM_NEEDS_ZONE_SWITCH();
+    for (const char* zone : {"Europe/Berlin", "America/New_York", "Australia/Sydney"}) {
+        SCOPED_TRACE(zone);
+        ScopedTimeZone pinned(zone);
+        ExpectOneMidnightPerDate(2024, 1, 0, 0);
+        ExpectOneMidnightPerDate(2024, 11, 1, 3);
+    }
+}
+
+TEST(DayRecordDateTest, ZoneWhoseClockSkipsMidnightStillGivesEveryDate) {
+    VESM_NEEDS_ZONE_SWITCH();
+    ScopedTimeZone pinned("America/Sao_Paulo");  // 4 November 2018 began at 01:00
+    ExpectOneMidnightPerDate(2018, 11, 1, 3);
+}
+
+// ---- hit test ----------------------------------------------------------------
+
+TEST(DayAtPointTest, OnlyPointsInsideTheOnePixelInsetHit) {
+    std::vector<DayRecord> days(2);
+    days[0].date = Midnight(2024, 5, 1);
+    days[0].cell = {10, 20, 50, 40};
+    days[1].date = Midnight(2024, 5, 2);
+    days[1].cell = {50, 20, 90, 40};
+
+    EXPECT_EQ(DayAtPoint(days, 12, 22).date, Midnight(2024, 5, 1));
+    EXPECT_EQ(DayAtPoint(days, 48, 38).date, Midnight(2024, 5, 1));
+    EXPECT_EQ(DayAtPoint(days, 52, 30).date, Midnight(2024, 5, 2));
+    for (auto [x, y] : {std::pair{10, 30},
+                        {11, 30},
+                        {49, 30},
+                        {50, 30},
+                        {51, 30},
+                        {30, 20},
+                        {30, 21},
+                        {30, 39},
+                        {30, 40}}) {
+        EXPECT_EQ(DayAtPoint(days, x, y).date, NoDayDate()) << x << "," << y;
+    }
+}
+
+TEST(DayAtPointTest, EmptySpaceGivesABlankNoDayRecord) {
+    std::vector<DayRecord> days(1);
+    days[0].date = Midnight(2024, 5, 3);
+    days[0].holidayFlag = 1;
+    days[0].holidayName = "憲法記念日";
+    days[0].cell = {0, 0, 30, 30};
+    DayRecord hit = DayAtPoint(days, 15, 15);
+    EXPECT_EQ(hit.holidayName, "憲法記念日");
+    EXPECT_EQ(hit.cell, (Rect{0, 0, 30, 30}));
+
+    DayRecord miss = DayAtPoint(days, 100, 15);
+    EXPECT_EQ(miss.date, NoDayDate());
+    EXPECT_EQ(miss.holidayFlag, 0);
+    EXPECT_EQ(miss.specialDayFlag, 0);
+    EXPECT_EQ(miss.holidayName, "");
+    EXPECT_EQ(miss.specialDayName, "");
+    EXPECT_EQ(miss.cell, Rect{});
+    EXPECT_EQ(DayAtPoint({}, 15, 15).date, NoDayDate());
+}
+
+TEST(DayAtPointTest, UnstoredCellsNeverHit) {
+    std::vector<DayRecord> days(3);
+    EXPECT_EQ(DayAtPoint(days, 0, 0).date, NoDayDate());
+    EXPECT_EQ(DayAtPoint(days, -1, -1).date, NoDayDate());
+}
+
+}  // namespace
+}  // namespace vesm
