@@ -1,0 +1,230 @@
+#include "view/month_layout.h"
+
+#include <algorithm>
+
+namespace vesm {
+
+namespace {
+
+constexpr int kNormalGrid = 0;
+constexpr int kDayRow = 1;
+constexpr int kDayColumn = 2;
+
+int ShownMonthCount(const Settings& settings) {
+    return settings.numOfMonth == 0 ? 12 : settings.numOfMonth;
+}
+
+int CeilDiv(int a, int b) {
+    return (a + b - 1) / b;
+}
+
+// Block width in columns and height in rows.
+int BlockColumns(int dayFormat) {
+    switch (dayFormat) {
+        case kDayRow:
+            return 31;
+        case kDayColumn:
+            return 4;
+        default:
+            return 7;
+    }
+}
+
+int BlockRows(int dayFormat) {
+    switch (dayFormat) {
+        case kDayRow:
+            return 4;
+        case kDayColumn:
+            return 33;
+        default:
+            return 9;
+    }
+}
+
+int HorizontalStep(const Settings& settings, const LayoutUnits& units) {
+    int width = BlockColumns(settings.dayFormat) * units.columnWidth;
+    return settings.dayFormat == kDayColumn ? width : width + units.hMargin;
+}
+
+// Weekday (0 = Sunday) of the first column of the normal grid. Values beyond
+// Monday, which only a hand-edited file holds, shift names and days alike.
+int FirstColumnWeekday(const Settings& settings) {
+    return ((settings.startWeek - 1) % 7 + 7) % 7;
+}
+
+Size WindowSizeWithoutClock(const Settings& settings, const LayoutUnits& units,
+                            const BlockGrid& grid) {
+    const int rh = units.rowHeight;
+    const int cw = units.columnWidth;
+    const int a = grid.rows;
+    const int b = grid.columns;
+    switch (settings.dayFormat) {
+        case kDayRow:
+            return {(b + 1) * units.hMargin + 31 * b * cw,
+                    2 * units.vMargin + 4 * rh * (a - 1) + 3 * rh + rh / 2};
+        case kDayColumn:
+            return {4 * b * cw + units.hMargin, 2 * units.vMargin + 33 * a * rh + rh / 2};
+        default:
+            return {(b + 1) * units.hMargin + 7 * b * cw,
+                    2 * units.vMargin + 9 * rh * (a - 1) + 8 * rh + rh / 2};
+    }
+}
+
+NavigationZones ComputeZones(Size window, const LayoutUnits& units, bool clock) {
+    const int w = window.width;
+    const int h = window.height;
+    const int hm = units.hMargin;
+    const int vm = units.vMargin;
+    NavigationZones zones;
+    zones.left = {0, vm, hm, h - vm};
+    zones.right = {w - hm, vm, w, h - vm};
+    zones.bottom = {hm, clock ? h - vm - units.rowHeight : h - vm, w - hm, h};
+    zones.top = {hm, 0, w - hm, vm};
+    return zones;
+}
+
+}  // namespace
+
+int SmallHeight(const Settings& settings) {
+    return settings.fontPointSize * 7 / 10;
+}
+
+int HorizontalMargin(const Settings& settings) {
+    return settings.dayFormat == kDayRow ? 2 * settings.fontPointSize : settings.fontPointSize / 2;
+}
+
+int VerticalMargin(const Settings& settings) {
+    return settings.dayFormat == kDayColumn ? 2 * settings.fontPointSize
+                                            : settings.fontPointSize / 2;
+}
+
+LayoutUnits ComputeUnits(const Settings& settings, int nameWidth) {
+    LayoutUnits units;
+    units.smallHeight = SmallHeight(settings);
+    units.rawColumnWidth = std::max(nameWidth, 1) - 1;  // no negative widths without glyphs
+    units.rowHeight = units.smallHeight * settings.frameSizeOfDate / 100;
+    units.columnWidth = units.rawColumnWidth * settings.frameSizeOfDate / 100;
+    units.hMargin = HorizontalMargin(settings);
+    units.vMargin = VerticalMargin(settings);
+    return units;
+}
+
+int ShownMonths::LastYear() const {
+    return firstYear + (firstMonth - 1 + count - 1) / 12;
+}
+
+int ShownMonths::LastMonth() const {
+    return (firstMonth - 1 + count - 1) % 12 + 1;
+}
+
+int ShownMonths::FirstDayKey() const {
+    return firstYear * 10000 + firstMonth * 100 + 1;
+}
+
+int ShownMonths::LastDayKey() const {
+    return LastYear() * 10000 + LastMonth() * 100 + MonthLength(LastYear(), LastMonth());
+}
+
+ShownMonths ComputeShownMonths(const Settings& settings, const DateFields& displayed) {
+    int index = displayed.year * 12 + (displayed.month - 1) - settings.numOfPast;
+    return ShownMonths{index / 12, index % 12 + 1, ShownMonthCount(settings)};
+}
+
+BlockGrid ComputeGrid(const Settings& settings) {
+    const int n = ShownMonthCount(settings);
+    BlockGrid grid;
+    if (settings.calendarFormat == 0) {
+        grid.rows = std::max(1, std::min(n, settings.numOfRow));
+        grid.columns = CeilDiv(n, grid.rows);
+    } else {
+        grid.columns = std::max(1, std::min(n, settings.numOfColumn));
+        grid.rows = CeilDiv(n, grid.columns);
+    }
+    return grid;
+}
+
+WindowFrame ComputeWindowFrame(const Settings& settings, const LayoutUnits& units,
+                               const BlockGrid& grid) {
+    WindowFrame frame;
+    frame.window = WindowSizeWithoutClock(settings, units, grid);
+    const bool clock = settings.clockInfo == 1;
+    if (clock) {
+        const int w = frame.window.width;
+        const int h = frame.window.height;
+        frame.clockRect = {0, h - units.vMargin, w, h + units.rowHeight};
+        const double columns = settings.time12or24 == 12 ? 3.5 : 2.5;
+        frame.clockText = {static_cast<int>(w - units.rawColumnWidth * columns), h - units.vMargin};
+        frame.window.height += units.rowHeight;
+    }
+    frame.zones = ComputeZones(frame.window, units, clock);
+    return frame;
+}
+
+BlockPlacer::BlockPlacer(const Settings& settings, const LayoutUnits& units)
+    : settings_(settings), units_(units), x_(units.hMargin), row_(-BlockRows(settings.dayFormat)) {}
+
+Point BlockPlacer::NextBlock() {
+    const int blockRows = BlockRows(settings_.dayFormat);
+    ++count_;
+    if (settings_.calendarFormat == 0) {
+        if (count_ > settings_.numOfRow) {
+            x_ += HorizontalStep(settings_, units_);
+            row_ = -blockRows;
+            count_ = 1;
+        }
+        row_ += blockRows;
+    } else {
+        if (count_ > settings_.numOfColumn) {
+            count_ = 1;
+        }
+        if (count_ == 1) {
+            row_ += blockRows;
+            x_ = units_.hMargin;
+        } else {
+            x_ += HorizontalStep(settings_, units_);
+        }
+    }
+    return {x_, units_.vMargin + row_ * units_.rowHeight};
+}
+
+int WeekdayNameCount(const Settings& settings, int monthLength) {
+    return settings.dayFormat == kNormalGrid ? 7 : monthLength;
+}
+
+Point WeekdayNameCell(const Settings& settings, const LayoutUnits& units, Point block, int index) {
+    const int rh = units.rowHeight;
+    if (settings.dayFormat == kDayColumn) {
+        return {block.x + units.columnWidth, block.y + (index + 1) * rh + rh / 3};
+    }
+    return {block.x + index * units.columnWidth, block.y + rh};
+}
+
+int WeekdayOfNameCell(const Settings& settings, int index, int weekdayOfFirst) {
+    const int first =
+        settings.dayFormat == kNormalGrid ? FirstColumnWeekday(settings) : weekdayOfFirst - 1;
+    return (index + first) % 7;
+}
+
+Point DayCell(const Settings& settings, const LayoutUnits& units, Point block, int day,
+              int weekdayOfFirst) {
+    const int cw = units.columnWidth;
+    const int rh = units.rowHeight;
+    switch (settings.dayFormat) {
+        case kDayRow:
+            return {block.x + (day - 1) * cw, block.y + 2 * rh};
+        case kDayColumn:
+            return {block.x + 2 * cw, block.y + day * rh};
+        default: {
+            // Position of the day in a grid of weeks that begin on the first column.
+            const int lead = ((weekdayOfFirst - 1) - FirstColumnWeekday(settings) + 7) % 7;
+            const int slot = lead + day - 1;
+            return {block.x + slot % 7 * cw, block.y + (slot / 7 + 2) * rh};
+        }
+    }
+}
+
+Size CellSize(const LayoutUnits& units) {
+    return {units.columnWidth, units.rowHeight};
+}
+
+}  // namespace vesm
