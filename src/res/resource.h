@@ -1,0 +1,30 @@
+// Resource and command ids shared by vesmira.rc and the code. Plain macros, so
+// the portable model can include this file too.
+#pragma once
+
+// ---- frame: context menus and their commands ----
+#define IDR_CONTEXT 130
+#define IDR_CONTEXT_PROFILE 463
+#define ID_EXIT 32775
+#define ID_ABOUT 32776
+#define ID_OPTIONS 32778
+#define ID_TASK_LIST 32780
+#define ID_MONTH_CURRENT 32785
+#define ID_MONTH_PREVIOUS 32786
+#define ID_MONTH_NEXT 32787
+#define ID_MONTH_SELECT 32788
+#define ID_MONTH_CURRENT2 32792
+#define ID_HELP_TOPICS2 32794
+#define ID_MONTH_PREVIOUS2 32797
+#define ID_MONTH_NEXT2 32798
+#define ID_MONTH_SELECT2 32799
+#define ID_OPTIONS2 32800
+#define ID_TASK_LIST2 32801
+#define ID_PROFILE 32802
+#define ID_ABOUT2 32803
+#define ID_EXIT2 32804
+#define ID_HELP_FINDER 57667
+#define ID_CONTEXT_HELP 57669
+#define ID_HELP 57670
+#define ID_DEFAULT_HELP 57671
+// ---- end frame ----
