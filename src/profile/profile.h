@@ -17,12 +17,4 @@ struct CProfile {
     int fortuneFlg = 0;
 };
 
-// The profile before the settings file is read: born on 1 January of this year
-// at 00:00 in Tokyo.
-inline CProfile DefaultProfile(int currentYear) {
-    CProfile profile;
-    profile.birthYear = currentYear;
-    return profile;
-}
-
 }  // namespace vesm

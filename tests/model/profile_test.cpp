@@ -9,23 +9,11 @@ namespace vesm {
 namespace {
 
 CProfile EastLongitude(int degree, int minute, int second) {
-    CProfile profile = DefaultProfile(2026);
+    CProfile profile;
     profile.longitudeDegree = degree;
     profile.longitudeMinute = minute;
     profile.longitudeSecond = second;
     return profile;
-}
-
-TEST(ProfileDefaultTest, BornThisNewYearAtTokyosLongitude) {
-    CProfile profile = DefaultProfile(2026);
-    EXPECT_EQ(profile.birthYear, 2026);
-    EXPECT_EQ(profile.birthMonth, 1);
-    EXPECT_EQ(profile.birthDay, 1);
-    EXPECT_EQ(profile.birthHour, 0);
-    EXPECT_EQ(profile.birthMinute, 0);
-    EXPECT_EQ(profile.nativePlaceInfo, 0);
-    EXPECT_EQ(profile.fortuneFlg, 0);
-    EXPECT_EQ(BirthplaceAt(BirthplaceOfLongitude(profile)).name, "東京都");
 }
 
 TEST(BirthplaceTableTest, FiftyFiveEastLongitudesAfterTheEmptyEntry) {
