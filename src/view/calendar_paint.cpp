@@ -1,0 +1,229 @@
+#include "view/calendar_paint.h"
+
+#include <algorithm>
+#include <string_view>
+#include <unordered_map>
+
+#include "tasks/task_rules.h"
+#include "view/calendar_texts.h"
+#include "view/mark_symbols.h"
+#include "view/text_routine.h"
+
+namespace vesm {
+
+namespace {
+
+constexpr int kSunday = 1;
+constexpr int kSaturday = 7;
+
+FontSpec UserFont(const Settings& settings, int height) {
+    return {settings.fontFaceName, height, settings.fontWeight, settings.fontItalic};
+}
+
+FontSpec MarkFont(const Settings& settings) {
+    return {std::string(kMarkFontFace), settings.fontPointSize, settings.fontWeight, false};
+}
+
+bool SameDay(const DateFields& a, const DateFields& b) {
+    return a.year == b.year && a.month == b.month && a.day == b.day;
+}
+
+// The tasks that count for each calendar day, in task-list order. With old
+// tasks hidden, days on or before the cutoff date carry none.
+class TasksByDay {
+public:
+    explicit TasksByDay(const PaintInput& input) {
+        const Settings& settings = input.settings;
+        const bool hideOld = settings.rmTaskInfo == 1;
+        const int cutoff = hideOld ? CutoffDayKey(input.now, settings.rmTaskSpan) : 0;
+        for (const CTaskTime& task : input.tasks) {
+            const int key = CalendarDayKey(task.taskTime.Fields());
+            if (hideOld && key <= cutoff) continue;
+            byDay_[key].push_back(&task);
+        }
+    }
+
+    const std::vector<const CTaskTime*>& Of(int dayKey) const {
+        auto found = byDay_.find(dayKey);
+        return found == byDay_.end() ? none_ : found->second;
+    }
+
+private:
+    std::unordered_map<int, std::vector<const CTaskTime*>> byDay_;
+    std::vector<const CTaskTime*> none_;
+};
+
+// Draws one calendar, keeping what the walk over the days needs.
+class CalendarPainter {
+public:
+    CalendarPainter(const PaintInput& input, const CalendarPlan& plan, GlyphSource& glyphs,
+                    PixelCanvas& canvas)
+        : input_(input),
+          settings_(input.settings),
+          plan_(plan),
+          glyphs_(glyphs),
+          canvas_(canvas),
+          today_(input.now.Fields()),
+          tasks_(input),
+          placer_(input.settings, plan.units) {}
+
+    PaintResult Paint() {
+        PaintResult result;
+        result.window = plan_.frame.window;
+        result.clockRect = plan_.frame.clockRect;
+        result.zones = plan_.frame.zones;
+        canvas_.Fill(PixelFromRgb(Color(&Settings::colorBackground)));
+        if (settings_.clockInfo == 1) DrawClock();
+        AddZoneTips(result);
+        result.cells.resize(input_.days.size());
+        for (std::size_t i = 0; i < input_.days.size(); ++i) {
+            PaintDay(i, result);
+        }
+        return result;
+    }
+
+private:
+    Rgb Color(int Settings::*color) const { return RgbFromDecimal(settings_.*color); }
+
+    void DrawClock() {
+        const std::string text = ClockText(today_.hour, today_.minute, settings_.time12or24);
+        DrawText(canvas_, glyphs_, UserFont(settings_, settings_.fontPointSize), text,
+                 plan_.frame.clockText, Color(&Settings::colorWeekday));
+    }
+
+    void AddZoneTips(PaintResult& result) const {
+        const NavigationZones& zones = plan_.frame.zones;
+        result.tooltips.push_back({kLeftZoneTool, zones.left, std::string(kLeftZoneTip)});
+        result.tooltips.push_back({kRightZoneTool, zones.right, std::string(kRightZoneTip)});
+        result.tooltips.push_back({kBottomZoneTool, zones.bottom, std::string(kBottomZoneTip)});
+        result.tooltips.push_back({kTopZoneTool, zones.top, std::string(kTopZoneTip)});
+    }
+
+    void PaintDay(std::size_t index, PaintResult& result) {
+        const DayRecord& day = input_.days[index];
+        const DateFields date = day.date.Fields();
+        const int key = CalendarDayKey(date);
+        if (key < plan_.months.FirstDayKey() || key > plan_.months.LastDayKey()) return;
+
+        const int weekdayOfFirst = ((date.weekday - 1 - (date.day - 1)) % 7 + 7) % 7 + 1;
+        if (date.year != blockYear_ || date.month != blockMonth_) {
+            StartBlock(date, weekdayOfFirst);
+        }
+        const Point cellOrigin = DayCell(settings_, plan_.units, block_, date.day, weekdayOfFirst);
+        const Rect cell = RectAt(cellOrigin, CellSize(plan_.units));
+        result.cells[index] = cell;
+
+        const bool isToday = SameDay(date, today_);
+        const std::vector<const CTaskTime*>& tasks = tasks_.Of(key);
+        std::string tip = DayTooltipText(day, isToday, tasks, settings_.time12or24);
+        if (!tip.empty() && index <= static_cast<std::size_t>(kLastDayTool - kFirstDayTool)) {
+            result.tooltips.push_back(
+                {kFirstDayTool + static_cast<int>(index), cell, std::move(tip)});
+        }
+
+        const int centre = cell.left + plan_.units.columnWidth / 2;
+        DrawMarks(centre, cell.top, isToday, day.specialDayFlag == 2, !tasks.empty());
+        DrawDayNumber(date, day.holidayFlag == 1, centre, cell.top);
+    }
+
+    void StartBlock(const DateFields& date, int weekdayOfFirst) {
+        blockYear_ = date.year;
+        blockMonth_ = date.month;
+        block_ = placer_.NextBlock();
+        const FontSpec small = UserFont(settings_, plan_.units.smallHeight);
+        DrawText(canvas_, glyphs_, small, MonthTitle(date.year, date.month, settings_.styleOfMonth),
+                 block_, Color(&Settings::colorWeekday));
+        const int names = WeekdayNameCount(settings_, MonthLength(date.year, date.month));
+        for (int j = 0; j < names; ++j) {
+            const int weekday = WeekdayOfNameCell(settings_, j, weekdayOfFirst);
+            const std::string_view name = kWeekdayNames[static_cast<std::size_t>(weekday)];
+            const Point cell = WeekdayNameCell(settings_, plan_.units, block_, j);
+            const int width = MeasureText(glyphs_, small, name).width;
+            DrawText(canvas_, glyphs_, small, name,
+                     {cell.x + plan_.units.columnWidth / 2 - width / 2, cell.y},
+                     WeekdayColor(weekday + 1));
+        }
+    }
+
+    Rgb WeekdayColor(int weekday) const {
+        if (weekday == kSunday) return Color(&Settings::colorSunday);
+        if (weekday == kSaturday) return Color(&Settings::colorSaturday);
+        return Color(&Settings::colorWeekday);
+    }
+
+    // Marks go from the last symbol index down to the first, today before the
+    // special day before the task day for one index, so later ones lie on top.
+    void DrawMarks(int centre, int top, bool isToday, bool isSpecialDay, bool hasTasks) {
+        for (int k = kLastMark; k > kNoMark; --k) {
+            if (settings_.todayInfo == k && isToday) {
+                DrawMark(k, centre, top - 1, Color(&Settings::colorToday));
+            }
+            if (settings_.specialDayInfo == k && isSpecialDay) {
+                DrawMark(k, centre, top, Color(&Settings::colorSpecialday));
+            }
+            if (settings_.taskDayInfo == k && hasTasks) {
+                DrawMark(k, centre, top - 1, Color(&Settings::colorTaskday));
+            }
+        }
+    }
+
+    void DrawMark(int symbol, int centre, int y, Rgb color) {
+        const FontSpec font = MarkFont(settings_);
+        const std::string_view text = kMarkSymbols[static_cast<std::size_t>(symbol)];
+        const int width = MeasureText(glyphs_, font, text).width;
+        DrawText(canvas_, glyphs_, font, text, {centre - width / 2 - 1, y}, color);
+    }
+
+    void DrawDayNumber(const DateFields& date, bool holiday, int centre, int top) {
+        const FontSpec font = UserFont(settings_, settings_.fontPointSize);
+        const std::string text = std::to_string(date.day);
+        const Rgb color = holiday ? Color(&Settings::colorSunday) : WeekdayColor(date.weekday);
+        const int width = MeasureText(glyphs_, font, text).width;
+        DrawText(canvas_, glyphs_, font, text, {centre - width / 2, top}, color);
+    }
+
+    const PaintInput& input_;
+    const Settings& settings_;
+    const CalendarPlan& plan_;
+    GlyphSource& glyphs_;
+    PixelCanvas& canvas_;
+    DateFields today_;
+    TasksByDay tasks_;
+    BlockPlacer placer_;
+    Point block_;
+    int blockYear_ = 0;
+    int blockMonth_ = 0;
+};
+
+int NameWidth(const Settings& settings, GlyphSource& glyphs) {
+    const FontSpec small = UserFont(settings, SmallHeight(settings));
+    int widest = 0;
+    for (std::string_view name : kWeekdayNames) {
+        widest = std::max(widest, MeasureText(glyphs, small, name).width);
+    }
+    return widest;
+}
+
+}  // namespace
+
+CalendarPlan PlanCalendar(const Settings& settings, DateTime displayDate, GlyphSource& glyphs) {
+    CalendarPlan plan;
+    plan.units = ComputeUnits(settings, NameWidth(settings, glyphs));
+    plan.grid = ComputeGrid(settings);
+    plan.frame = ComputeWindowFrame(settings, plan.units, plan.grid);
+    plan.months = ComputeShownMonths(settings, displayDate.Fields());
+    return plan;
+}
+
+Size CanvasSize(const CalendarPlan& plan, Size limit) {
+    const Size window = plan.frame.window;
+    return {std::clamp(window.width, 1, std::max(limit.width, 1)),
+            std::clamp(window.height, 1, std::max(limit.height, 1))};
+}
+
+PaintResult PaintCalendar(const PaintInput& input, const CalendarPlan& plan, GlyphSource& glyphs,
+                          PixelCanvas& canvas) {
+    return CalendarPainter(input, plan, glyphs, canvas).Paint();
+}
+
+}  // namespace vesm
