@@ -4,7 +4,10 @@
 
 #include <vector>
 
+#include "doc/doc.h"
+#include "doc/doc_messages.h"
 #include "doc/holiday_engine.h"
+#include "support/fake_host.h"
 #include "support/time_zone.h"
 
 namespace vesm {
@@ -167,6 +170,100 @@ TEST(DayAtPointTest, UnstoredCellsNeverHit) {
     std::vector<DayRecord> days(3);
     EXPECT_EQ(DayAtPoint(days, 0, 0).date, NoDayDate());
     EXPECT_EQ(DayAtPoint(days, -1, -1).date, NoDayDate());
+}
+
+// ---- the document's table ---------------------------------------------------
+
+constexpr std::size_t kThirdOfMay2024 = 31 + 30 + 2;  // the table starts on 1 March
+constexpr std::size_t kTwelfthOfMay2024 = 31 + 30 + 11;
+
+TEST(DocumentDayTableTest, BuiltAtCreationAroundTheDisplayedMonth) {
+    FakeHost host;  // 10 May 2024
+    CvesmDoc doc(host);
+    EXPECT_EQ(doc.DayRange(), RangeFor(2024, 5, 1, 3));
+    ASSERT_EQ(doc.DayCount(), 152u);
+    EXPECT_EQ(doc.Day(0).date, Midnight(2024, 3, 1));
+    EXPECT_EQ(doc.Day(151).date, Midnight(2024, 7, 30));
+
+    EXPECT_EQ(doc.DayHolidayFlag(kThirdOfMay2024), 1);
+    EXPECT_EQ(doc.DayHolidayName(kThirdOfMay2024), "憲法記念日");
+    EXPECT_EQ(doc.DaySpecialDayFlag(kThirdOfMay2024), 0);
+    EXPECT_EQ(doc.DaySpecialDayFlag(kTwelfthOfMay2024), 2);
+    EXPECT_EQ(doc.DaySpecialDayName(kTwelfthOfMay2024), "母の日");
+    EXPECT_EQ(doc.DayHolidayName(kTwelfthOfMay2024), "");
+}
+
+TEST(DocumentDayTableTest, IndexPastTheEndReadsABlankRecord) {
+    FakeHost host;
+    CvesmDoc doc(host);
+    std::size_t past = doc.DayCount();
+    EXPECT_EQ(doc.Day(past).date, DateTime());
+    EXPECT_EQ(doc.DayHolidayFlag(past), 0);
+    EXPECT_EQ(doc.DaySpecialDayFlag(past), 0);
+    EXPECT_EQ(doc.DayHolidayName(past), "");
+    EXPECT_EQ(doc.DaySpecialDayName(past), "");
+    doc.SetDayCell(past, {0, 0, 100, 100});
+    EXPECT_EQ(doc.DayAtPoint(50, 50).date, NoDayDate());
+}
+
+TEST(DocumentDayTableTest, YearOutsideTheSupportedRangeWarnsQuitsAndStillBuilds) {
+    FakeHost host;
+    CvesmDoc doc(host);
+    int quits = host.quitRequests;
+    for (auto [year, month] : {std::pair{1979, 12}, {2100, 1}}) {
+        doc.SetDisplayDate(DateTime::Build(year, month, 1).value());
+        EXPECT_EQ(doc.DayRange(), RangeFor(year, month, 1, 3)) << year;
+        EXPECT_GT(doc.DayCount(), 0u) << year;
+    }
+    EXPECT_EQ(host.CountMessages(kYearRangeMessage), 2);
+    EXPECT_EQ(host.quitRequests, quits + 2);
+
+    for (auto [year, month] : {std::pair{1980, 1}, {2099, 12}}) {
+        doc.SetDisplayDate(DateTime::Build(year, month, 1).value());
+    }
+    EXPECT_EQ(host.CountMessages(kYearRangeMessage), 2);
+    EXPECT_EQ(host.quitRequests, quits + 2);
+}
+
+TEST(DocumentDayTableTest, SettingsTakeEffectAtTheNextRebuild) {
+    FakeHost host;
+    host.now = DateTime::Build(2026, 9, 1).value();
+    CvesmDoc doc(host);
+    auto twentySecond = [&] {
+        DateTime day = Midnight(2026, 9, 22);
+        for (std::size_t i = 0; i < doc.DayCount(); ++i) {
+            if (doc.Day(i).date == day) return doc.Day(i);
+        }
+        return DayRecord{};
+    };
+    ASSERT_EQ(twentySecond().holidayName, "国民の休日");
+
+    Settings settings = doc.GetSettings();
+    settings.betweenBool = false;
+    settings.numOfMonth = 0;
+    settings.numOfPast = 8;
+    doc.SetSettings(settings);
+    EXPECT_EQ(twentySecond().holidayName, "国民の休日");
+    EXPECT_EQ(doc.DayCount(), 152u);
+
+    doc.RebuildDays();
+    EXPECT_EQ(twentySecond().holidayFlag, 0);
+    EXPECT_EQ(doc.DayRange(), RangeFor(2026, 9, 8, 0));
+    EXPECT_EQ(doc.DayRange().firstShownDay, Midnight(2026, 1, 1));
+}
+
+TEST(DocumentDayTableTest, StoredCellsAreHitUntilTheTableIsRebuilt) {
+    FakeHost host;
+    CvesmDoc doc(host);
+    doc.SetDayCell(kThirdOfMay2024, {10, 10, 40, 30});
+    EXPECT_EQ(doc.Day(kThirdOfMay2024).cell, (Rect{10, 10, 40, 30}));
+    DayRecord hit = doc.DayAtPoint(20, 20);
+    EXPECT_EQ(hit.date, Midnight(2024, 5, 3));
+    EXPECT_EQ(hit.holidayName, "憲法記念日");
+    EXPECT_EQ(doc.DayAtPoint(11, 20).date, NoDayDate());
+
+    doc.RebuildDays();
+    EXPECT_EQ(doc.DayAtPoint(20, 20).date, NoDayDate());
 }
 
 }  // namespace

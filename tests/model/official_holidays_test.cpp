@@ -1,0 +1,139 @@
+// The calendar's holidays with its built-in rules and default settings,
+// compared day for day with the national holidays as published.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "doc/doc.h"
+#include "doc/holiday_listing.h"
+#include "support/fake_host.h"
+
+namespace vesm {
+namespace {
+
+// The published list calls substitute and in-between holidays alike "休日",
+// and names three holidays differently from the calendar.
+std::string CommonName(const std::string& name) {
+    static const std::map<std::string, std::string> published = {
+        {"元日", "元旦"},     {"建国記念の日", "建国記念日"}, {"こどもの日", "子供の日"},
+        {"振替休日", "休日"}, {"国民の休日", "休日"},
+    };
+    auto found = published.find(name);
+    return found == published.end() ? name : found->second;
+}
+
+std::string Entry(int year, int month, int day, const std::string& name) {
+    char date[16];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", year, month, day);
+    return std::string(date) + " " + CommonName(name);
+}
+
+std::set<std::string> PublishedHolidays(int fromYear, int toYear) {
+    std::ifstream file(VESM_TEST_DATA_DIR "/jp_holidays_official.csv");
+    std::set<std::string> entries;
+    std::string line;
+    while (std::getline(file, line)) {
+        int year = 0, month = 0, day = 0;
+        std::size_t comma = line.find(',');
+        if (comma == std::string::npos ||
+            std::sscanf(line.c_str(), "%d-%d-%d", &year, &month, &day) != 3) {
+            continue;  // the header
+        }
+        if (year >= fromYear && year <= toYear) {
+            entries.insert(Entry(year, month, day, line.substr(comma + 1)));
+        }
+    }
+    return entries;
+}
+
+std::set<std::string> CalendarHolidays(int fromYear, int toYear) {
+    FakeHost host;
+    CvesmDoc doc(host);
+    std::set<std::string> entries;
+    for (const MarkedDay& mark : ListMarkedDays(doc, fromYear, toYear)) {
+        if (mark.kind == MarkKind::Holiday) {
+            entries.insert(Entry(mark.year, mark.month, mark.day, mark.name));
+        }
+    }
+    return entries;
+}
+
+std::string Lines(const std::vector<std::string>& entries) {
+    std::ostringstream text;
+    for (const std::string& entry : entries) text << "\n  " << entry;
+    return text.str();
+}
+
+TEST(OfficialHolidaysTest, BuiltInRulesGiveThePublishedHolidaysFrom2022To2050) {
+    std::set<std::string> published = PublishedHolidays(2022, 2050);
+    ASSERT_GE(published.size(), 29u * 16) << "official holiday list not found or cut short";
+    std::set<std::string> calendar = CalendarHolidays(2022, 2050);
+
+    std::vector<std::string> missing;
+    std::set_difference(published.begin(), published.end(), calendar.begin(), calendar.end(),
+                        std::back_inserter(missing));
+    std::vector<std::string> extra;
+    std::set_difference(calendar.begin(), calendar.end(), published.begin(), published.end(),
+                        std::back_inserter(extra));
+    EXPECT_TRUE(missing.empty()) << "published but not marked:" << Lines(missing);
+    EXPECT_TRUE(extra.empty()) << "marked but not published:" << Lines(extra);
+}
+
+int DateKey(const MarkedDay& mark) {
+    return mark.year * 10000 + mark.month * 100 + mark.day;
+}
+
+TEST(HolidayListingTest, DateOrderWithADaysHolidayBeforeItsSpecialDay) {
+    FakeHost host;
+    CvesmDoc doc(host);
+    doc.ParseDayRules(RuleListId::SpecialDay, "2`5`5`0`菖蒲湯");
+    DateTime displayed = doc.DisplayDate();
+    std::vector<MarkedDay> marks = ListMarkedDays(doc, 2024, 2025);
+    EXPECT_EQ(doc.DisplayDate(), displayed);
+
+    ASSERT_FALSE(marks.empty());
+    EXPECT_EQ(marks.front(), (MarkedDay{2024, 1, 1, MarkKind::Holiday, "元旦"}));
+    EXPECT_EQ(marks.back(), (MarkedDay{2025, 12, 31, MarkKind::Special, "大晦日"}));
+    for (std::size_t i = 1; i < marks.size(); ++i) {
+        ASSERT_LE(DateKey(marks[i - 1]), DateKey(marks[i])) << "at " << i;
+        if (DateKey(marks[i - 1]) == DateKey(marks[i])) {
+            EXPECT_EQ(marks[i - 1].kind, MarkKind::Holiday) << "at " << i;
+            EXPECT_EQ(marks[i].kind, MarkKind::Special) << "at " << i;
+        }
+    }
+    std::vector<MarkedDay> fifthOfMay;
+    std::copy_if(marks.begin(), marks.end(), std::back_inserter(fifthOfMay),
+                 [](const MarkedDay& m) { return DateKey(m) == 20240505; });
+    EXPECT_EQ(fifthOfMay, (std::vector<MarkedDay>{{2024, 5, 5, MarkKind::Holiday, "子供の日"},
+                                                  {2024, 5, 5, MarkKind::Special, "菖蒲湯"}}));
+}
+
+TEST(HolidayListingTest, FollowsTheDocumentsHolidaySettings) {
+    FakeHost host;
+    CvesmDoc doc(host);
+    Settings settings = doc.GetSettings();
+    settings.fallsOnSat = 1;
+    settings.numOfMonth = 0;  // the whole-year view classifies the same days
+    settings.numOfPast = 4;
+    doc.SetSettings(settings);
+    auto fifthOfMay = [&] {
+        for (const MarkedDay& mark : ListMarkedDays(doc, 2014, 2014)) {
+            if (DateKey(mark) == 20140505) return mark.name;
+        }
+        return std::string("none");
+    };
+    EXPECT_EQ(fifthOfMay(), "振替休日");
+    settings.fallsOnSat = 0;
+    doc.SetSettings(settings);
+    EXPECT_EQ(fifthOfMay(), "子供の日");
+}
+
+}  // namespace
+}  // namespace vesm
