@@ -5,6 +5,7 @@
 #pragma once
 
 #include "doc/date_time.h"
+#include "doc/navigation_zones.h"
 #include "doc/settings.h"
 #include "view/geometry.h"
 
@@ -48,13 +49,6 @@ struct BlockGrid {
 };
 
 BlockGrid ComputeGrid(const Settings& settings);
-
-struct NavigationZones {
-    Rect left;    // previous month
-    Rect right;   // next month
-    Rect bottom;  // back to the current month
-    Rect top;     // choose a month
-};
 
 // The window and what lies along its edges.
 struct WindowFrame {
