@@ -9,6 +9,7 @@
 
 #include "doc/date_time.h"
 #include "doc/day_record.h"
+#include "doc/day_table.h"
 #include "doc/doc_host.h"
 #include "doc/holiday_time.h"
 #include "doc/navigation_zones.h"
@@ -65,7 +66,23 @@ public:
     DateTime FirstShownMonth() const;
 
     // ---- day table and holiday engine ------------------------------------
+    // Year check, then a new table around the shown months, classified by the
+    // rule lists and holiday settings in effect now.
     void RebuildDays();
+    std::size_t DayCount() const;
+    // Copies and single fields of record `index`; a blank record past the end.
+    DayRecord Day(std::size_t index) const;
+    int DayHolidayFlag(std::size_t index) const;
+    int DaySpecialDayFlag(std::size_t index) const;
+    std::string DayHolidayName(std::size_t index) const;
+    std::string DaySpecialDayName(std::size_t index) const;
+    // Where the view drew record `index`; an index past the end is ignored.
+    void SetDayCell(std::size_t index, const Rect& cell);
+    // The record drawn around the point, or a blank one dated with the no-day date.
+    DayRecord DayAtPoint(int x, int y) const;
+    // First and last shown day, the table's start and end, and its record count.
+    DayTableRange DayRange() const;
+
 
     // ---- rectangles the latest paint left for hit tests and clock redraws --
     Rect ClockRect() const;  // (0,0,0,0) while the clock is off
@@ -128,6 +145,7 @@ private:
     std::vector<CTaskTime> tasks_;
     bool tasksInKeyOrder_ = true;  // lets InsertTaskSorted search instead of walk
     std::vector<DayRecord> days_;
+    DayTableRange dayRange_;
     Rect clockRect_;
     NavigationZones zones_;
 };
