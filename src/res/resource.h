@@ -28,3 +28,13 @@
 #define ID_HELP 57670
 #define ID_DEFAULT_HELP 57671
 // ---- end frame ----
+
+// ---- tasks: alarm dialog ----
+#define IDD_ALARM 364
+#define IDC_ALARM_TEXT 1080
+#define IDC_ALARM_MESSAGE 1082
+#define IDC_SNOOZE_MINUTES 1087
+#define IDC_SNOOZE_GROUP 1088
+#define IDC_SNOOZE_OFF 1089
+#define IDC_SNOOZE_ON 1090
+// ---- end tasks: alarm dialog ----
