@@ -47,8 +47,8 @@ public:
     // read completely; when not, the built-in rule lists are applied.
     bool LoadSettings();
     // Rewrites the whole file in one step; a failed write keeps the old file
-    // and is not reported.
-    void SaveSettings();
+    // and is not reported to the user; returns whether the file was written.
+    bool SaveSettings();
     DocHost& Host() const { return host_; }
 
     // ---- rule lists ------------------------------------------------------
@@ -82,7 +82,6 @@ public:
     DayRecord DayAtPoint(int x, int y) const;
     // First and last shown day, the table's start and end, and its record count.
     DayTableRange DayRange() const;
-
 
     // ---- rectangles the latest paint left for hit tests and clock redraws --
     Rect ClockRect() const;  // (0,0,0,0) while the clock is off

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "doc/date_time.h"
 #include "doc/day_record.h"
 
 namespace vesm {
@@ -14,6 +15,13 @@ struct CHolidayTime : DayRecord {
     int dayOrOrdinal = 0;  // day of month when weekday is 0, else ordinal 1..5
     int weekday = 0;       // 0 fixed date, 1..7 Sunday..Saturday
     std::string name;
+
+    // Stores the fields and computes the concrete date: the rule's day in the
+    // twelve months that begin with the reference date's month. A fixed day
+    // past the month's end rolls over (29 February in a common year is
+    // 1 March); ordinal 5 is the last such weekday of the month.
+    void Set(DateTime reference, int month, int dayOrOrdinal, int kind, int weekday,
+             std::string name);
 };
 
 }  // namespace vesm

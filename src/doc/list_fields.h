@@ -1,0 +1,25 @@
+// What the rule and task records of the settings file share: backquote-
+// separated fields and the date and time validity rules.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vesm {
+
+inline constexpr char kFieldSeparator = '`';
+
+// Cuts the value at every backquote; "a``b" gives three fields, "" one.
+std::vector<std::string_view> SplitListFields(std::string_view value);
+
+// Month 1..12; day-or-ordinal 1..the month's length in `year`; weekday 0..7;
+// and an ordinal of at most 5 when a weekday is given.
+bool IsValidRuleDate(int year, int month, int dayOrOrdinal, int weekday);
+bool IsValidTime(int hour, int minute, int second);
+
+// A name or task text as it can be written into one record: backquotes and
+// line breaks would split the record, so they become blanks.
+std::string ListText(std::string_view text);
+
+}  // namespace vesm

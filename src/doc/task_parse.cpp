@@ -1,0 +1,60 @@
+#include "doc/task_parse.h"
+
+#include "doc/c_number.h"
+#include "doc/list_fields.h"
+#include "tasks/task_rules.h"
+
+namespace vesm {
+
+namespace {
+
+constexpr std::size_t kTaskFieldCount = 14;
+
+TaskFieldValues ReadTaskFields(const std::string_view* field) {
+    TaskFieldValues values;
+    int* numbers[] = {&values.taskMode,  &values.taskYear,  &values.taskMonth,
+                      &values.taskDay,   &values.taskHour,  &values.taskMinute,
+                      &values.alarmMode, &values.alarmYear, &values.alarmMonth,
+                      &values.alarmDay,  &values.alarmHour, &values.alarmMinute,
+                      &values.alarmArmed};
+    for (int* number : numbers) *number = ReadCNumber(*field++);
+    values.text = std::string(*field);
+    return values;
+}
+
+}  // namespace
+
+ParsedTasks ParseTaskValue(std::string_view value) {
+    ParsedTasks parsed;
+    if (value.empty()) return parsed;
+    std::vector<std::string_view> fields = SplitListFields(value);
+    std::size_t at = 0;
+    for (; at + kTaskFieldCount <= fields.size(); at += kTaskFieldCount) {
+        // Dates the local-time conversion cannot represent (before 1970) are
+        // refused with the other bad records rather than clamped.
+        std::optional<CTaskTime> task = TaskFromFields(ReadTaskFields(&fields[at]));
+        if (task) {
+            parsed.tasks.push_back(std::move(*task));
+        } else {
+            parsed.hadBadRecord = true;
+        }
+    }
+    if (at != fields.size()) parsed.hadBadRecord = true;
+    return parsed;
+}
+
+std::string EncodeTask(const CTaskTime& task) {
+    TaskFieldValues values = FieldsOfTask(task);
+    std::string value;
+    for (int number :
+         {values.taskMode, values.taskYear, values.taskMonth, values.taskDay, values.taskHour,
+          values.taskMinute, values.alarmMode, values.alarmYear, values.alarmMonth, values.alarmDay,
+          values.alarmHour, values.alarmMinute, values.alarmArmed}) {
+        value += std::to_string(number);
+        value += kFieldSeparator;
+    }
+    value += ListText(values.text);
+    return value;
+}
+
+}  // namespace vesm

@@ -1,0 +1,395 @@
+// Loading and saving the settings file through the document: line format and
+// order, code page 932, overriding and ignored lines, the one-step
+// replacement, and input that is not a settings file at all.
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "doc/doc.h"
+#include "doc/doc_messages.h"
+#include "support/fake_host.h"
+#include "support/settings_text.h"
+
+namespace vesm {
+namespace {
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    std::unique_ptr<CvesmDoc> Create() { return std::make_unique<CvesmDoc>(host); }
+    std::unique_ptr<CvesmDoc> Load(std::initializer_list<std::string_view> lines) {
+        host.SetSettingsFile(SettingsBytes(lines));
+        return Create();
+    }
+    FakeHost host;
+};
+
+TEST_F(SettingsFileTest, DefaultFileBeginsWithTheFirstElevenKeysInOrder) {
+    auto doc = Create();
+    ASSERT_TRUE(doc->SaveSettings());
+    std::vector<std::string> lines = FileLines(host.SettingsFile());
+    ASSERT_GE(lines.size(), 11u);
+    std::vector<std::string> first(lines.begin(), lines.begin() + 11);
+    EXPECT_EQ(first, (std::vector<std::string>{"version=182", "left=100", "top=100", "right=1000",
+                                               "bottom=1000", "numOfMonth=3", "numOfPast=1",
+                                               "fallsOnSun=1", "fallsOnSat=0", "equinoxBool=1",
+                                               "betweenBool=1"}));
+}
+
+TEST_F(SettingsFileTest, DefaultFileCarriesEveryScalarThenTheListsInOrder) {
+    auto doc = Create();
+    ASSERT_TRUE(doc->SaveSettings());
+    const std::string& bytes = host.SettingsFile();
+    // Every line ends in CRLF, with no bare LF anywhere.
+    ASSERT_GE(bytes.size(), 2u);
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    for (std::size_t at = bytes.find('\n'); at != std::string::npos;
+         at = bytes.find('\n', at + 1)) {
+        ASSERT_EQ(bytes[at - 1], '\r') << "at byte " << at;
+    }
+    std::vector<std::string> keys;
+    for (const std::string& line : FileLines(bytes)) keys.push_back(line.substr(0, line.find('=')));
+    std::vector<std::string> scalars = {"version",
+                                        "left",
+                                        "top",
+                                        "right",
+                                        "bottom",
+                                        "numOfMonth",
+                                        "numOfPast",
+                                        "fallsOnSun",
+                                        "fallsOnSat",
+                                        "equinoxBool",
+                                        "betweenBool",
+                                        "numOfRow",
+                                        "numOfColumn",
+                                        "calendarFormat",
+                                        "dayFormat",
+                                        "transparent",
+                                        "styleOfMonth",
+                                        "todayInfo",
+                                        "specialDayInfo",
+                                        "taskDayInfo",
+                                        "startUp",
+                                        "optTabCurSel",
+                                        "rmTaskInfo",
+                                        "rmTaskSpan",
+                                        "rmOverTask",
+                                        "fontFaceName",
+                                        "fontPointSize",
+                                        "fontWeight",
+                                        "fontItalic",
+                                        "frameSizeOfDate",
+                                        "colorBackground",
+                                        "colorWeekday",
+                                        "colorSaturday",
+                                        "colorSunday",
+                                        "colorToday",
+                                        "colorSpecialday",
+                                        "colorTaskday",
+                                        "time12or24",
+                                        "clockInfo",
+                                        "dateFormat",
+                                        "zOrder",
+                                        "mouseTransparent",
+                                        "snoozeIndex",
+                                        "startWeek",
+                                        "birthYear",
+                                        "birthMonth",
+                                        "birthDay",
+                                        "birthHour",
+                                        "birthMinute",
+                                        "nativePlaceInfo",
+                                        "longitudeEastOrWest",
+                                        "longitudeDegree",
+                                        "longitudeMinute",
+                                        "longitudeSecond",
+                                        "fortuneFlg"};
+    std::vector<std::string> expected = scalars;
+    expected.insert(expected.end(), 14, "holiday");
+    expected.insert(expected.end(), 9, "specialDay");
+    EXPECT_EQ(keys, expected);
+    std::vector<std::string> lines = FileLines(bytes);
+    EXPECT_EQ(lines[25], "fontFaceName=Times New Roman");
+    EXPECT_EQ(lines[31], "colorWeekday=255255255");
+    EXPECT_EQ(lines[44], "birthYear=2024");  // the current year
+    EXPECT_EQ(lines[55], "holiday=1`1`1`0`元旦");
+    EXPECT_EQ(lines[69], "specialDay=2`2`14`0`バレンタインデー");
+}
+
+TEST_F(SettingsFileTest, FileIsWrittenInCodePage932) {
+    auto doc = Create();
+    ASSERT_TRUE(doc->SaveSettings());
+    EXPECT_NE(host.SettingsFile().find("holiday=1`1`1`0`\x8C\xB3\x92\x55\r\n"), std::string::npos);
+}
+
+Settings EveryValueChanged() {
+    Settings s;
+    s.left = -20;
+    s.top = 33;
+    s.right = 1234;
+    s.bottom = 987;
+    s.numOfMonth = 6;
+    s.numOfPast = 5;
+    s.fallsOnSun = 0;
+    s.fallsOnSat = 2;
+    s.equinoxBool = false;
+    s.betweenBool = false;
+    s.numOfRow = 4;
+    s.numOfColumn = 5;
+    s.calendarFormat = 1;
+    s.dayFormat = 2;
+    s.transparent = 200;
+    s.styleOfMonth = 1;
+    s.todayInfo = 13;
+    s.specialDayInfo = 0;
+    s.taskDayInfo = 7;
+    s.startUp = true;
+    s.optTabCurSel = 5;
+    s.rmTaskInfo = 1;
+    s.rmTaskSpan = 365;
+    s.rmOverTask = 0;  // 1 would purge on load and change the task list
+    s.fontFaceName = "ＭＳ ゴシック";
+    s.fontPointSize = 256;
+    s.fontWeight = 400;
+    s.fontItalic = false;
+    s.frameSizeOfDate = 50;
+    s.colorBackground = 1002003;
+    s.colorWeekday = 10020030;
+    s.colorSaturday = 255000000;
+    s.colorSunday = 254;
+    s.colorToday = 1;
+    s.colorSpecialday = 2000;
+    s.colorTaskday = 3000000;
+    s.time12or24 = 24;
+    s.clockInfo = 1;
+    s.dateFormat = 5;
+    s.zOrder = 2;
+    s.mouseTransparent = 1;
+    s.snoozeIndex = 14;
+    s.startWeek = 7;
+    s.profile = {1950, 12, 31, 23, 59, 1, 1, 180, 60, 60, 1};
+    return s;
+}
+
+void ExpectSameSettings(const Settings& a, const Settings& b) {
+#define VESM_EXPECT_FIELD(field) EXPECT_EQ(a.field, b.field) << #field
+    VESM_EXPECT_FIELD(version);
+    VESM_EXPECT_FIELD(left);
+    VESM_EXPECT_FIELD(top);
+    VESM_EXPECT_FIELD(right);
+    VESM_EXPECT_FIELD(bottom);
+    VESM_EXPECT_FIELD(numOfMonth);
+    VESM_EXPECT_FIELD(numOfPast);
+    VESM_EXPECT_FIELD(fallsOnSun);
+    VESM_EXPECT_FIELD(fallsOnSat);
+    VESM_EXPECT_FIELD(equinoxBool);
+    VESM_EXPECT_FIELD(betweenBool);
+    VESM_EXPECT_FIELD(numOfRow);
+    VESM_EXPECT_FIELD(numOfColumn);
+    VESM_EXPECT_FIELD(calendarFormat);
+    VESM_EXPECT_FIELD(dayFormat);
+    VESM_EXPECT_FIELD(transparent);
+    VESM_EXPECT_FIELD(styleOfMonth);
+    VESM_EXPECT_FIELD(todayInfo);
+    VESM_EXPECT_FIELD(specialDayInfo);
+    VESM_EXPECT_FIELD(taskDayInfo);
+    VESM_EXPECT_FIELD(startUp);
+    VESM_EXPECT_FIELD(optTabCurSel);
+    VESM_EXPECT_FIELD(rmTaskInfo);
+    VESM_EXPECT_FIELD(rmTaskSpan);
+    VESM_EXPECT_FIELD(rmOverTask);
+    VESM_EXPECT_FIELD(fontFaceName);
+    VESM_EXPECT_FIELD(fontPointSize);
+    VESM_EXPECT_FIELD(fontWeight);
+    VESM_EXPECT_FIELD(fontItalic);
+    VESM_EXPECT_FIELD(frameSizeOfDate);
+    VESM_EXPECT_FIELD(colorBackground);
+    VESM_EXPECT_FIELD(colorWeekday);
+    VESM_EXPECT_FIELD(colorSaturday);
+    VESM_EXPECT_FIELD(colorSunday);
+    VESM_EXPECT_FIELD(colorToday);
+    VESM_EXPECT_FIELD(colorSpecialday);
+    VESM_EXPECT_FIELD(colorTaskday);
+    VESM_EXPECT_FIELD(time12or24);
+    VESM_EXPECT_FIELD(clockInfo);
+    VESM_EXPECT_FIELD(dateFormat);
+    VESM_EXPECT_FIELD(zOrder);
+    VESM_EXPECT_FIELD(mouseTransparent);
+    VESM_EXPECT_FIELD(snoozeIndex);
+    VESM_EXPECT_FIELD(startWeek);
+    VESM_EXPECT_FIELD(profile.birthYear);
+    VESM_EXPECT_FIELD(profile.birthMonth);
+    VESM_EXPECT_FIELD(profile.birthDay);
+    VESM_EXPECT_FIELD(profile.birthHour);
+    VESM_EXPECT_FIELD(profile.birthMinute);
+    VESM_EXPECT_FIELD(profile.nativePlaceInfo);
+    VESM_EXPECT_FIELD(profile.longitudeEastOrWest);
+    VESM_EXPECT_FIELD(profile.longitudeDegree);
+    VESM_EXPECT_FIELD(profile.longitudeMinute);
+    VESM_EXPECT_FIELD(profile.longitudeSecond);
+    VESM_EXPECT_FIELD(profile.fortuneFlg);
+#undef VESM_EXPECT_FIELD
+}
+
+TEST_F(SettingsFileTest, SaveThenLoadReproducesEveryScalar) {
+    Settings changed = EveryValueChanged();
+    {
+        auto doc = Create();
+        doc->SetSettings(changed);
+        ASSERT_TRUE(doc->SaveSettings());
+    }
+    auto reloaded = Create();
+    ExpectSameSettings(reloaded->GetSettings(), changed);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(SettingsFileTest, DefaultsAreInEffectBeforeTheFileIsRead) {
+    auto doc = Load({"numOfRow=5"});
+    Settings expected;
+    expected.numOfRow = 5;
+    expected.profile.birthYear = 2024;
+    ExpectSameSettings(doc->GetSettings(), expected);
+}
+
+TEST_F(SettingsFileTest, CheckedValuesLoadTheirReplacements) {
+    auto doc = Load({"transparent=0", "fontPointSize=1", "frameSizeOfDate=20", "time12or24=0",
+                     "startUp=true", "fontItalic=5", "birthMonth=13"});
+    Settings s = doc->GetSettings();
+    EXPECT_EQ(s.transparent, 160);
+    EXPECT_EQ(s.fontPointSize, 18);
+    EXPECT_EQ(s.frameSizeOfDate, 100);
+    EXPECT_EQ(s.time12or24, 12);
+    EXPECT_FALSE(s.startUp);
+    EXPECT_TRUE(s.fontItalic);
+    EXPECT_EQ(s.profile.birthMonth, 1);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(SettingsFileTest, PastMonthsAfterAWholeYearLineAreTheCurrentMonthMinusOne) {
+    host.now = DateTime::Build(2024, 8, 20, 9, 0).value();
+    EXPECT_EQ(Load({"numOfMonth=0", "numOfPast=7"})->GetSettings().numOfPast, 7);
+    host.now = DateTime::Build(2024, 3, 20, 9, 0).value();
+    EXPECT_EQ(Load({"numOfMonth=0", "numOfPast=7"})->GetSettings().numOfPast, 2);
+    Settings s = Load({"numOfPast=7", "numOfMonth=0"})->GetSettings();
+    EXPECT_EQ(s.numOfPast, 0);
+    EXPECT_EQ(s.numOfMonth, 0);
+    EXPECT_EQ(Load({"numOfMonth=3", "numOfPast=3"})->GetSettings().numOfPast, 0);
+}
+
+TEST_F(SettingsFileTest, MisspelledAndPaddedKeysAndLinesWithoutEqualsAreIgnored) {
+    auto doc = Load({"Version=1", "numOfRow = 5", " numOfColumn=4", "dayFormat 2", "unknown=1", "",
+                     "=", "numOfColumn=4"});
+    Settings s = doc->GetSettings();
+    EXPECT_EQ(s.version, 182);
+    EXPECT_EQ(s.numOfRow, 3);
+    EXPECT_EQ(s.numOfColumn, 4);
+    EXPECT_EQ(s.dayFormat, 0);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(SettingsFileTest, FileWithoutListLinesHasEmptyListsNotTheBuiltInOnes) {
+    auto doc = Load({"numOfRow=4"});
+    EXPECT_EQ(doc->RuleCount(RuleListId::Holiday), 0u);
+    EXPECT_EQ(doc->RuleCount(RuleListId::SpecialDay), 0u);
+    EXPECT_EQ(doc->TaskCount(), 0u);
+    EXPECT_TRUE(doc->LoadSettings());
+}
+
+TEST_F(SettingsFileTest, LinesEndedByLfOnlyOrNothingAreRead) {
+    host.SetSettingsFile("numOfRow=5\nnumOfColumn=4\r\ndayFormat=2");
+    Settings s = Create()->GetSettings();
+    EXPECT_EQ(s.numOfRow, 5);
+    EXPECT_EQ(s.numOfColumn, 4);
+    EXPECT_EQ(s.dayFormat, 2);
+}
+
+TEST_F(SettingsFileTest, FailedWriteLeavesThePreviousFileByteForByte) {
+    auto doc = Create();
+    ASSERT_TRUE(doc->SaveSettings());
+    std::string before = host.SettingsFile();
+    Settings changed = doc->GetSettings();
+    changed.numOfRow = 9;
+    doc->SetSettings(changed);
+    host.failWrites = true;
+    EXPECT_FALSE(doc->SaveSettings());
+    EXPECT_EQ(host.SettingsFile(), before);
+    EXPECT_TRUE(host.messages.empty());
+    host.failWrites = false;
+    EXPECT_TRUE(doc->SaveSettings());
+    EXPECT_NE(host.SettingsFile(), before);
+}
+
+TEST_F(SettingsFileTest, SavingTheLoadedFileAgainChangesNothing) {
+    auto doc = Load({"numOfRow=5", "fontFaceName=メイリオ", "holiday=1`5`3`0`憲法記念日",
+                     "specialDay=2`6`3`1`父の日", "task=1`2024`6`1`10`30`0`1975`1`1`0`0`1`歯医者"});
+    ASSERT_TRUE(doc->SaveSettings());
+    std::string first = host.SettingsFile();
+    auto again = Create();
+    ASSERT_TRUE(again->SaveSettings());
+    EXPECT_EQ(host.SettingsFile(), first);
+}
+
+// Whatever a file holds, loading it ends, leaves valid UTF-8 text in the
+// document, and the file the document then writes loads back to itself.
+void ExpectLoadsAndSavesStably(FakeHost& host, const std::string& bytes) {
+    host.SetSettingsFile(bytes);
+    auto doc = std::make_unique<CvesmDoc>(host);
+    ASSERT_TRUE(doc->SaveSettings());
+    std::string saved = host.SettingsFile();
+    doc = std::make_unique<CvesmDoc>(host);
+    ASSERT_TRUE(doc->SaveSettings());
+    EXPECT_EQ(host.SettingsFile(), saved);
+}
+
+TEST_F(SettingsFileTest, InvalidShiftJisLoadsTheRestOfTheFile) {
+    host.SetSettingsFile(
+        "numOfRow=5\r\n\x81\x20\xFF\xFE=\x80\r\nfontFaceName=\x82\r\nnumOfColumn=4\r\n");
+    auto doc = Create();
+    EXPECT_EQ(doc->GetSettings().numOfRow, 5);
+    EXPECT_EQ(doc->GetSettings().numOfColumn, 4);
+    ExpectLoadsAndSavesStably(host, host.SettingsFile());
+}
+
+TEST_F(SettingsFileTest, NulBytesEndNumbersButNotLines) {
+    const char bytes[] =
+        "numOfRow=5\0"
+        "9\r\nnum\0OfColumn=4\r\nzOrder=2\r\n";
+    host.SetSettingsFile(std::string(bytes, sizeof bytes - 1));
+    auto doc = Create();
+    EXPECT_EQ(doc->GetSettings().numOfRow, 5);
+    EXPECT_EQ(doc->GetSettings().numOfColumn, 2);
+    EXPECT_EQ(doc->GetSettings().zOrder, 2);
+    ExpectLoadsAndSavesStably(host, host.SettingsFile());
+}
+
+TEST_F(SettingsFileTest, MegabyteLinesLoad) {
+    const std::size_t megabyte = 1 << 20;
+    std::string face(megabyte, 'x');
+    host.SetSettingsFile("fontFaceName=" + face + "\r\nholiday=" + std::string(megabyte, '7') +
+                         "\r\ntask=" + std::string(megabyte, '`') + "\r\nnumOfRow=6\r\n");
+    auto doc = Create();
+    EXPECT_EQ(doc->GetSettings().fontFaceName, face);
+    EXPECT_EQ(doc->GetSettings().numOfRow, 6);
+    EXPECT_EQ(doc->RuleCount(RuleListId::Holiday), 0u);
+    EXPECT_EQ(doc->TaskCount(), 0u);
+    EXPECT_EQ(host.CountMessages(kRuleDataMessage), 1);
+    EXPECT_EQ(host.CountMessages(kTaskDataMessage), 1);
+}
+
+TEST_F(SettingsFileTest, RandomBytesLoadWithoutHarm) {
+    std::mt19937 random(20240510);
+    for (int round = 0; round < 20; ++round) {
+        SCOPED_TRACE(round);
+        std::string bytes(8192, '\0');
+        for (char& byte : bytes) byte = static_cast<char>(random() & 0xFF);
+        // Some structure, so that keys and list records are reached too.
+        bytes += "\r\nholiday=1`2`\x81`0`\xFF\r\ntask=1`2024`\r\nnumOfPast=\x81\x60\r\n";
+        host.messages.clear();
+        ExpectLoadsAndSavesStably(host, bytes);
+    }
+}
+
+}  // namespace
+}  // namespace vesm
