@@ -21,8 +21,9 @@ struct MarkedDay {
 };
 
 // Every mark of the years fromYear..toYear (within 1980..2099) in date order,
-// a day's holiday before its special day. The displayed date is put back
-// afterwards.
+// a day's holiday before its special day. Relies on numOfPast being below
+// numOfMonth (or numOfMonth 0), as loading the settings ensures, so that the
+// displayed month is always shown. The displayed date is put back afterwards.
 std::vector<MarkedDay> ListMarkedDays(CvesmDoc& doc, int fromYear, int toYear);
 
 }  // namespace vesm
