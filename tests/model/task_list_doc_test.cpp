@@ -72,26 +72,6 @@ TEST_F(TaskListDocTest, PurgeWithSpanZeroTakesTodayAndPendingAlarms) {
     EXPECT_FALSE(doc.PurgeOverdueTasks(At(2024, 5, 10, 9, 0)));
 }
 
-TEST_F(TaskListDocTest, PurgeKeepsTasksAfterTheCutoff) {
-    doc.InsertTaskSorted(Task("on cutoff", At(2024, 5, 3, 23, 0)));
-    doc.InsertTaskSorted(Task("after cutoff", At(2024, 5, 4)));
-    HandleOldTasks(1, 7);
-    EXPECT_TRUE(doc.PurgeOverdueTasks(At(2024, 5, 10, 9, 0)));
-    EXPECT_EQ(Texts(doc), (TextList{"after cutoff"}));
-}
-
-TEST_F(TaskListDocTest, VisibilityFollowsTheSettings) {
-    CTaskTime given = Task("old, alarm given", At(2024, 5, 1), 1, At(2024, 5, 1, 7, 0));
-    given.alarmArmed = 0;
-    CTaskTime pending = given;
-    pending.alarmArmed = 1;
-    DateTime now = At(2024, 5, 10, 9, 0);
-    EXPECT_TRUE(doc.IsTaskVisible(given, now));
-    HandleOldTasks(0, 7);
-    EXPECT_FALSE(doc.IsTaskVisible(given, now));
-    EXPECT_TRUE(doc.IsTaskVisible(pending, now));
-}
-
 TEST_F(TaskListDocTest, ReplacingOneDayKeepsTheOtherDays) {
     doc.InsertTaskSorted(Task("9th", At(2024, 5, 9, 12, 0)));
     doc.InsertTaskSorted(Task("10th a", At(2024, 5, 10, 8, 0)));
@@ -233,12 +213,7 @@ TEST(DocumentProfileTest, FreshDocumentOffersTheWholeTable) {
     EXPECT_EQ(BirthplaceAt(BirthplaceOfLongitude(profile)).name, "東京都");
     ASSERT_EQ(doc.BirthplaceCount(), 55u);
     EXPECT_EQ(doc.BirthplaceEntry(0).name, "");
-    EXPECT_EQ(doc.BirthplaceEntry(18).name, "神奈川県");
-    profile.fortuneFlg = 1;
-    profile.longitudeDegree = 135;
-    doc.SetProfile(profile);
-    EXPECT_EQ(doc.Profile().fortuneFlg, 1);
-    EXPECT_EQ(doc.Profile().longitudeDegree, 135);
+    EXPECT_EQ(doc.BirthplaceEntry(54).name, "沖縄県（八重山諸島）");
 }
 
 }  // namespace

@@ -31,14 +31,6 @@ std::vector<std::string> Texts(const std::vector<CTaskTime>& list) {
 
 using Texts_ = std::vector<std::string>;
 
-TEST(TaskKeyTest, AlarmWithoutModeCountsAsMidnight) {
-    CTaskTime noAlarm = Task("a", At(2024, 5, 10), 0, 0, At(2024, 5, 9, 7, 30));
-    TaskKey key = SortKey(noAlarm);
-    EXPECT_EQ(key, (TaskKey{2024, 5, 10, 0, 0, 0, 0}));
-    noAlarm.alarmMode = 1;
-    EXPECT_EQ(SortKey(noAlarm), (TaskKey{2024, 5, 10, 0, 0, 7, 30}));
-}
-
 TEST(TaskInsertTest, OrdersByDateTimeThenAlarmTime) {
     std::vector<CTaskTime> list;
     InsertTaskSorted(list, Task("15:00", At(2024, 5, 10, 15, 0)));

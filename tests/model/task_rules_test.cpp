@@ -176,13 +176,6 @@ TEST(RelativeAlarmTest, LongIntervalsShowAsTheLongestChoice) {
     EXPECT_TRUE(back.after);
 }
 
-TEST(RelativeAlarmTest, PartialMinutesTruncateTowardZero) {
-    DateTime task = At(2024, 5, 10, 15, 0);
-    EXPECT_EQ(AlarmLeadMinutes(TaskAt(task, 2, task - TimeSpan(119))), 1);
-    EXPECT_EQ(AlarmLeadMinutes(TaskAt(task, 2, task + TimeSpan(119))), -1);
-    EXPECT_EQ(AlarmLeadMinutes(TaskAt(task, 2, task + TimeSpan(59))), 0);
-}
-
 TEST(AlarmIntervalTest, ZeroAndLaterAlarmsShowAsAfter) {
     DateTime task = At(2024, 5, 10, 15, 0);
     AlarmInterval atTask = ShownAlarmInterval(TaskAt(task, 2, task));
@@ -194,6 +187,10 @@ TEST(AlarmIntervalTest, ZeroAndLaterAlarmsShowAsAfter) {
     AlarmInterval after = ShownAlarmInterval(TaskAt(task, 2, task + TimeSpan::Minutes(75)));
     EXPECT_EQ(after.minutes, 75);
     EXPECT_FALSE(after.before);
+    // Partial minutes truncate toward zero on both sides.
+    EXPECT_EQ(ShownAlarmInterval(TaskAt(task, 2, task - TimeSpan(119))).minutes, 1);
+    EXPECT_EQ(ShownAlarmInterval(TaskAt(task, 2, task + TimeSpan(119))).minutes, 1);
+    EXPECT_FALSE(ShownAlarmInterval(TaskAt(task, 2, task - TimeSpan(59))).before);
 }
 
 TEST(DueRuleTest, AlarmIsDueFromItsInstantWhilePending) {
