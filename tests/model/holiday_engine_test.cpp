@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -137,21 +139,23 @@ TEST(EquinoxDayTest, MatchesThePublishedEquinoxHolidays) {
 TEST(DayRuleTest, NthWeekdayFallsOnExactlyOneDayOfItsWeek) {
     for (int year = 1999; year <= 2030; ++year) {
         for (int month = 1; month <= 12; ++month) {
+            std::vector<DateFields> days;
+            for (int day = 1; day <= MonthLength(year, month); ++day) {
+                days.push_back(CalendarDay(year, month, day));
+            }
             for (int weekday = 1; weekday <= 7; ++weekday) {
                 for (int ordinal = 1; ordinal <= 5; ++ordinal) {
                     CHolidayTime rule = Rule(month, ordinal, weekday, "x");
-                    std::vector<int> hits;
-                    for (int day = 1; day <= MonthLength(year, month); ++day) {
-                        if (RuleFallsOn(rule, CalendarDay(year, month, day))) hits.push_back(day);
-                    }
+                    std::vector<DateFields> hits;
+                    std::copy_if(days.begin(), days.end(), std::back_inserter(hits),
+                                 [&](const DateFields& day) { return RuleFallsOn(rule, day); });
                     ASSERT_EQ(hits.size(), 1u)
                         << year << "-" << month << " w" << weekday << " n" << ordinal;
-                    int day = hits[0];
-                    EXPECT_EQ(CalendarDay(year, month, day).weekday, weekday);
+                    EXPECT_EQ(hits[0].weekday, weekday);
                     if (ordinal < 5) {
-                        EXPECT_EQ((day - 1) / 7 + 1, ordinal);
+                        EXPECT_EQ((hits[0].day - 1) / 7 + 1, ordinal);
                     } else {
-                        EXPECT_GT(day + 7, MonthLength(year, month));
+                        EXPECT_GT(hits[0].day + 7, MonthLength(year, month));
                     }
                 }
             }
