@@ -52,14 +52,6 @@ TEST(DayTableRangeTest, PastMonthsCrossTheYearBoundary) {
     EXPECT_EQ(range.count, 31 + 30 + 31 + 31 + 29 + 30);
 }
 
-TEST(DayTableRangeTest, TwelveMonthsEndingInDecember) {
-    DayTableRange range = RangeFor(2099, 12, 11, 12);
-    EXPECT_EQ(range.start, Midnight(2098, 12, 1));
-    EXPECT_EQ(range.lastShownDay, Midnight(2099, 12, 31));
-    EXPECT_EQ(range.end, Midnight(2100, 1, 31));
-    EXPECT_EQ(range.count, 31 + 365 + 30);
-}
-
 TEST(DayTableRangeTest, BoundsBefore1970CannotBeBuilt) {
     DateTime january1970 = DateTime::Build(1970, 1, 20).value();
     EXPECT_FALSE(ComputeDayTableRange(january1970, 1, 3).has_value());
@@ -164,12 +156,6 @@ TEST(DayAtPointTest, EmptySpaceGivesABlankNoDayRecord) {
     EXPECT_EQ(miss.specialDayName, "");
     EXPECT_EQ(miss.cell, Rect{});
     EXPECT_EQ(DayAtPoint({}, 15, 15).date, NoDayDate());
-}
-
-TEST(DayAtPointTest, UnstoredCellsNeverHit) {
-    std::vector<DayRecord> days(3);
-    EXPECT_EQ(DayAtPoint(days, 0, 0).date, NoDayDate());
-    EXPECT_EQ(DayAtPoint(days, -1, -1).date, NoDayDate());
 }
 
 // ---- the document's table ---------------------------------------------------

@@ -211,19 +211,6 @@ TEST(RuleHolidayTest, EquinoxReplacesAUserRuleOnlyWhileEquinoxesAreOn) {
     EXPECT_EQ(autumn.At(2024, 9, 22).holidayFlag, 0);
 }
 
-TEST(RuleHolidayTest, SpecialDayOnAHolidayKeepsBothMarks) {
-    std::vector<CHolidayTime> special = {Rule(5, 5, 0, "菖蒲湯"), Rule(5, 2, 1, "母の日")};
-    EngineTable table(2024, 5, CurrentLawHolidays(), special, Settings{});
-    const DayRecord& both = table.At(2024, 5, 5);
-    EXPECT_EQ(both.holidayFlag, 1);
-    EXPECT_EQ(both.holidayName, "子供の日");
-    EXPECT_EQ(both.specialDayFlag, 2);
-    EXPECT_EQ(both.specialDayName, "菖蒲湯");
-    EXPECT_EQ(table.At(2024, 5, 12).specialDayName, "母の日");
-    EXPECT_EQ(table.At(2024, 5, 12).holidayFlag, 0);
-    EXPECT_EQ(table.At(2024, 5, 13).specialDayFlag, 0);
-}
-
 // ---- substitute holidays -----------------------------------------------------
 
 TEST(SubstituteHolidayTest, SundayHolidayMovesToTheNextOrdinaryDay) {
@@ -266,13 +253,6 @@ TEST(SubstituteHolidayTest, SaturdayHolidayCanMoveToThePrecedingFriday) {
     EXPECT_EQ(table.At(2014, 5, 2).holidayFlag, 1);
     EXPECT_EQ(table.At(2014, 5, 2).holidayName, "振替休日");
     EXPECT_EQ(table.At(2014, 5, 5).holidayName, "子供の日");
-}
-
-TEST(SubstituteHolidayTest, SaturdayHolidayGivesNothingByDefault) {
-    EngineTable table(2014, 5, CurrentLawHolidays(), {}, WithDerivedRules(1, 0, true));
-    EXPECT_EQ(table.At(2014, 5, 2).holidayFlag, 0);
-    EXPECT_EQ(table.At(2014, 5, 5).holidayName, "子供の日");
-    EXPECT_EQ(table.At(2014, 5, 6).holidayName, "振替休日");  // from Sunday 4 May
 }
 
 TEST(SubstituteHolidayTest, RecordsAtTheTableEdgesAreNeverSources) {
