@@ -38,3 +38,10 @@
 #define IDC_SNOOZE_OFF 1089
 #define IDC_SNOOZE_ON 1090
 // ---- end tasks: alarm dialog ----
+
+// ---- view: select-month dialog ----
+#define IDD_SELECT_MONTH 461
+#define IDC_SELECT_MONTH_LIST 1106
+#define IDC_SELECT_MONTH_YEAR 1118
+#define IDC_SELECT_MONTH_SPIN 1119
+// ---- end view ----

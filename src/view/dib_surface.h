@@ -1,0 +1,37 @@
+// The off-screen picture of the calendar: a top-down 32-bit DIB section in a
+// memory context, painted through a PixelCanvas and blitted in one call. It is
+// kept between paints and made anew only when the size changes.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "view/geometry.h"
+#include "view/pixel_canvas.h"
+
+namespace vesm {
+
+class DibSurface {
+public:
+    DibSurface() = default;
+    ~DibSurface();
+    DibSurface(const DibSurface&) = delete;
+    DibSurface& operator=(const DibSurface&) = delete;
+
+    // A canvas of the size, or nothing when the system refuses the bitmap.
+    std::optional<PixelCanvas> Canvas(Size size);
+    // Copies the picture to the top-left of the target.
+    void BlitTo(HDC target) const;
+
+private:
+    void Release();
+
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    Pixel* bits_ = nullptr;
+    Size size_;
+};
+
+}  // namespace vesm

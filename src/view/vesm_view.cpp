@@ -1,0 +1,168 @@
+#include "view/vesm_view.h"
+
+#include <vector>
+
+#include "doc/doc.h"
+#include "view/frame_attributes.h"
+#include "view/month_navigation.h"
+#include "view/navigation_commands.h"
+#include "view/select_month_dialog.h"
+
+namespace vesm {
+
+namespace {
+
+constexpr const wchar_t* kViewClass = L"vesmView";
+
+// The screen's extent bounds the off-screen picture: more cannot be seen.
+Size ScreenLimit() {
+    return {GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+std::vector<DayRecord> CopyDays(const CvesmDoc& doc) {
+    std::vector<DayRecord> days(doc.DayCount());
+    for (std::size_t i = 0; i < days.size(); ++i) days[i] = doc.Day(i);
+    return days;
+}
+
+std::vector<CTaskTime> CopyTasks(const CvesmDoc& doc) {
+    std::vector<CTaskTime> tasks(doc.TaskCount());
+    for (std::size_t i = 0; i < tasks.size(); ++i) tasks[i] = doc.Task(i);
+    return tasks;
+}
+
+// Fills what lies right of and below the picture when the window is larger.
+void FillBeyond(HDC dc, Size picture, Size window, Rgb background) {
+    HBRUSH brush = CreateSolidBrush(background);
+    const RECT right{picture.width, 0, window.width, window.height};
+    const RECT below{0, picture.height, picture.width, window.height};
+    if (right.left < right.right) FillRect(dc, &right, brush);
+    if (below.top < below.bottom) FillRect(dc, &below, brush);
+    DeleteObject(brush);
+}
+
+}  // namespace
+
+bool CvesmView::Create(HWND parent, CvesmDoc& doc) {
+    doc_ = &doc;
+    tooltips_.Create();
+    WindowClassInfo info;
+    info.name = kViewClass;
+    info.style = CS_DBLCLKS;
+    if (!Window::RegisterClass(info)) return false;
+    RECT client{};
+    GetClientRect(parent, &client);
+    WindowCreateInfo create;
+    create.className = kViewClass;
+    create.style = WS_CHILD | WS_VISIBLE;
+    create.exStyle = 0;
+    create.x = 0;
+    create.y = 0;
+    create.width = client.right;
+    create.height = client.bottom;
+    create.parent = parent;
+    return Window::Create(create);
+}
+
+LRESULT CvesmView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+        tooltips_.Relay(Hwnd(), message, wParam, lParam);
+    }
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;  // the paint covers everything
+        case WM_LBUTTONDOWN: {
+            const LRESULT result = DefaultProc(message, wParam, lParam);
+            OnLeftButtonDown(lParam);
+            return result;
+        }
+        case WM_LBUTTONDBLCLK:
+            OnDoubleClick(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+            return DefaultProc(message, wParam, lParam);
+        default:
+            return Window::WndProc(message, wParam, lParam);
+    }
+}
+
+bool CvesmView::OnPaint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(Hwnd(), &ps);
+    if (doc_) Paint(dc);
+    EndPaint(Hwnd(), &ps);
+    if (doc_ && lastPaint_) {
+        const Size window = lastPaint_->window;
+        ApplyFrameAttributes(GetParent(Hwnd()), doc_->GetSettings(), window);
+        SetWindowPos(Hwnd(), nullptr, 0, 0, std::max(window.width, 1), std::max(window.height, 1),
+                     SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+    }
+    return true;
+}
+
+void CvesmView::Paint(HDC dc) {
+    if (doc_->ExitRequested()) {
+        PostMessageW(GetAncestor(Hwnd(), GA_ROOT), WM_CLOSE, 0, 0);
+    }
+    const Settings settings = doc_->GetSettings();
+    PaintResult result = Draw(dc, settings);
+    StoreInDocument(result);
+    tooltips_.Replace(Hwnd(), result.tooltips);
+    lastPaint_ = std::move(result);
+}
+
+PaintResult CvesmView::Draw(HDC dc, const Settings& settings) {
+    const std::vector<DayRecord> days = CopyDays(*doc_);
+    const std::vector<CTaskTime> tasks = CopyTasks(*doc_);
+    const PaintInput input{settings, doc_->DisplayDate(), doc_->Host().Now(), days, tasks};
+    const CalendarPlan plan = PlanCalendar(settings, input.displayDate, glyphs_);
+    const Size pictureSize = CanvasSize(plan, ScreenLimit());
+    std::optional<PixelCanvas> canvas = surface_.Canvas(pictureSize);
+    if (!canvas) {
+        // Without a picture the layout still counts, so hit tests keep working.
+        OwnedCanvas tiny(1, 1);
+        return PaintCalendar(input, plan, glyphs_, tiny.Canvas());
+    }
+    PaintResult result = PaintCalendar(input, plan, glyphs_, *canvas);
+    surface_.BlitTo(dc);
+    RECT client{};
+    GetClientRect(Hwnd(), &client);
+    FillBeyond(dc, pictureSize, {client.right, client.bottom},
+               RgbFromDecimal(settings.colorBackground));
+    return result;
+}
+
+void CvesmView::StoreInDocument(const PaintResult& result) {
+    for (std::size_t i = 0; i < result.cells.size(); ++i) doc_->SetDayCell(i, result.cells[i]);
+    doc_->SetClockRect(result.clockRect);
+    doc_->SetZones(result.zones);
+}
+
+void CvesmView::OnLeftButtonDown(LPARAM lParam) {
+    // A drag from any point moves the frame, as if its caption were held.
+    PostMessageW(GetParent(Hwnd()), WM_NCLBUTTONDOWN, HTCAPTION, lParam);
+}
+
+void CvesmView::OnDoubleClick(int x, int y) {
+    if (!doc_) return;
+    const DayRecord day = doc_->DayAtPoint(x, y);
+    switch (DoubleClickActionFor(day, doc_->Zones(), x, y)) {
+        case DoubleClickAction::OpenDayTasks:
+            if (dayOpener_) dayOpener_(day);
+            break;
+        case DoubleClickAction::NextMonth:
+            ShowNextMonth(*doc_);
+            break;
+        case DoubleClickAction::PreviousMonth:
+            ShowPreviousMonth(*doc_);
+            break;
+        case DoubleClickAction::CurrentMonth:
+            ShowCurrentMonth(*doc_);
+            break;
+        case DoubleClickAction::ChooseMonth:
+            CSelectMonthDialog(*doc_).DoModal(nullptr);
+            break;
+        case DoubleClickAction::None:
+            break;
+    }
+}
+
+}  // namespace vesm

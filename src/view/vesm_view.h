@@ -1,0 +1,58 @@
+// The calendar view: the frame's only child window. Each paint draws the
+// whole calendar off-screen through the portable paint procedure, blits it
+// once, hands the cell rectangles, zones and clock rectangle to the document
+// and applies size, translucency, z-order and click-through to the frame.
+// A click drags the frame; double-clicks open a day or change the month.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+
+#include "doc/day_record.h"
+#include "view/calendar_paint.h"
+#include "view/dib_surface.h"
+#include "view/gdi_glyph_source.h"
+#include "view/view_tooltips.h"
+#include "win32/window.h"
+
+namespace vesm {
+
+class CvesmDoc;
+
+class CvesmView : public Window {
+public:
+    // Called with the day record of a double-clicked day.
+    using DayOpener = std::function<void(const DayRecord& day)>;
+
+    CvesmView() = default;
+
+    // Creates the view as the child of the frame, filling its client area.
+    bool Create(HWND parent, CvesmDoc& doc);
+    void SetDayOpener(DayOpener opener) { dayOpener_ = std::move(opener); }
+
+    // What the latest paint found, for tests and diagnostics.
+    const std::optional<PaintResult>& LastPaint() const { return lastPaint_; }
+    const ViewTooltips& Tooltips() const { return tooltips_; }
+
+protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnPaint() override;
+
+private:
+    void Paint(HDC dc);
+    PaintResult Draw(HDC dc, const Settings& settings);
+    void StoreInDocument(const PaintResult& result);
+    void OnLeftButtonDown(LPARAM lParam);
+    void OnDoubleClick(int x, int y);
+
+    CvesmDoc* doc_ = nullptr;
+    ViewTooltips tooltips_;
+    GdiGlyphSource glyphs_;
+    DibSurface surface_;
+    DayOpener dayOpener_;
+    std::optional<PaintResult> lastPaint_;
+};
+
+}  // namespace vesm

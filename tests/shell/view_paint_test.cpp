@@ -1,0 +1,271 @@
+// The calendar view under Wine: painting with the platform's glyphs, what a
+// paint applies to the frame and leaves in the document, tooltips, and the
+// double-clicks that open a day or change the month.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "doc/doc.h"
+#include "model/support/fake_host.h"
+#include "view/calendar_paint.h"
+#include "view/gdi_glyph_source.h"
+#include "view/vesm_view.h"
+#include "win32/window.h"
+
+namespace vesm {
+namespace {
+
+DateTime At(int y, int m, int d, int h = 0, int mi = 0) {
+    return DateTime::Build(y, m, d, h, mi).value();
+}
+
+// Stands in for the main frame: a borderless layered tool window.
+class TestFrame : public Window {
+public:
+    bool Open() {
+        WindowClassInfo info;
+        info.name = L"vesmViewTestFrame";
+        if (!RegisterClass(info)) return false;
+        WindowCreateInfo create;
+        create.className = info.name;
+        create.title = L"vesm view test";
+        create.style = WS_POPUP | WS_VISIBLE;
+        create.exStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW;
+        create.x = 100;
+        create.y = 80;
+        create.width = 4096;
+        create.height = 4096;
+        return Create(create);
+    }
+};
+
+class ViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(GetACP(), 932u) << "the Japanese locale is needed";
+        host.now = At(2026, 5, 20, 10, 0);
+        doc = std::make_unique<CvesmDoc>(host);
+        Configure([](Settings& s) {
+            s.numOfMonth = 1;
+            s.numOfPast = 0;
+        });
+        doc->SetDisplayDate(At(2026, 5, 1));
+    }
+
+    void Configure(void (*change)(Settings&)) {
+        Settings settings = doc->GetSettings();
+        change(settings);
+        doc->SetSettings(settings);
+    }
+
+    void OpenView() {
+        ASSERT_TRUE(frame.Open());
+        ASSERT_TRUE(view.Create(frame.Hwnd(), *doc));
+        Repaint();
+    }
+
+    void Repaint() {
+        InvalidateRect(view.Hwnd(), nullptr, FALSE);
+        UpdateWindow(view.Hwnd());
+        ASSERT_TRUE(view.LastPaint().has_value());
+    }
+
+    void DoubleClick(int x, int y) {
+        SendMessageW(view.Hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y));
+    }
+
+    std::size_t IndexOf(DateTime day) const {
+        for (std::size_t i = 0; i < doc->DayCount(); ++i) {
+            if (doc->Day(i).date == day) return i;
+        }
+        ADD_FAILURE() << "day not in the table";
+        return 0;
+    }
+
+    FakeHost host;
+    std::unique_ptr<CvesmDoc> doc;
+    TestFrame frame;
+    CvesmView view;
+};
+
+SIZE WindowSize(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+TEST_F(ViewTest, PaintSizesTheFrameAndKeepsItsPosition) {
+    Configure([](Settings& s) {
+        s.numOfMonth = 3;
+        s.numOfPast = 1;
+    });
+    OpenView();
+    const Size window = view.LastPaint()->window;
+    EXPECT_EQ(window.height, 444);         // 2 vm + 9 rh x 2 + 8 rh + rh / 2 with the defaults
+    EXPECT_GT(window.width, 20 + 7 * 10);  // real names are more than 10 pixels wide
+    const SIZE size = WindowSize(frame.Hwnd());
+    EXPECT_EQ(size.cx, window.width);
+    EXPECT_EQ(size.cy, window.height);
+    RECT rect{};
+    GetWindowRect(frame.Hwnd(), &rect);
+    EXPECT_EQ(rect.left, 100);
+    EXPECT_EQ(rect.top, 80);
+    EXPECT_EQ(WindowSize(view.Hwnd()).cx, window.width);
+}
+
+TEST_F(ViewTest, PaintAppliesTranslucencyTopmostAndClickThrough) {
+    Configure([](Settings& s) {
+        s.transparent = 200;
+        s.zOrder = 1;
+        s.mouseTransparent = 1;
+    });
+    OpenView();
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(frame.Hwnd(), nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 200);
+    EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
+    LONG_PTR exStyle = GetWindowLongPtrW(frame.Hwnd(), GWL_EXSTYLE);
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+    EXPECT_TRUE(exStyle & WS_EX_TRANSPARENT);
+
+    Configure([](Settings& s) {
+        s.transparent = 255;
+        s.zOrder = 0;
+        s.mouseTransparent = 0;
+    });
+    Repaint();
+    ASSERT_TRUE(GetLayeredWindowAttributes(frame.Hwnd(), nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 255);
+    exStyle = GetWindowLongPtrW(frame.Hwnd(), GWL_EXSTYLE);
+    EXPECT_FALSE(exStyle & WS_EX_TOPMOST);
+    EXPECT_FALSE(exStyle & WS_EX_TRANSPARENT);
+    EXPECT_TRUE(exStyle & WS_EX_LAYERED);
+}
+
+TEST_F(ViewTest, PaintLeavesCellsZonesAndClockInTheDocument) {
+    Configure([](Settings& s) { s.clockInfo = 1; });
+    OpenView();
+    const PaintResult& paint = *view.LastPaint();
+    const std::size_t may10 = IndexOf(At(2026, 5, 10));
+    EXPECT_EQ(doc->Day(may10).cell, paint.cells[may10]);
+    EXPECT_GT(doc->Day(may10).cell.right, doc->Day(may10).cell.left);
+    EXPECT_EQ(doc->Day(IndexOf(At(2026, 4, 30))).cell, Rect{});
+    EXPECT_EQ(doc->Zones(), paint.zones);
+    EXPECT_EQ(doc->ClockRect(), paint.clockRect);
+    EXPECT_EQ(doc->ClockRect().right, paint.window.width);
+}
+
+TEST_F(ViewTest, TooltipsCarryTheZoneAndDayTexts) {
+    OpenView();
+    EXPECT_EQ(view.Tooltips().TextOf(view.Hwnd(), 5000), L"ここをダブルクリックすると前月へ");
+    EXPECT_EQ(view.Tooltips().TextOf(view.Hwnd(), 5003),
+              L"ここをダブルクリックすると表示月を選択できます");
+    const int today = 10000 + static_cast<int>(IndexOf(At(2026, 5, 20)));
+    EXPECT_EQ(view.Tooltips().TextOf(view.Hwnd(), today), L"・今日");
+    // 5 May is a holiday in the built-in list
+    const int childrensDay = 10000 + static_cast<int>(IndexOf(At(2026, 5, 5)));
+    EXPECT_EQ(view.Tooltips().TextOf(view.Hwnd(), childrensDay), L"・子供の日");
+    const int plain = 10000 + static_cast<int>(IndexOf(At(2026, 5, 12)));
+    EXPECT_EQ(view.Tooltips().TextOf(view.Hwnd(), plain), L"");
+}
+
+TEST_F(ViewTest, DoubleClicksOpenTheDayOrChangeTheMonth) {
+    OpenView();
+    DateTime opened;
+    view.SetDayOpener([&](const DayRecord& day) { opened = day.date; });
+    const Rect cell = doc->Day(IndexOf(At(2026, 5, 14))).cell;
+    DoubleClick(cell.left + 3, cell.top + 3);
+    EXPECT_EQ(opened, At(2026, 5, 14));
+    EXPECT_EQ(doc->DisplayDate(), At(2026, 5, 1));
+
+    const NavigationZones zones = doc->Zones();
+    DoubleClick(zones.left.left, zones.left.top + 5);
+    EXPECT_EQ(doc->DisplayDate(), At(2026, 4, 1));
+    Repaint();
+    DoubleClick(doc->Zones().right.right, doc->Zones().right.top + 5);
+    DoubleClick(doc->Zones().right.right, doc->Zones().right.top + 5);
+    EXPECT_EQ(doc->DisplayDate(), At(2026, 6, 1));
+    DoubleClick(doc->Zones().bottom.left + 5, doc->Zones().bottom.bottom);
+    EXPECT_EQ(doc->DisplayDate(), host.now);
+}
+
+TEST_F(ViewTest, ExitRequestClosesTheMainWindowAtPaint) {
+    FakeHost failing;
+    failing.appData = std::nullopt;
+    CvesmDoc broken(failing);
+    ASSERT_TRUE(broken.ExitRequested());
+    ASSERT_TRUE(frame.Open());
+    ASSERT_TRUE(view.Create(frame.Hwnd(), broken));
+    UpdateWindow(view.Hwnd());
+    MSG message;
+    EXPECT_TRUE(PeekMessageW(&message, frame.Hwnd(), WM_CLOSE, WM_CLOSE, PM_REMOVE));
+}
+
+TEST_F(ViewTest, LargestSettingsPaintWithoutFailing) {
+    Configure([](Settings& s) {
+        s.fontPointSize = 256;
+        s.frameSizeOfDate = 200;
+        s.numOfMonth = 0;
+        s.numOfPast = 4;
+        s.clockInfo = 1;
+    });
+    doc->SetDisplayDate(At(2026, 5, 1));
+    OpenView();
+    const Size window = view.LastPaint()->window;
+    EXPECT_GT(window.width, GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    EXPECT_GT(window.height, GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    // the hit tests still know every shown day
+    EXPECT_GT(doc->Day(IndexOf(At(2026, 12, 31))).cell.bottom, 0);
+}
+
+// The real glyphs through the portable paint: numbers in their colours.
+class RealGlyphPaint : public ViewTest {
+protected:
+    int CountInCell(const PixelCanvas& canvas, const Rect& cell, Pixel colour) const {
+        int count = 0;
+        for (int y = cell.top; y < cell.bottom; ++y) {
+            for (int x = cell.left; x < cell.right; ++x) {
+                count += canvas.Contains(x, y) && canvas.At(x, y) == colour;
+            }
+        }
+        return count;
+    }
+};
+
+TEST_F(RealGlyphPaint, NumbersAndMarksInkTheirCells) {
+    Settings settings = doc->GetSettings();
+    std::vector<DayRecord> days;
+    for (std::size_t i = 0; i < doc->DayCount(); ++i) days.push_back(doc->Day(i));
+    const std::vector<CTaskTime> tasks;
+    const PaintInput input{settings, doc->DisplayDate(), host.now, days, tasks};
+    GdiGlyphSource glyphs;
+    const CalendarPlan plan = PlanCalendar(settings, input.displayDate, glyphs);
+    EXPECT_GT(plan.units.columnWidth, 10);
+    OwnedCanvas owned(plan.frame.window.width, plan.frame.window.height);
+    const PaintResult result = PaintCalendar(input, plan, glyphs, owned.Canvas());
+    const PixelCanvas& canvas = owned.Canvas();
+    const auto colour = [&](int Settings::*field) {
+        return PixelFromRgb(RgbFromDecimal(settings.*field));
+    };
+
+    const Rect sunday = result.cells[IndexOf(At(2026, 5, 10))];
+    EXPECT_GT(CountInCell(canvas, sunday, colour(&Settings::colorSunday)), 10);
+    EXPECT_EQ(CountInCell(canvas, sunday, colour(&Settings::colorWeekday)), 0);
+    const Rect saturday = result.cells[IndexOf(At(2026, 5, 9))];
+    EXPECT_GT(CountInCell(canvas, saturday, colour(&Settings::colorSaturday)), 10);
+    const Rect holiday = result.cells[IndexOf(At(2026, 5, 5))];  // a Tuesday
+    EXPECT_GT(CountInCell(canvas, holiday, colour(&Settings::colorSunday)), 10);
+    const Rect weekday = result.cells[IndexOf(At(2026, 5, 12))];
+    EXPECT_GT(CountInCell(canvas, weekday, colour(&Settings::colorWeekday)), 10);
+    // today's mark ("●" by default) shows around the number
+    const Rect today = result.cells[IndexOf(At(2026, 5, 20))];
+    EXPECT_GT(CountInCell(canvas, today, colour(&Settings::colorToday)), 10);
+    EXPECT_EQ(CountInCell(canvas, weekday, colour(&Settings::colorToday)), 0);
+}
+
+}  // namespace
+}  // namespace vesm
