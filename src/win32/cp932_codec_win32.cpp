@@ -2,6 +2,8 @@
 // itself uses for Shift-JIS.
 #include <windows.h>
 
+#include <utility>
+
 #include "doc/cp932_codec.h"
 
 namespace vesm {
@@ -44,6 +46,29 @@ std::string Narrow(UINT codePage, const std::wstring& wide, bool* usedDefault = 
     return bytes;
 }
 
+// Characters outside the Basic Multilingual Plane are never in code page 932;
+// each becomes one "?" rather than one per UTF-16 unit. Returns whether any
+// was replaced.
+bool ReplaceSupplementaryCharacters(std::wstring& wide) {
+    std::wstring result;
+    result.reserve(wide.size());
+    bool replaced = false;
+    for (std::size_t at = 0; at < wide.size(); ++at) {
+        wchar_t unit = wide[at];
+        bool high = unit >= 0xD800 && unit <= 0xDBFF;
+        bool pairFollows = at + 1 < wide.size() && wide[at + 1] >= 0xDC00 && wide[at + 1] <= 0xDFFF;
+        if (high && pairFollows) ++at;
+        if (unit >= 0xD800 && unit <= 0xDFFF) {
+            result += L'?';
+            replaced = true;
+        } else {
+            result += unit;
+        }
+    }
+    wide = std::move(result);
+    return replaced;
+}
+
 }  // namespace
 
 std::string DecodeCp932(std::string_view bytes) {
@@ -51,13 +76,15 @@ std::string DecodeCp932(std::string_view bytes) {
 }
 
 std::string EncodeCp932(std::string_view utf8) {
-    return Narrow(kCodePage932, Widen(CP_UTF8, 0, utf8));
+    std::wstring wide = Widen(CP_UTF8, 0, utf8);
+    ReplaceSupplementaryCharacters(wide);
+    return Narrow(kCodePage932, wide);
 }
 
 bool CanEncodeCp932(std::string_view utf8) {
     bool validUtf8 = false;
     std::wstring wide = Widen(CP_UTF8, MB_ERR_INVALID_CHARS, utf8, &validUtf8);
-    if (!validUtf8) return false;
+    if (!validUtf8 || ReplaceSupplementaryCharacters(wide)) return false;
     bool usedDefault = false;
     Narrow(kCodePage932, wide, &usedDefault);
     return !usedDefault;
