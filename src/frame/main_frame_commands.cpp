@@ -1,0 +1,49 @@
+// The frame's half of command routing: every menu command but About, which
+// the application object shows.
+#include "doc/doc.h"
+#include "frame/frame_commands.h"
+#include "frame/main_frame.h"
+#include "view/navigation_commands.h"
+#include "view/select_month_dialog.h"
+#include "win32/message_box.h"
+
+namespace vesm {
+
+namespace {
+
+// No help file belongs to the program; saying so beats a silent menu item.
+void ShowNoHelp(HWND owner) {
+    ShowMessageBox(owner, "ヘルプはありません。", "vesmira", MB_OK | MB_ICONINFORMATION);
+}
+
+}  // namespace
+
+bool CMainFrame::OnCommand(int id, int, HWND) {
+    switch (FrameCommandFor(id)) {
+        case FrameCommand::Exit:
+            PostMessageW(Hwnd(), WM_CLOSE, 0, 0);
+            return true;
+        case FrameCommand::HelpTopics:
+        case FrameCommand::Help:
+        case FrameCommand::ContextHelp:
+            ShowNoHelp(Hwnd());
+            return true;
+        case FrameCommand::PreviousMonth:
+            ShowPreviousMonth(doc_);
+            return true;
+        case FrameCommand::NextMonth:
+            ShowNextMonth(doc_);
+            return true;
+        case FrameCommand::SelectMonth:
+            CSelectMonthDialog(doc_).DoModal(nullptr);
+            return true;
+        case FrameCommand::CurrentMonth:
+            ShowCurrentMonth(doc_);
+            return true;
+        case FrameCommand::None:
+            return false;
+    }
+    return false;
+}
+
+}  // namespace vesm
