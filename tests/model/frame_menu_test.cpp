@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "frame/context_menu.h"
-#include "frame/frame_commands.h"
 
 namespace vesm {
 namespace {
@@ -31,30 +30,6 @@ TEST(ContextMenuTest, TrayOffersNavigationOnlyWhenClicksPassThrough) {
     EXPECT_TRUE(NavigationInsertions(MenuSource::Tray, MouseTransparent(0)).empty());
     // The calendar's own margins navigate, so its menu never gets them.
     EXPECT_TRUE(NavigationInsertions(MenuSource::Calendar, MouseTransparent(1)).empty());
-}
-
-TEST(FrameCommandTest, BothIdsOfEachNavigationCommandNavigate) {
-    EXPECT_EQ(FrameCommandFor(32786), FrameCommand::PreviousMonth);
-    EXPECT_EQ(FrameCommandFor(32797), FrameCommand::PreviousMonth);
-    EXPECT_EQ(FrameCommandFor(32787), FrameCommand::NextMonth);
-    EXPECT_EQ(FrameCommandFor(32798), FrameCommand::NextMonth);
-    EXPECT_EQ(FrameCommandFor(32788), FrameCommand::SelectMonth);
-    EXPECT_EQ(FrameCommandFor(32799), FrameCommand::SelectMonth);
-    EXPECT_EQ(FrameCommandFor(32785), FrameCommand::CurrentMonth);
-    EXPECT_EQ(FrameCommandFor(32792), FrameCommand::CurrentMonth);
-}
-
-TEST(FrameCommandTest, ExitHelpAndTheCommandsLeftToOthers) {
-    EXPECT_EQ(FrameCommandFor(32775), FrameCommand::Exit);
-    EXPECT_EQ(FrameCommandFor(32804), FrameCommand::Exit);
-    EXPECT_EQ(FrameCommandFor(57667), FrameCommand::HelpTopics);
-    EXPECT_EQ(FrameCommandFor(57671), FrameCommand::HelpTopics);
-    EXPECT_EQ(FrameCommandFor(32794), FrameCommand::HelpTopics);
-    EXPECT_EQ(FrameCommandFor(57670), FrameCommand::Help);
-    EXPECT_EQ(FrameCommandFor(57669), FrameCommand::ContextHelp);
-    // About is the application object's.
-    EXPECT_EQ(FrameCommandFor(32776), FrameCommand::None);
-    EXPECT_EQ(FrameCommandFor(32803), FrameCommand::None);
 }
 
 }  // namespace
