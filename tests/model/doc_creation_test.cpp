@@ -26,14 +26,6 @@ protected:
         EXPECT_EQ(doc.RuleCount(RuleListId::SpecialDay), 9u);
         EXPECT_EQ(doc.TaskCount(), 0u);
     }
-    void ExpectOnlyMessage(std::string_view text) {
-        ASSERT_EQ(host.messages.size(), 1u);
-        const MessageRequest& message = host.messages[0];
-        EXPECT_EQ(message.text, text);
-        EXPECT_EQ(message.caption, "vesmira");
-        EXPECT_EQ(message.icon, MessageIcon::Warning);
-        EXPECT_EQ(message.buttons, MessageButtons::Ok);
-    }
     FakeHost host;
 };
 
@@ -57,52 +49,54 @@ TEST_F(DocCreationTest, ExistingFoldersAreNoFailure) {
     EXPECT_EQ(doc->SettingsPath(), FakeHost::kSettingsPath);
 }
 
-TEST_F(DocCreationTest, MissingAppDataFolderEndsTheProgramWithoutTouchingFiles) {
-    host.appData.reset();
-    auto doc = Create();
-    ExpectOnlyMessage(kAppDataFolderMessage);
-    EXPECT_EQ(host.quitRequests, 1);
-    EXPECT_TRUE(doc->ExitRequested());
-    EXPECT_TRUE(host.createdFolders.empty());
-    EXPECT_TRUE(doc->SettingsPath().empty());
-    EXPECT_EQ(host.reads, 0);
-    ExpectBuiltInListsOnly(*doc);
-    EXPECT_FALSE(doc->SaveSettings());
-    EXPECT_TRUE(host.files.empty());
-}
+struct FolderFailure {
+    const char* what;
+    void (*arrange)(FakeHost&);
+    std::string_view message;
+    std::vector<std::string> createdFolders;
+};
 
-TEST_F(DocCreationTest, ProductFolderFailureShowsItsMessageOnly) {
-    host.failingFolders = {kProductFolder};
-    auto doc = Create();
-    ExpectOnlyMessage(kProductFolderMessage);
-    EXPECT_EQ(host.quitRequests, 1);
-    EXPECT_TRUE(doc->ExitRequested());
-    EXPECT_TRUE(host.createdFolders.empty());
-    EXPECT_EQ(host.reads, 0);
-    ExpectBuiltInListsOnly(*doc);
-}
-
-TEST_F(DocCreationTest, UserFolderFailureShowsItsMessage) {
-    host.failingFolders = {kUserFolder};
-    auto doc = Create();
-    ExpectOnlyMessage(kUserFolderMessage);
-    EXPECT_EQ(host.quitRequests, 1);
-    EXPECT_TRUE(doc->ExitRequested());
-    EXPECT_EQ(host.createdFolders, std::vector<std::string>{kProductFolder});
-    EXPECT_TRUE(doc->SettingsPath().empty());
-}
-
-TEST_F(DocCreationTest, UnreadableUserNameIsAUserFolderFailure) {
-    for (std::optional<std::string> name :
-         {std::optional<std::string>(), std::optional<std::string>("")}) {
-        FakeHost fresh;
-        fresh.userName = name;
-        CvesmDoc doc(fresh);
-        ASSERT_EQ(fresh.messages.size(), 1u);
-        EXPECT_EQ(fresh.messages[0].text, kUserFolderMessage);
-        EXPECT_EQ(fresh.quitRequests, 1);
+// Each failure shows its own message only, ends the program, and leaves the
+// settings path empty: nothing is read or written under a partial path.
+TEST(DocFolderFailureTest, EachFolderFailureShowsItsMessageAndEndsTheProgram) {
+    const FolderFailure failures[] = {
+        {"no app-data folder", [](FakeHost& h) { h.appData.reset(); }, kAppDataFolderMessage, {}},
+        {"product folder",
+         [](FakeHost& h) { h.failingFolders = {kProductFolder}; },
+         kProductFolderMessage,
+         {}},
+        {"user folder",
+         [](FakeHost& h) { h.failingFolders = {kUserFolder}; },
+         kUserFolderMessage,
+         {kProductFolder}},
+        {"no user name",
+         [](FakeHost& h) { h.userName.reset(); },
+         kUserFolderMessage,
+         {kProductFolder}},
+        {"empty user name",
+         [](FakeHost& h) { h.userName = ""; },
+         kUserFolderMessage,
+         {kProductFolder}},
+    };
+    for (const FolderFailure& failure : failures) {
+        SCOPED_TRACE(failure.what);
+        FakeHost host;
+        host.SetSettingsFile(SettingsBytes({"numOfRow=5"}));
+        failure.arrange(host);
+        CvesmDoc doc(host);
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(host.messages[0].text, failure.message);
+        EXPECT_EQ(host.messages[0].caption, "vesmira");
+        EXPECT_EQ(host.messages[0].icon, MessageIcon::Warning);
+        EXPECT_EQ(host.quitRequests, 1);
         EXPECT_TRUE(doc.ExitRequested());
-        EXPECT_EQ(fresh.createdFolders, std::vector<std::string>{kProductFolder});
+        EXPECT_EQ(host.createdFolders, failure.createdFolders);
+        EXPECT_TRUE(doc.SettingsPath().empty());
+        EXPECT_EQ(host.reads, 0);
+        EXPECT_EQ(doc.GetSettings().numOfRow, 3);
+        EXPECT_EQ(doc.RuleCount(RuleListId::Holiday), 14u);
+        EXPECT_FALSE(doc.SaveSettings());
+        EXPECT_EQ(host.writes, 0);
     }
 }
 

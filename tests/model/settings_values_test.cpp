@@ -64,14 +64,6 @@ TEST(SettingsLineTest, KeysMatchExactlyCaseAndBlanksIncluded) {
     EXPECT_EQ(settings.numOfRow, 5);
 }
 
-TEST(SettingsLineTest, FailedChecksStoreTheReplacementNotTheDefault) {
-    Settings s = Read({"transparent=0", "fontPointSize=1", "frameSizeOfDate=20", "time12or24=0"});
-    EXPECT_EQ(s.transparent, 160);
-    EXPECT_EQ(s.fontPointSize, 18);
-    EXPECT_EQ(s.frameSizeOfDate, 100);
-    EXPECT_EQ(s.time12or24, 12);
-}
-
 struct RangeCase {
     const char* key;
     int Settings::*field;
@@ -201,17 +193,6 @@ TEST(SettingsLineTest, LaterLinesOverrideEarlierOnes) {
     EXPECT_EQ(s.numOfRow, 7);
     EXPECT_EQ(s.fontFaceName, "B");
     EXPECT_EQ(Read({"numOfRow=5", "numOfRow=13"}).numOfRow, 3);
-}
-
-TEST(SettingsColorTest, DecimalFormAndPlatformValueConvertBothWays) {
-    EXPECT_EQ(RgbFromDecimal(255), 0xFF0000u);  // pure blue: blue in the high byte
-    EXPECT_EQ(RgbFromDecimal(255255), 0xFFFF00u);
-    EXPECT_EQ(RgbFromDecimal(128000128), 0x800080u);
-    EXPECT_EQ(RgbFromDecimal(64128128), 0x808040u);
-    EXPECT_EQ(DecimalFromRgb(0x123456), 86052018);  // red 0x56, green 0x34, blue 0x12
-    for (int decimal : {0, 255255255, 128128128, 1002003}) {
-        EXPECT_EQ(DecimalFromRgb(RgbFromDecimal(decimal)), decimal);
-    }
 }
 
 }  // namespace
