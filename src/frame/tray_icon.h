@@ -2,8 +2,9 @@
 // and added again whenever Explorer restarts and announces "TaskbarCreated".
 #pragma once
 
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 namespace vesm {
 

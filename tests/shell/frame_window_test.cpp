@@ -1,7 +1,8 @@
 // The frame window under Wine: styles, placement, tray icon, z-order, the
 // saved position, menus and the system notifications it reacts to.
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <cwchar>
 #include <memory>
