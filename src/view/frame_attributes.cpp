@@ -6,12 +6,41 @@ namespace vesm {
 
 namespace {
 
+// Every paint applies the attributes; calls that would change nothing are
+// left out, since each costs a round trip to the window system.
 void ApplyFrameSize(HWND frame, Size window) {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
     if (!GetWindowPlacement(frame, &placement)) return;
     const RECT& normal = placement.rcNormalPosition;
+    RECT current{};
+    GetWindowRect(frame, &current);
+    if (current.left == normal.left && current.top == normal.top &&
+        current.right - current.left == window.width &&
+        current.bottom - current.top == window.height) {
+        return;
+    }
     MoveWindow(frame, normal.left, normal.top, window.width, window.height, TRUE);
+}
+
+void ApplyAlpha(HWND frame, Rgb background, BYTE alpha) {
+    BYTE currentAlpha = 0;
+    DWORD currentFlags = 0;
+    if (GetLayeredWindowAttributes(frame, nullptr, &currentAlpha, &currentFlags) &&
+        currentFlags == LWA_ALPHA && currentAlpha == alpha) {
+        return;
+    }
+    // Only the alpha applies: the whole window, background included, is
+    // uniformly translucent.
+    SetLayeredWindowAttributes(frame, background, alpha, LWA_ALPHA);
+}
+
+void ApplyZOrder(HWND frame, bool topmost) {
+    const bool isTopmost = (GetWindowLongPtrW(frame, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    // Leaving the topmost band when not in it has no effect anyway.
+    if (!topmost && !isTopmost) return;
+    SetWindowPos(frame, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
 void ApplyClickThrough(HWND frame, bool clickThrough) {
@@ -25,12 +54,9 @@ void ApplyClickThrough(HWND frame, bool clickThrough) {
 
 void ApplyFrameAttributes(HWND frame, const Settings& settings, Size window) {
     ApplyFrameSize(frame, {std::max(window.width, 1), std::max(window.height, 1)});
-    // Only the alpha applies: the whole window, background included, is
-    // uniformly translucent.
-    SetLayeredWindowAttributes(frame, RgbFromDecimal(settings.colorBackground),
-                               static_cast<BYTE>(settings.transparent), LWA_ALPHA);
-    SetWindowPos(frame, settings.zOrder == 1 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    ApplyAlpha(frame, RgbFromDecimal(settings.colorBackground),
+               static_cast<BYTE>(std::clamp(settings.transparent, 1, 255)));
+    ApplyZOrder(frame, settings.zOrder == 1);
     ApplyClickThrough(frame, settings.mouseTransparent == 1);
 }
 

@@ -90,12 +90,22 @@ bool CvesmView::OnPaint() {
     if (doc_) Paint(dc);
     EndPaint(Hwnd(), &ps);
     if (doc_ && lastPaint_) {
-        const Size window = lastPaint_->window;
-        ApplyFrameAttributes(GetParent(Hwnd()), doc_->GetSettings(), window);
-        SetWindowPos(Hwnd(), nullptr, 0, 0, std::max(window.width, 1), std::max(window.height, 1),
-                     SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+        ApplyFrameAttributes(GetParent(Hwnd()), doc_->GetSettings(), lastPaint_->window);
+        FillFrame();
     }
     return true;
+}
+
+// The view covers the frame's client area, which the paint has just sized.
+void CvesmView::FillFrame() {
+    RECT frame{};
+    RECT own{};
+    GetClientRect(GetParent(Hwnd()), &frame);
+    GetClientRect(Hwnd(), &own);
+    if (frame.right != own.right || frame.bottom != own.bottom) {
+        SetWindowPos(Hwnd(), nullptr, 0, 0, frame.right, frame.bottom,
+                     SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+    }
 }
 
 void CvesmView::Paint(HDC dc) {

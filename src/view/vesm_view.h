@@ -44,6 +44,7 @@ private:
     void Paint(HDC dc);
     PaintResult Draw(HDC dc, const Settings& settings);
     void StoreInDocument(const PaintResult& result);
+    void FillFrame();
     void OnLeftButtonDown(LPARAM lParam);
     void OnDoubleClick(int x, int y);
 
