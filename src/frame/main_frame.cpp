@@ -23,8 +23,10 @@ bool IsResumeEvent(WPARAM event) {
            event == PBT_APMRESUMEAUTOMATIC;
 }
 
+// The tray's clicks reach the frame while another window has the keyboard, so
+// the thread's own key state may be stale: ask for the physical key.
 bool ShiftHeld() {
-    return GetKeyState(VK_SHIFT) < 0;
+    return (GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0;
 }
 
 }  // namespace
