@@ -236,6 +236,45 @@ TEST_F(FrameTest, ExitCommandClosesTheWindow) {
     EXPECT_FALSE(IsWindow(hwnd));
 }
 
+// Closes the first dialog the thread shows and remembers its title; the
+// alarm dialog is modal, so only a timer can reach it.
+struct DialogCloser {
+    static inline std::wstring seenTitle;
+    static inline int seen = 0;
+
+    static BOOL CALLBACK CloseDialog(HWND window, LPARAM) {
+        wchar_t className[16] = {};
+        GetClassNameW(window, className, 16);
+        if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+        wchar_t title[64] = {};
+        GetWindowTextW(window, title, 64);
+        seenTitle = title;
+        ++seen;
+        PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        return FALSE;
+    }
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+        EnumThreadWindows(GetCurrentThreadId(), CloseDialog, 0);
+    }
+};
+
+TEST_F(FrameTest, DueTaskAtATickRaisesTheAlarmAndMarksTheTask) {
+    const DateTime now = doc->Host().Now();
+    CTaskTime task;
+    task.taskTime = now - TimeSpan(20);
+    task.taskMode = 2;
+    task.text = "due";
+    task.alarmTime = NoDayDate();
+    doc->InsertTaskSorted(task);
+    HWND hwnd = Open().Hwnd();
+    const UINT_PTR closer = SetTimer(nullptr, 0, 300, DialogCloser::OnTimer);
+    SendMessageW(hwnd, WM_TIMER, 1, 0);
+    KillTimer(nullptr, closer);
+    EXPECT_EQ(DialogCloser::seen, 1);
+    EXPECT_EQ(DialogCloser::seenTitle, L"予定時刻になりました");
+    EXPECT_EQ(doc->Task(0).taskMode, 3);
+}
+
 std::wstring ItemText(HMENU popup, int position) {
     wchar_t text[64] = {};
     GetMenuStringW(popup, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
