@@ -26,6 +26,8 @@ TEST(LayoutUnits, DefaultsGiveTheDocumentedUnitsAndMargins) {
     EXPECT_EQ(units.columnWidth, 24);
     EXPECT_EQ(units.hMargin, 10);
     EXPECT_EQ(units.vMargin, 10);
+    // without measurable glyphs no width goes negative
+    EXPECT_EQ(ComputeUnits(settings, 0).columnWidth, 0);
 }
 
 TEST(LayoutUnits, WideMarginFollowsTheDayArrangement) {
@@ -64,11 +66,6 @@ TEST(LayoutUnits, NameWidthIsTheWidestMeasuredName) {
         EXPECT_EQ(request.font.height, 14);
         EXPECT_EQ(request.font.face, settings.fontFaceName);
     }
-}
-
-TEST(LayoutUnits, MissingGlyphsNeverGiveNegativeWidths) {
-    Settings settings;
-    EXPECT_EQ(ComputeUnits(settings, 0).columnWidth, 0);
 }
 
 TEST(ShownMonths, StartNumOfPastMonthsBeforeTheDisplayedMonthAcrossTheYear) {
@@ -150,17 +147,13 @@ TEST(WindowFrame, ClockAddsARowAndSitsAboveTheFormerBottom) {
     frame = ComputeWindowFrame(settings, units, {3, 1});
     EXPECT_EQ(frame.clockText, (Point{w - 50, 434}));
 
+    units = ComputeUnits(settings, 22);  // 2.5 raw widths of 21 truncate
+    frame = ComputeWindowFrame(settings, units, {3, 1});
+    EXPECT_EQ(frame.clockText.x, static_cast<int>(frame.window.width - 52.5));
+
     settings.clockInfo = 0;
     frame = ComputeWindowFrame(settings, units, {3, 1});
     EXPECT_EQ(frame.clockRect, Rect{});
-}
-
-TEST(WindowFrame, ClockTextPositionTruncatesHalfWidths) {
-    Settings settings;
-    settings.clockInfo = 1;
-    LayoutUnits units = ComputeUnits(settings, 22);  // raw width 21
-    WindowFrame frame = ComputeWindowFrame(settings, units, {3, 1});
-    EXPECT_EQ(frame.clockText.x, static_cast<int>(frame.window.width - 73.5));
 }
 
 TEST(WindowFrame, ZonesLieAlongTheEdges) {

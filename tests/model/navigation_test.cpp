@@ -159,16 +159,6 @@ TEST_F(NavigationOnDocument, CurrentMonthInYearDisplaySavesTheNewStart) {
     EXPECT_EQ(doc_.DayRange().firstShownDay, At(2026, 1, 1));
 }
 
-TEST_F(NavigationOnDocument, ChosenMonthOutsideTheRangeIsRefused) {
-    doc_.SetDisplayDate(At(2026, 5, 1));
-    EXPECT_FALSE(ShowChosenMonth(doc_, 2100, 1));
-    EXPECT_EQ(doc_.DisplayDate(), At(2026, 5, 1));
-    ASSERT_FALSE(host_.messages.empty());
-    EXPECT_EQ(host_.messages.back().text, "1980年～2099年の間で指定してください。");
-    EXPECT_TRUE(ShowChosenMonth(doc_, 2099, 12));
-    EXPECT_EQ(doc_.DisplayDate(), At(2099, 12, 1));
-}
-
 TEST(DayTooltip, FiveLinesInTheirOrder) {
     DayRecord day;
     day.holidayFlag = 1;

@@ -233,14 +233,6 @@ TEST_F(PaintedMonth, TitleAndCentredWeekdayNames) {
     EXPECT_EQ(title.substr(21, 6), U"5/2026");  // after the seven measured names
 }
 
-TEST_F(PaintedMonth, EnglishTitlesNameTheMonth) {
-    settings_.styleOfMonth = 1;
-    Paint();
-    std::u32string drawn;
-    for (const auto& request : glyphs_.Requests()) drawn += request.character;
-    EXPECT_NE(drawn.find(U"May/2026"), std::u32string::npos);
-}
-
 TEST_F(PaintedMonth, TodayMarkSitsOnePixelUpAndLeftUnderTheNumber) {
     settings_.todayInfo = 11;
     Paint();
@@ -321,14 +313,6 @@ TEST_F(PaintedMonth, ClockShowsTheTimeAtItsPlace) {
     EXPECT_EQ(result_.clockRect, plan_.frame.clockRect);
 }
 
-TEST_F(PaintedMonth, BackgroundFillsTheCanvas) {
-    settings_.colorBackground = 1002003;
-    Paint();
-    const Pixel background = Colour(&Settings::colorBackground);
-    EXPECT_EQ(At(0, 0), background);
-    EXPECT_EQ(At(canvas_->Canvas().Width() - 1, canvas_->Canvas().Height() - 1), background);
-}
-
 TEST(PaintLimits, LargestSettingsPaintIntoAScreenSizedCanvas) {
     Settings settings;
     settings.fontPointSize = 256;
@@ -358,10 +342,7 @@ TEST(PaintLimits, LargestSettingsPaintIntoAScreenSizedCanvas) {
     const Rect lastShown = result.cells[days.size() - 31];  // 31 December 2026
     EXPECT_GT(lastShown.top, 1080);
     EXPECT_GT(lastShown.left, 1920);
-}
 
-TEST(PaintLimits, SmallCalendarsKeepTheirOwnSize) {
-    CalendarPlan plan;
     plan.frame.window = {188, 444};
     EXPECT_EQ(CanvasSize(plan, {1920, 1080}), (Size{188, 444}));
     plan.frame.window = {0, -3};
