@@ -6,6 +6,9 @@ namespace vesm {
 
 FrameCommand FrameCommandFor(int commandId) {
     switch (commandId) {
+        case ID_ABOUT:
+        case ID_ABOUT2:
+            return FrameCommand::About;
         case ID_EXIT:
         case ID_EXIT2:
             return FrameCommand::Exit;

@@ -4,7 +4,8 @@
 namespace vesm {
 
 enum class FrameCommand {
-    None,  // not the frame's: About goes to the application object
+    None,
+    About,  // handed to the application object, which owns the About box
     Exit,
     PreviousMonth,
     NextMonth,

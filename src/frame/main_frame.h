@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 
 #include "frame/frame_clock.h"
@@ -23,6 +24,8 @@ struct MainFrameOptions {
     // The program's main window ends the message loop when destroyed; a frame
     // made by a test does not.
     bool quitOnDestroy = true;
+    // The application object's About box, given the frame as owner.
+    std::function<void(HWND owner)> showAbout;
 };
 
 class CMainFrame : public Window {

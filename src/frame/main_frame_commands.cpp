@@ -1,5 +1,5 @@
-// The frame's half of command routing: every menu command but About, which
-// the application object shows.
+// Every menu command the frame receives; About is passed on to the
+// application object.
 #include "doc/doc.h"
 #include "frame/frame_commands.h"
 #include "frame/main_frame.h"
@@ -20,6 +20,9 @@ void ShowNoHelp(HWND owner) {
 
 bool CMainFrame::OnCommand(int id, int, HWND) {
     switch (FrameCommandFor(id)) {
+        case FrameCommand::About:
+            if (options_.showAbout) options_.showAbout(Hwnd());
+            return true;
         case FrameCommand::Exit:
             PostMessageW(Hwnd(), WM_CLOSE, 0, 0);
             return true;

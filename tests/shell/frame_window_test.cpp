@@ -7,6 +7,7 @@
 #include <cwchar>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -234,6 +235,16 @@ TEST_F(FrameTest, ExitCommandClosesTheWindow) {
     EXPECT_TRUE(IsWindow(hwnd)) << "closing is posted, not done inside the command";
     PumpFor(200);
     EXPECT_FALSE(IsWindow(hwnd));
+}
+
+TEST_F(FrameTest, BothAboutCommandsReachTheApplicationsAboutBox) {
+    MainFrameOptions options;
+    std::vector<HWND> owners;
+    options.showAbout = [&owners](HWND owner) { owners.push_back(owner); };
+    HWND hwnd = Open(std::move(options)).Hwnd();
+    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(32776, 0), 0);
+    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(32803, 0), 0);
+    EXPECT_EQ(owners, (std::vector<HWND>{hwnd, hwnd}));
 }
 
 // Closes the first dialog the thread shows and remembers its title; the
