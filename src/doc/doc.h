@@ -21,6 +21,7 @@
 namespace vesm {
 
 enum class RuleListId { Holiday, SpecialDay };
+struct TaskKey;
 
 class CvesmDoc {
 public:
@@ -129,6 +130,7 @@ private:
     const std::vector<CHolidayTime>& RuleList(RuleListId list) const;
     bool& RuleListInKeyOrder(RuleListId list);
     void NoteTaskKeyChanged(std::size_t index);
+    std::size_t TaskInsertPosition(const TaskKey& key) const;
 
     mutable std::recursive_mutex lock_;
     DocHost& host_;

@@ -10,12 +10,19 @@ namespace vesm {
 void CvesmDoc::InsertTaskSorted(const CTaskTime& task) {
     std::lock_guard guard(lock_);
     TaskKey key = SortKey(task);
-    std::size_t position =
-        tasksInKeyOrder_
-            ? SearchInsertPosition(tasks_.size(), key,
-                                   [this](std::size_t i) { return SortKey(tasks_[i]); })
-            : WalkInsertPosition(tasks_, key);
-    tasks_.insert(tasks_.begin() + static_cast<std::ptrdiff_t>(position), task);
+    tasks_.insert(tasks_.begin() + static_cast<std::ptrdiff_t>(TaskInsertPosition(key)), task);
+}
+
+std::size_t CvesmDoc::TaskInsertPosition(const TaskKey& key) const {
+    if (!tasksInKeyOrder_) {
+        return WalkInsertPosition(tasks_, key);
+    }
+    // A file saved by the program lists tasks in key order, so most loads append.
+    if (tasks_.empty() || SortKey(tasks_.back()) < key) {
+        return tasks_.size();
+    }
+    return SearchInsertPosition(tasks_.size(), key,
+                                [this](std::size_t i) { return SortKey(tasks_[i]); });
 }
 
 void CvesmDoc::ReplaceTasks(DateTime day, const std::vector<CTaskTime>& working) {
