@@ -128,6 +128,25 @@ TEST_F(FrameTest, CornerOnNoMonitorMovesToThePrimaryWorkArea) {
     EXPECT_EQ(WindowRect().top, 30);
 }
 
+HWND OpenOtherWindow() {
+    HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 50, 50, 100, 100,
+                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    return other;
+}
+
+TEST_F(FrameTest, LeftClickOnTheTrayIconBringsTheFrameForward) {
+    HWND hwnd = Open().Hwnd();
+    SetLayeredWindowAttributes(hwnd, 0, 255, LWA_ALPHA);
+    HWND other = OpenOtherWindow();
+    SetForegroundWindow(other);
+    ASSERT_EQ(GetForegroundWindow(), other);
+    SendMessageW(hwnd, kTrayCallbackMessage, 1, WM_MOUSEMOVE);
+    EXPECT_EQ(GetForegroundWindow(), other) << "only the button's release acts";
+    SendMessageW(hwnd, kTrayCallbackMessage, 1, WM_LBUTTONUP);
+    EXPECT_EQ(GetForegroundWindow(), hwnd);
+    DestroyWindow(other);
+}
+
 TEST_F(FrameTest, TrayIconComesBackWhenTheTaskbarIsCreatedAgain) {
     HWND hwnd = Open().Hwnd();
     ASSERT_TRUE(TrayIconExists(hwnd));
@@ -142,12 +161,6 @@ TEST_F(FrameTest, TrayIconComesBackWhenTheTaskbarIsCreatedAgain) {
     EXPECT_TRUE(TrayIconExists(hwnd));
     frame.reset();
     EXPECT_FALSE(TrayIconExists(hwnd)) << "the icon must go with the window";
-}
-
-HWND OpenOtherWindow() {
-    HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 50, 50, 100, 100,
-                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    return other;
 }
 
 bool IsBelow(HWND window, HWND other) {
