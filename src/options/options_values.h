@@ -1,0 +1,18 @@
+// What the options dialog edits: copies of the settings and of both rule lists,
+// written back to the document only on OK or Apply.
+#pragma once
+
+#include <vector>
+
+#include "doc/holiday_time.h"
+#include "doc/settings.h"
+
+namespace vesm {
+
+struct OptionsValues {
+    Settings settings;
+    std::vector<CHolidayTime> holidays;
+    std::vector<CHolidayTime> specialDays;
+};
+
+}  // namespace vesm
