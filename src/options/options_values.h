@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "doc/date_time.h"
 #include "doc/holiday_time.h"
 #include "doc/settings.h"
 
@@ -13,6 +14,8 @@ struct OptionsValues {
     Settings settings;
     std::vector<CHolidayTime> holidays;
     std::vector<CHolidayTime> specialDays;
+    // The document's first shown month: the reference date of every rule a page sets.
+    DateTime firstShownMonth;
 };
 
 }  // namespace vesm
