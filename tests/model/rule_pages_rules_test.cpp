@@ -1,0 +1,182 @@
+// What the rule pages and the rule editor decide: the list texts in every date
+// layout, the sorted insertion, the scroll targets, the day list, the checks in
+// order, and what the font page stores from a font choice.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "options/font_page_rules.h"
+#include "options/rule_page_rules.h"
+
+namespace vesm {
+namespace {
+
+const DateTime kApril2024 = DateTime::Build(2024, 4, 1).value();
+
+CHolidayTime Rule(int month, int dayOrOrdinal, int weekday, const char* name,
+                  DateTime reference = kApril2024) {
+    CHolidayTime rule;
+    rule.Set(reference, month, dayOrOrdinal, kHolidayKind, weekday, name);
+    return rule;
+}
+
+std::vector<std::string> Names(const std::vector<CHolidayTime>& rules) {
+    std::vector<std::string> names;
+    for (const CHolidayTime& rule : rules) names.push_back(rule.name);
+    return names;
+}
+
+TEST(RuleDateTextTest, FollowsEachOfTheSixDateLayouts) {
+    const CHolidayTime fixed = Rule(2, 11, 0, "建国記念日");
+    const CHolidayTime nth = Rule(1, 2, 2, "成人の日");
+    const CHolidayTime last = Rule(12, 5, 7, "最終土曜");
+    const char* fixedTexts[] = {"02 . 11",  "Feb . 11", "02 . 11",
+                                "Feb . 11", "11 . 02",  "11 . Feb"};
+    const char* nthTexts[] = {"01 . 第2 月曜",  "Jan . 第2 月曜", "01 . 第2 月曜",
+                              "Jan . 第2 月曜", "第2 月曜 . 01",  "第2 月曜 . Jan"};
+    const char* lastTexts[] = {"12 . 最終 土曜",  "Dec . 最終 土曜", "12 . 最終 土曜",
+                               "Dec . 最終 土曜", "最終 土曜 . 12",  "最終 土曜 . Dec"};
+    for (int format = 0; format < 6; ++format) {
+        SCOPED_TRACE(format);
+        EXPECT_EQ(RuleDateText(fixed, format), fixedTexts[format]);
+        EXPECT_EQ(RuleDateText(nth, format), nthTexts[format]);
+        EXPECT_EQ(RuleDateText(last, format), lastTexts[format]);
+    }
+}
+
+TEST(RuleDateTextTest, EditorChoicesFollowTheLayoutToo) {
+    EXPECT_EQ(MonthChoices(0).front(), "01");
+    EXPECT_EQ(MonthChoices(0).back(), "12");
+    EXPECT_EQ(MonthChoices(5).front(), "Jan");
+    EXPECT_EQ(MonthChoices(3).back(), "Dec");
+    EXPECT_EQ(MonthChoices(4)[8], "09");
+    EXPECT_EQ(OrdinalChoices(), (std::vector<std::string>{"第1", "第2", "第3", "第4", "最終"}));
+    EXPECT_EQ(WeekdayChoices().front(), "日曜");
+    EXPECT_EQ(WeekdayChoices().back(), "土曜");
+}
+
+TEST(RefillDayChoicesTest, MonthLengthsAndTheSelectionThatSurvivesASwitch) {
+    const DayChoices february = RefillDayChoices(1, 30);
+    ASSERT_EQ(february.items.size(), 29u);  // the 29th even for a common year
+    EXPECT_EQ(february.items.back(), "29");
+    EXPECT_EQ(february.selected, 28);
+    const DayChoices april = RefillDayChoices(3, 30);  // from 31 January to April
+    EXPECT_EQ(april.items.size(), 30u);
+    EXPECT_EQ(april.selected, 29);
+    const DayChoices january = RefillDayChoices(0, april.selected);  // back: stays the 30th
+    EXPECT_EQ(january.items.size(), 31u);
+    EXPECT_EQ(january.selected, 29);
+    for (int month : {5, 8, 10}) EXPECT_EQ(RefillDayChoices(month, 0).items.size(), 30u);
+    const DayChoices none = RefillDayChoices(-1, -1);
+    EXPECT_EQ(none.items.size(), 31u);
+    EXPECT_EQ(none.selected, -1);
+}
+
+TEST(InsertRuleSortedTest, OrdersByConcreteDateAndPutsEqualDatesAfter) {
+    std::vector<CHolidayTime> rules;
+    EXPECT_EQ(InsertRuleSorted(rules, Rule(5, 5, 0, "子供の日")), 0u);
+    EXPECT_EQ(InsertRuleSorted(rules, Rule(1, 1, 0, "元旦")), 0u);
+    EXPECT_EQ(InsertRuleSorted(rules, Rule(12, 31, 0, "大晦日")), 2u);
+    EXPECT_EQ(InsertRuleSorted(rules, Rule(5, 5, 0, "端午")), 2u);
+    // The second Monday of January 2025 is the 13th: after 1 January.
+    EXPECT_EQ(InsertRuleSorted(rules, Rule(1, 2, 2, "成人の日")), 1u);
+    EXPECT_EQ(Names(rules),
+              (std::vector<std::string>{"元旦", "成人の日", "子供の日", "端午", "大晦日"}));
+}
+
+TEST(InsertRuleSortedTest, LeapDayInACommonYearSortsAsTheFirstOfMarch) {
+    std::vector<CHolidayTime> rules = {Rule(3, 1, 0, "三月一日"), Rule(3, 2, 0, "三月二日")};
+    const DateTime april2025 = DateTime::Build(2025, 4, 1).value();  // February 2026
+    EXPECT_EQ(InsertRuleSorted(rules, Rule(2, 29, 0, "閏日", april2025)), 1u);
+    std::vector<CHolidayTime> leap = {Rule(3, 1, 0, "三月一日")};
+    const DateTime april2023 = DateTime::Build(2023, 4, 1).value();  // February 2024
+    EXPECT_EQ(InsertRuleSorted(leap, Rule(2, 29, 0, "閏日", april2023)), 0u);
+}
+
+TEST(ScrollTargetTest, AfterAnEditTheNewRowAndTheOldViewStayVisible) {
+    EXPECT_EQ(ScrollTargetAfterEdit(10, 8, 3), 3);    // above the view
+    EXPECT_EQ(ScrollTargetAfterEdit(10, 8, 10), 17);  // inside: keep the old view
+    EXPECT_EQ(ScrollTargetAfterEdit(10, 8, 17), 17);
+    EXPECT_EQ(ScrollTargetAfterEdit(10, 8, 18), 18);  // below the view
+}
+
+TEST(ScrollTargetTest, AfterADeletionTheNewLastRowIsShownAtTheEnd) {
+    EXPECT_EQ(ScrollTargetAfterDelete(0, 8, 20), 7);
+    EXPECT_EQ(ScrollTargetAfterDelete(12, 8, 20), 18);  // last page: new last row
+    EXPECT_EQ(ScrollTargetAfterDelete(0, 8, 1), -1);    // the list is now empty
+}
+
+RuleEditorInput DateInput(int monthIndex, int dayIndex, const char* name) {
+    RuleEditorInput input;
+    input.byDate = true;
+    input.dateMonthIndex = monthIndex;
+    input.dayIndex = dayIndex;
+    input.name = name;
+    return input;
+}
+
+TEST(CheckRuleInputTest, ReportsOnlyTheFirstProblemInOrder) {
+    const RuleEditorInput nothing = DateInput(-1, -1, "");
+    EXPECT_EQ(CheckRuleInput(nothing, kHolidayKind), "祝日名を入力してください");
+    EXPECT_EQ(CheckRuleInput(nothing, kSpecialDayKind), "記念日名を入力してください");
+    EXPECT_EQ(CheckRuleInput(DateInput(-1, -1, "a`b"), kHolidayKind),
+              "バッククォート文字(`)は使用できません");
+    EXPECT_EQ(CheckRuleInput(DateInput(-1, -1, "祝😀"), kHolidayKind),
+              "この文字は保存できません。別の文字に置き換えてください。");
+    EXPECT_EQ(CheckRuleInput(DateInput(-1, -1, "祝日"), kHolidayKind),
+              "「月日指定」または「第何曜日指定」を指定してください");
+    EXPECT_EQ(CheckRuleInput(DateInput(1, 28, "閏日"), kHolidayKind), std::nullopt);
+}
+
+TEST(CheckRuleInputTest, TheWeekdayModeNeedsAllThreeChoices) {
+    RuleEditorInput input;
+    input.byDate = false;
+    input.name = "成人の日";
+    input.dateMonthIndex = 0;  // the other mode's choices do not count
+    input.dayIndex = 0;
+    input.weekMonthIndex = 0;
+    input.ordinalIndex = 1;
+    EXPECT_TRUE(CheckRuleInput(input, kHolidayKind).has_value());
+    input.weekdayIndex = 1;
+    EXPECT_EQ(CheckRuleInput(input, kHolidayKind), std::nullopt);
+    const RuleEditorResult date = ReadRuleInput(input);
+    EXPECT_EQ(date.month, 1);
+    EXPECT_EQ(date.dayOrOrdinal, 2);
+    EXPECT_EQ(date.weekday, 2);
+    input.byDate = true;  // now only the date mode's choices are read
+    const RuleEditorResult fixed = ReadRuleInput(input);
+    EXPECT_EQ(fixed.weekday, 0);
+}
+
+TEST(RuleEditorCaptionTest, KindAndWhetherTheRuleHasANameChooseTheWords) {
+    EXPECT_EQ(RuleEditorCaption(kHolidayKind, ""), "祝日追加");
+    EXPECT_EQ(RuleEditorCaption(kHolidayKind, "元旦"), "祝日変更");
+    EXPECT_EQ(RuleEditorCaption(kSpecialDayKind, ""), "記念日追加");
+    EXPECT_EQ(RuleEditorCaption(kSpecialDayKind, "七夕"), "記念日変更");
+    EXPECT_EQ(RuleNameLabel(kHolidayKind), "祝日名");
+    EXPECT_EQ(RuleNameLabel(kSpecialDayKind), "記念日名");
+}
+
+TEST(FontChoiceTest, WholePointsAndBoldAloneBecomesHeavy) {
+    const FontChoice halfPoint = StoredFontChoice("Arial", 105, 400, true);
+    EXPECT_EQ(halfPoint.pointSize, 10);
+    EXPECT_EQ(halfPoint.weight, 400);
+    EXPECT_TRUE(halfPoint.italic);
+    EXPECT_EQ(StoredFontChoice("Arial", 200, 700, false).weight, 900);
+    for (int weight : {100, 600, 800, 900}) {
+        EXPECT_EQ(StoredFontChoice("Arial", 200, weight, false).weight, 400) << weight;
+    }
+    EXPECT_EQ(CurrentFontText(20, "Times New Roman"), "20 pt. Times New Roman");
+}
+
+TEST(FontChoiceTest, LogicalHeightRoundsLikeAMultiplyDivide) {
+    EXPECT_EQ(LogicalFontHeight(20, 96), -27);  // 26.67
+    EXPECT_EQ(LogicalFontHeight(9, 96), -12);
+    EXPECT_EQ(LogicalFontHeight(3, 12), -1);     // 0.5 rounds away from zero
+    EXPECT_EQ(LogicalFontHeight(20, 120), -33);  // 33.33
+    EXPECT_EQ(LogicalFontHeight(-3, 12), 1);
+}
+
+}  // namespace
+}  // namespace vesm
