@@ -32,6 +32,8 @@ FrameCommand FrameCommandFor(int commandId) {
             return FrameCommand::Help;
         case ID_CONTEXT_HELP:
             return FrameCommand::ContextHelp;
+        case ID_PROFILE:
+            return FrameCommand::Profile;
         default:
             return FrameCommand::None;
     }

@@ -14,6 +14,7 @@ enum class FrameCommand {
     HelpTopics,
     Help,
     ContextHelp,
+    Profile,
 };
 
 FrameCommand FrameCommandFor(int commandId);

@@ -3,6 +3,7 @@
 #include "doc/doc.h"
 #include "frame/frame_commands.h"
 #include "frame/main_frame.h"
+#include "profile/profile_dialog.h"
 #include "view/navigation_commands.h"
 #include "view/select_month_dialog.h"
 #include "win32/message_box.h"
@@ -42,6 +43,9 @@ bool CMainFrame::OnCommand(int id, int, HWND) {
             return true;
         case FrameCommand::CurrentMonth:
             ShowCurrentMonth(doc_);
+            return true;
+        case FrameCommand::Profile:
+            RunProfileDialog(doc_);
             return true;
         case FrameCommand::None:
             return false;
