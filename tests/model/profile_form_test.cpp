@@ -1,11 +1,8 @@
-// What the profile dialog shows for a profile and what its OK stores: lists by
-// date and time format, the hour's half of day, clamped numbers, and values
-// that the controls cannot give.
+// The profile dialog's lists by date and time format, the hour's half of day,
+// clamped numbers, and stored values the lists cannot show.
 #include "profile/profile_form.h"
 
 #include <gtest/gtest.h>
-
-#include "profile/birthplace.h"
 
 namespace vesm {
 namespace {
@@ -81,27 +78,6 @@ TEST(ProfileOpeningTest, HourIsSplitIntoHalfOfDayInTwelveHourMode) {
     }
 }
 
-TEST(ProfileOpeningTest, ShowsEveryValueAndFindsThePlaceByLongitude) {
-    const ProfileForm form = FormFromProfile(Stored(), true);
-    EXPECT_EQ(form.yearText, "1985");
-    EXPECT_EQ(form.month, 6);
-    EXPECT_EQ(form.day, 13);
-    EXPECT_EQ(form.minute, 30);
-    EXPECT_FALSE(form.placeFromTable);
-    EXPECT_EQ(form.place, 0);
-    EXPECT_EQ(form.eastOrWest, 1);
-    EXPECT_EQ(form.degreeText, "77");
-    EXPECT_EQ(form.longitudeMinute, 2);
-    EXPECT_EQ(form.longitudeSecond, 3);
-
-    CProfile kanagawa = Stored();
-    kanagawa.nativePlaceInfo = 0;
-    SetLongitudeOfBirthplace(kanagawa, 13);
-    const ProfileForm byPlace = FormFromProfile(kanagawa, true);
-    EXPECT_TRUE(byPlace.placeFromTable);
-    EXPECT_EQ(byPlace.place, 18);
-}
-
 TEST(ProfileOkTest, OpeningAndStoringUnchangedGivesTheSameProfile) {
     for (bool twelveHour : {true, false}) {
         for (int hour : {0, 11, 12, 23}) {
@@ -116,55 +92,6 @@ TEST(ProfileOkTest, OpeningAndStoringUnchangedGivesTheSameProfile) {
             EXPECT_EQ(outcome.profile->fortuneFlg, 1);
         }
     }
-}
-
-TEST(ProfileOkTest, TableChoiceStoresTheEntryNotTheLongitudeControls) {
-    ProfileForm form = FormFromProfile(Stored(), false);
-    form.placeFromTable = true;
-    form.place = 44;
-    const FormOutcome outcome = ProfileFromForm(form, Stored(), false);
-    ASSERT_TRUE(outcome.profile);
-    EXPECT_EQ(outcome.profile->nativePlaceInfo, 0);
-    EXPECT_EQ(outcome.profile->longitudeEastOrWest, 0);
-    EXPECT_EQ(outcome.profile->longitudeDegree, 130);
-    EXPECT_EQ(outcome.profile->longitudeMinute, 24);
-    EXPECT_EQ(outcome.profile->longitudeSecond, 45);
-
-    form.place = 0;
-    form.degreeText = "";  // disabled and unread
-    form.eastOrWest = kEastOrWestBlank;
-    const FormOutcome none = ProfileFromForm(form, Stored(), false);
-    ASSERT_TRUE(none.profile) << none.problem;
-    EXPECT_EQ(none.profile->longitudeDegree + none.profile->longitudeMinute +
-                  none.profile->longitudeSecond + none.profile->longitudeEastOrWest,
-              0);
-}
-
-TEST(ProfileOkTest, TypedNumbersAreClampedAndUnreadableOnesKeepTheDialogOpen) {
-    ProfileForm form = FormFromProfile(Stored(), true);
-    form.yearText = "3000";
-    form.degreeText = "200";
-    FormOutcome outcome = ProfileFromForm(form, Stored(), true);
-    ASSERT_TRUE(outcome.profile);
-    EXPECT_EQ(outcome.profile->birthYear, 2099);
-    EXPECT_EQ(outcome.profile->longitudeDegree, 180);
-
-    form.yearText = "";
-    outcome = ProfileFromForm(form, Stored(), true);
-    EXPECT_FALSE(outcome.profile);
-    EXPECT_EQ(outcome.problem, kYearProblem);
-
-    form.yearText = "1990";
-    form.degreeText = "";
-    outcome = ProfileFromForm(form, Stored(), true);
-    EXPECT_FALSE(outcome.profile);
-    EXPECT_EQ(outcome.problem, kDegreeProblem);
-
-    form.degreeText = "10";
-    form.eastOrWest = kEastOrWestBlank;
-    outcome = ProfileFromForm(form, Stored(), true);
-    EXPECT_FALSE(outcome.profile);
-    EXPECT_EQ(outcome.problem, kEastOrWestProblem);
 }
 
 TEST(ProfileOkTest, ListsWithoutSelectionKeepTheStoredValues) {
@@ -188,19 +115,6 @@ TEST(ProfileOkTest, ListsWithoutSelectionKeepTheStoredValues) {
     EXPECT_EQ(outcome.profile->longitudeEastOrWest, 1);
     EXPECT_EQ(outcome.profile->longitudeMinute, 60);
     EXPECT_EQ(outcome.profile->longitudeSecond, 3);
-}
-
-TEST(ProfileOkTest, DayThirtyOneIsStoredForAnyMonthAndPmAddsTwelve) {
-    ProfileForm form = FormFromProfile(Stored(), true);
-    form.month = 1;
-    form.day = 30;
-    form.halfOfDay = kPm;
-    form.hour = 0;
-    const FormOutcome outcome = ProfileFromForm(form, Stored(), true);
-    ASSERT_TRUE(outcome.profile);
-    EXPECT_EQ(outcome.profile->birthMonth, 2);
-    EXPECT_EQ(outcome.profile->birthDay, 31);
-    EXPECT_EQ(outcome.profile->birthHour, 12);
 }
 
 }  // namespace
