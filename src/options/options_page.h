@@ -19,6 +19,16 @@ public:
 protected:
     // The page's own "リセット" button restores its built-in defaults in the page only.
     virtual void Reset() = 0;
+
+    // Enter and Escape inside a page are the options dialog's OK and Cancel;
+    // ending the page itself would leave a hole in the dialog.
+    void OnOK() override { ForwardToDialog(IDOK); }
+    void OnCancel() override { ForwardToDialog(IDCANCEL); }
+
+private:
+    void ForwardToDialog(int id) {
+        SendMessageW(GetParent(Hwnd()), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    }
 };
 
 }  // namespace vesm
