@@ -1,5 +1,6 @@
 #include "view/vesm_view.h"
 
+#include <cstdlib>
 #include <vector>
 
 #include "doc/doc.h"
@@ -76,6 +77,15 @@ LRESULT CvesmView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             OnLeftButtonDown(lParam);
             return result;
         }
+        case WM_MOUSEMOVE:
+            OnMouseMove(wParam, lParam);
+            return DefaultProc(message, wParam, lParam);
+        case WM_LBUTTONUP:
+            if (press_) ReleaseCapture();
+            return DefaultProc(message, wParam, lParam);
+        case WM_CAPTURECHANGED:
+            press_.reset();
+            return DefaultProc(message, wParam, lParam);
         case WM_LBUTTONDBLCLK:
             OnDoubleClick(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
             return DefaultProc(message, wParam, lParam);
@@ -146,9 +156,25 @@ void CvesmView::StoreInDocument(const PaintResult& result) {
     doc_->SetZones(result.zones);
 }
 
+// A drag from any point moves the frame, as if its caption were held. The
+// move starts once the mouse has moved by the system's drag distance: a move
+// loop begun at the press itself swallows the clicks of a double-click.
 void CvesmView::OnLeftButtonDown(LPARAM lParam) {
-    // A drag from any point moves the frame, as if its caption were held.
-    PostMessageW(GetParent(Hwnd()), WM_NCLBUTTONDOWN, HTCAPTION, lParam);
+    press_ = POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    SetCapture(Hwnd());
+}
+
+void CvesmView::OnMouseMove(WPARAM keys, LPARAM lParam) {
+    if (!press_ || !(keys & MK_LBUTTON)) return;
+    const int dx = static_cast<short>(LOWORD(lParam)) - press_->x;
+    const int dy = static_cast<short>(HIWORD(lParam)) - press_->y;
+    if (std::abs(dx) < GetSystemMetrics(SM_CXDRAG) && std::abs(dy) < GetSystemMetrics(SM_CYDRAG)) {
+        return;
+    }
+    POINT grip = *press_;
+    ClientToScreen(Hwnd(), &grip);
+    ReleaseCapture();
+    PostMessageW(GetParent(Hwnd()), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(grip.x, grip.y));
 }
 
 void CvesmView::OnDoubleClick(int x, int y) {

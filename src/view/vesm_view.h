@@ -46,6 +46,7 @@ private:
     void StoreInDocument(const PaintResult& result);
     void FillFrame();
     void OnLeftButtonDown(LPARAM lParam);
+    void OnMouseMove(WPARAM keys, LPARAM lParam);
     void OnDoubleClick(int x, int y);
 
     CvesmDoc* doc_ = nullptr;
@@ -54,6 +55,7 @@ private:
     DibSurface surface_;
     DayOpener dayOpener_;
     std::optional<PaintResult> lastPaint_;
+    std::optional<POINT> press_;  // where the left button went down, until a drag or release
 };
 
 }  // namespace vesm

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -191,6 +192,67 @@ TEST_F(ViewTest, DoubleClicksOpenTheDayOrChangeTheMonth) {
     EXPECT_EQ(doc->DisplayDate(), At(2026, 6, 1));
     DoubleClick(doc->Zones().bottom.left + 5, doc->Zones().bottom.bottom);
     EXPECT_EQ(doc->DisplayDate(), host.now);
+}
+
+void PumpFor(DWORD milliseconds) {
+    MSG message;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    }
+}
+
+// A drag runs a move loop inside the pump, so its input comes from another thread.
+void PumpWhile(std::thread& input) {
+    PumpFor(1500);
+    input.join();
+}
+
+void SendButton(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof(input));
+}
+
+TEST_F(ViewTest, RealClicksDoubleClickADayAndDragTheFrame) {
+    Configure([](Settings& s) { s.zOrder = 1; });  // on top, so the clicks reach it
+    OpenView();
+    DateTime opened;
+    view.SetDayOpener([&](const DayRecord& day) { opened = day.date; });
+    RECT frameRect{};
+    GetWindowRect(frame.Hwnd(), &frameRect);
+    const Rect cell = doc->Day(IndexOf(At(2026, 5, 14))).cell;
+    const POINT day{frameRect.left + (cell.left + cell.right) / 2,
+                    frameRect.top + (cell.top + cell.bottom) / 2};
+    // Clicks from this thread, pumped in between as a message loop would.
+    SetCursorPos(day.x, day.y);
+    for (int click = 0; click < 2; ++click) {
+        SendButton(MOUSEEVENTF_LEFTDOWN);
+        SendButton(MOUSEEVENTF_LEFTUP);
+        PumpFor(100);
+    }
+    EXPECT_EQ(opened, At(2026, 5, 14));
+
+    std::thread drag([day] {
+        SetCursorPos(day.x, day.y);
+        SendButton(MOUSEEVENTF_LEFTDOWN);
+        for (int step = 0; step < 10; ++step) {
+            Sleep(30);
+            SetCursorPos(day.x + 5 * (step + 1), day.y + 3 * (step + 1));
+        }
+        Sleep(100);
+        SendButton(MOUSEEVENTF_LEFTUP);
+    });
+    PumpWhile(drag);
+    RECT moved{};
+    GetWindowRect(frame.Hwnd(), &moved);
+    EXPECT_GT(moved.left, frameRect.left + 30);
+    EXPECT_GT(moved.top, frameRect.top + 15);
 }
 
 TEST_F(ViewTest, ExitRequestClosesTheMainWindowAtPaint) {
