@@ -2,6 +2,19 @@
 // the portable model can include this file too.
 #pragma once
 
+// ---- app: main resource, About box, cursor ----
+#define IDR_MAINFRAME 128
+#define IDD_ABOUTBOX 100
+#define IDC_HAND_LINK 458
+#define IDC_ABOUT_URL 1095
+#define IDC_ABOUT_VERSION 1156
+#define IDC_ABOUT_MAKER 1157
+#define IDC_ABOUT_RIGHTS 1158
+#define ID_APP_ABOUT 57664
+#define ID_FILE_NEW 57600
+#define ID_FILE_OPEN 57601
+// ---- end app ----
+
 // ---- frame: context menus and their commands ----
 #define IDR_CONTEXT 130
 #define IDR_CONTEXT_PROFILE 463
