@@ -12,6 +12,9 @@ FrameCommand FrameCommandFor(int commandId) {
         case ID_EXIT:
         case ID_EXIT2:
             return FrameCommand::Exit;
+        case ID_OPTIONS:
+        case ID_OPTIONS2:
+            return FrameCommand::Options;
         case ID_MONTH_PREVIOUS:
         case ID_MONTH_PREVIOUS2:
             return FrameCommand::PreviousMonth;

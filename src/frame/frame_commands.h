@@ -7,6 +7,7 @@ enum class FrameCommand {
     None,
     About,  // handed to the application object, which owns the About box
     Exit,
+    Options,
     PreviousMonth,
     NextMonth,
     SelectMonth,

@@ -3,6 +3,7 @@
 #include "doc/doc.h"
 #include "frame/frame_commands.h"
 #include "frame/main_frame.h"
+#include "options/opt_dialog.h"
 #include "profile/profile_dialog.h"
 #include "view/navigation_commands.h"
 #include "view/select_month_dialog.h"
@@ -26,6 +27,9 @@ bool CMainFrame::OnCommand(int id, int, HWND) {
             return true;
         case FrameCommand::Exit:
             PostMessageW(Hwnd(), WM_CLOSE, 0, 0);
+            return true;
+        case FrameCommand::Options:
+            RunOptionsDialog(nullptr, doc_);
             return true;
         case FrameCommand::HelpTopics:
         case FrameCommand::Help:
