@@ -14,6 +14,8 @@ namespace vesm {
 namespace {
 
 constexpr const wchar_t* kViewClass = L"vesmView";
+// Asks for the first paint once the message loop runs.
+constexpr UINT kFirstPaintMessage = WM_APP + 20;
 
 // The screen's extent bounds the off-screen picture: more cannot be seen.
 Size ScreenLimit() {
@@ -62,7 +64,11 @@ bool CvesmView::Create(HWND parent, CvesmDoc& doc) {
     create.width = client.right;
     create.height = client.bottom;
     create.parent = parent;
-    return Window::Create(create);
+    if (!Window::Create(create)) return false;
+    // A layered frame stays unmapped until the first paint gives it its
+    // attributes, so the system may never ask for that paint by itself.
+    PostMessageW(Hwnd(), kFirstPaintMessage, 0, 0);
+    return true;
 }
 
 LRESULT CvesmView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -70,6 +76,9 @@ LRESULT CvesmView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         tooltips_.Relay(Hwnd(), message, wParam, lParam);
     }
     switch (message) {
+        case kFirstPaintMessage:
+            RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            return 0;
         case WM_ERASEBKGND:
             return 1;  // the paint covers everything
         case WM_LBUTTONDOWN: {

@@ -41,6 +41,21 @@ public:
         create.height = 4096;
         return Create(create);
     }
+
+    // Like the main frame, which makes its view while it is being created.
+    void CreateViewOnCreate(CvesmView& view, CvesmDoc& doc) {
+        pendingView_ = &view;
+        pendingDoc_ = &doc;
+    }
+
+protected:
+    bool OnCreate(const CREATESTRUCTW&) override {
+        return pendingView_ == nullptr || pendingView_->Create(Hwnd(), *pendingDoc_);
+    }
+
+private:
+    CvesmView* pendingView_ = nullptr;
+    CvesmDoc* pendingDoc_ = nullptr;
 };
 
 class ViewTest : public ::testing::Test {
@@ -253,6 +268,18 @@ TEST_F(ViewTest, RealClicksDoubleClickADayAndDragTheFrame) {
     GetWindowRect(frame.Hwnd(), &moved);
     EXPECT_GT(moved.left, frameRect.left + 30);
     EXPECT_GT(moved.top, frameRect.top + 15);
+}
+
+TEST_F(ViewTest, AViewMadeDuringFrameCreationPaintsWithoutBeingAsked) {
+    // The layered frame is not mapped before its first paint; nothing but
+    // the view itself can ask for that paint.
+    frame.CreateViewOnCreate(view, *doc);
+    ASSERT_TRUE(frame.Open());
+    PumpFor(300);
+    ASSERT_TRUE(view.LastPaint().has_value());
+    BYTE alpha = 0;
+    EXPECT_TRUE(GetLayeredWindowAttributes(frame.Hwnd(), nullptr, &alpha, nullptr));
+    EXPECT_EQ(WindowSize(frame.Hwnd()).cy, view.LastPaint()->window.height);
 }
 
 TEST_F(ViewTest, ExitRequestClosesTheMainWindowAtPaint) {
