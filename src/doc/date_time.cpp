@@ -41,8 +41,8 @@ std::tm ToTm(int year, int month, int day, int hour, int minute, int second) {
 
 std::optional<DateTime> DateTime::Build(int year, int month, int day, int hour, int minute,
                                         int second) {
-    if (year < 1900 || month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 ||
-        hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59) {
+    if (year < 1900 || month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 || hour > 23 ||
+        minute < 0 || minute > 59 || second < 0 || second > 59) {
         return std::nullopt;
     }
     std::tm fields = ToTm(year, month, day, hour, minute, second);
@@ -58,7 +58,7 @@ DateFields DateTime::Fields() const {
     if (!ToLocal(seconds_, local)) {
         return {};
     }
-    return DateFields{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+    return DateFields{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,    local.tm_hour,
                       local.tm_min,         local.tm_sec,     local.tm_wday + 1};
 }
 
@@ -68,11 +68,17 @@ DateTime DateTime::MidnightDaysAway(int n) const {
     return DateTime(FromLocal(fields));
 }
 
-DateTime NoDayDate() { return DateTime::Build(1975, 1, 1).value_or(DateTime()); }
+DateTime NoDayDate() {
+    return DateTime::Build(1975, 1, 1).value_or(DateTime());
+}
 
-bool IsLeapYear(int year) { return year % 400 == 0 || (year % 4 == 0 && year % 100 != 0); }
+bool IsLeapYear(int year) {
+    return year % 400 == 0 || (year % 4 == 0 && year % 100 != 0);
+}
 
-int FebruaryLength(int year) { return IsLeapYear(year) ? 29 : 28; }
+int FebruaryLength(int year) {
+    return IsLeapYear(year) ? 29 : 28;
+}
 
 int MonthLength(int year, int month) {
     switch (month) {

@@ -48,8 +48,8 @@ public:
     // range (year >= 1900, month 1..12, day 1..31, hour 0..23, minute and
     // second 0..59) or the result lies before 1970-01-01 00:00 UTC. A day past
     // the month's end rolls over (31 April is 1 May).
-    static std::optional<DateTime> Build(int year, int month, int day, int hour = 0,
-                                         int minute = 0, int second = 0);
+    static std::optional<DateTime> Build(int year, int month, int day, int hour = 0, int minute = 0,
+                                         int second = 0);
 
     DateFields Fields() const;
     int Year() const { return Fields().year; }
