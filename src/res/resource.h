@@ -114,3 +114,40 @@
 #define IDC_P6_TOPMOST 1145
 #define IDC_P6_BOTTOM 1146
 // ---- end options: dialog 322 and pages 323, 462, 465 ----
+
+// ---- tasks: task list dialog ----
+#define IDD_TASK_LIST 362
+#define IDC_TASK_GROUP 1057
+#define IDC_TASK_ROWS 1058
+#define IDC_TASK_ADD 1059
+#define IDC_TASK_CHANGE 1060
+#define IDC_TASK_DELETE 1061
+#define IDC_TASK_RESET 1105
+// ---- end tasks: task list dialog ----
+
+// ---- tasks: task editor ----
+#define IDD_TASK_EDITOR 363
+#define IDC_EDITOR_NO_ALARM 1010
+#define IDC_EDITOR_FIXED_ALARM 1011
+#define IDC_EDITOR_RELATIVE_ALARM 1037
+#define IDC_EDITOR_TEXT 1062
+#define IDC_EDITOR_HOUR 1064
+#define IDC_EDITOR_TENS 1065
+#define IDC_EDITOR_ALARM_HOUR 1070
+#define IDC_EDITOR_ALARM_TENS 1071
+#define IDC_EDITOR_INTERVAL_TENS 1072
+#define IDC_EDITOR_NO_TIME 1076
+#define IDC_EDITOR_TIME 1077
+#define IDC_EDITOR_ALARM_HALF 1078
+#define IDC_EDITOR_HALF 1079
+#define IDC_EDITOR_NOTIFY 1081
+#define IDC_EDITOR_ONES 1083
+#define IDC_EDITOR_ALARM_ONES 1084
+#define IDC_EDITOR_INTERVAL_ONES 1085
+#define IDC_EDITOR_DIRECTION 1086
+#define IDC_EDITOR_MONTH 1091
+#define IDC_EDITOR_DAY 1092
+#define IDC_EDITOR_NEXT_YEAR_NOTE 1094
+#define IDC_EDITOR_DAY_OFFSET 1106
+#define IDC_EDITOR_INTERVAL_HOURS 1122
+// ---- end tasks: task editor ----
