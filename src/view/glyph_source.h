@@ -31,7 +31,7 @@ class GlyphSource {
 public:
     virtual ~GlyphSource() = default;
     virtual int Ascent(const FontSpec& font) = 0;
-    // The reference stays valid as long as the source.
+    // The reference stays valid until a glyph of another font is asked for.
     virtual const Glyph& GlyphOf(const FontSpec& font, char32_t character) = 0;
 };
 
