@@ -48,7 +48,7 @@ class RulePagesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(GetACP(), 932u) << "the Japanese locale is needed";
-        parent = CreateWindowExW(0, L"STATIC", L"pages", WS_POPUP | WS_VISIBLE, 0, 0, 700, 500,
+        parent = CreateWindowExW(0, L"STATIC", L"pages", WS_POPUP, 0, 0, 700, 500,
                                  nullptr, nullptr, nullptr, nullptr);
         ASSERT_NE(parent, nullptr);
         values.firstShownMonth = kApril2024;
