@@ -48,8 +48,8 @@ class RulePagesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(GetACP(), 932u) << "the Japanese locale is needed";
-        parent = CreateWindowExW(0, L"STATIC", L"pages", WS_POPUP, 0, 0, 700, 500,
-                                 nullptr, nullptr, nullptr, nullptr);
+        parent = CreateWindowExW(0, L"STATIC", L"pages", WS_POPUP, 0, 0, 700, 500, nullptr, nullptr,
+                                 nullptr, nullptr);
         ASSERT_NE(parent, nullptr);
         values.firstShownMonth = kApril2024;
         values.holidays = {MakeRule(1, 1, 1, 0, "元旦"), MakeRule(1, 1, 2, 2, "成人の日"),
