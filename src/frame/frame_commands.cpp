@@ -15,6 +15,9 @@ FrameCommand FrameCommandFor(int commandId) {
         case ID_OPTIONS:
         case ID_OPTIONS2:
             return FrameCommand::Options;
+        case ID_TASK_LIST:
+        case ID_TASK_LIST2:
+            return FrameCommand::TaskList;
         case ID_MONTH_PREVIOUS:
         case ID_MONTH_PREVIOUS2:
             return FrameCommand::PreviousMonth;

@@ -8,6 +8,7 @@ enum class FrameCommand {
     About,  // handed to the application object, which owns the About box
     Exit,
     Options,
+    TaskList,
     PreviousMonth,
     NextMonth,
     SelectMonth,

@@ -8,6 +8,7 @@
 #include "frame/monitor_layout.h"
 #include "frame/popup_menu.h"
 #include "tasks/alarm_dialog.h"
+#include "tasks/task_dialog.h"
 #include "view/month_layout.h"
 
 namespace vesm {
@@ -95,6 +96,7 @@ bool CMainFrame::OnCreate(const CREATESTRUCTW&) {
     taskbarCreated_ = TrayIcon::TaskbarCreatedMessage();
     PlaceWindow();
     if (!view_.Create(Hwnd(), doc_)) return false;
+    view_.SetDayOpener([this](const DayRecord& day) { RunTaskList(nullptr, doc_, day.date); });
     SetTimer(Hwnd(), kMinuteTimerId, kFirstTickDelayMs, nullptr);
     tray_.Add(Hwnd(), GetModuleHandleW(nullptr), kIconResource);
     return true;

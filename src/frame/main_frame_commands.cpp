@@ -5,6 +5,7 @@
 #include "frame/main_frame.h"
 #include "options/opt_dialog.h"
 #include "profile/profile_dialog.h"
+#include "tasks/task_dialog.h"
 #include "view/navigation_commands.h"
 #include "view/select_month_dialog.h"
 #include "win32/message_box.h"
@@ -30,6 +31,9 @@ bool CMainFrame::OnCommand(int id, int, HWND) {
             return true;
         case FrameCommand::Options:
             RunOptionsDialog(nullptr, doc_);
+            return true;
+        case FrameCommand::TaskList:
+            RunTaskList(nullptr, doc_, NoDayDate());
             return true;
         case FrameCommand::HelpTopics:
         case FrameCommand::Help:
