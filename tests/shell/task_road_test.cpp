@@ -5,6 +5,8 @@
 // The dialogs are modal, so a thread timer plays the user inside their loops.
 #include <windows.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +25,50 @@ namespace {
 
 DateTime At(int y, int m, int d, int h = 0, int mi = 0, int s = 0) {
     return DateTime::Build(y, m, d, h, mi, s).value();
+}
+
+// Pixels inside a rectangle of the window, as it is on screen, that show a
+// colour over the black background at any coverage of the anti-aliasing.
+int CountShadesOnScreen(HWND window, const Rect& rect, COLORREF colour) {
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    HDC screen = GetDC(window);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    int count = 0;
+    const auto* pixels = static_cast<const DWORD*>(bits);
+    const double full[3] = {double(GetRValue(colour)), double(GetGValue(colour)),
+                            double(GetBValue(colour))};
+    const double brightest = std::max({full[0], full[1], full[2]});
+    for (int i = 0; i < width * height; ++i) {
+        const DWORD pixel = pixels[i];
+        const double seen[3] = {double((pixel >> 16) & 0xFF), double((pixel >> 8) & 0xFF),
+                                double(pixel & 0xFF)};
+        const double coverage = std::max({seen[0], seen[1], seen[2]}) / brightest;
+        bool shade = coverage > 0.25 && coverage <= 1.01;
+        for (int c = 0; c < 3 && shade; ++c) shade = std::abs(seen[c] - full[c] * coverage) <= 4;
+        count += shade;
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, screen);
+    return count;
+}
+
+Rect ClientRect(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return Rect{client.left, client.top, client.right, client.bottom};
 }
 
 // The user: each timer tick looks at the thread's enabled dialog and does the
@@ -105,6 +151,7 @@ TEST(TaskRoadTest, DoubleClickAddAlarmSnoozeAndAlarmAgain) {
     Settings settings = doc.GetSettings();
     settings.time12or24 = 24;
     settings.dateFormat = 0;
+    settings.colorTaskday = 64128128;
     doc.SetSettings(settings);
     doc.SetDisplayDate(host.now);
     User::host = &host;
@@ -122,6 +169,9 @@ TEST(TaskRoadTest, DoubleClickAddAlarmSnoozeAndAlarmAgain) {
         if (doc.Day(i).date == At(2024, 5, 10)) cell = doc.Day(i).cell;
     }
     ASSERT_LT(cell.left, cell.right) << "10 May is not drawn";
+    const COLORREF taskMark = RGB(64, 128, 128);
+    // The only task mark on screen will be the new task's.
+    EXPECT_EQ(CountShadesOnScreen(view, ClientRect(view), taskMark), 0);
     const UINT_PTR user = SetTimer(nullptr, 0, 150, User::OnTimer);
     SendMessageW(view, WM_LBUTTONDBLCLK, 0,
                  MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
@@ -147,6 +197,7 @@ TEST(TaskRoadTest, DoubleClickAddAlarmSnoozeAndAlarmAgain) {
         named = named || tool.text.find("歯医者") != std::string::npos;
     }
     EXPECT_TRUE(named);
+    EXPECT_GT(CountShadesOnScreen(view, ClientRect(view), taskMark), 5);
 
     // Just after 14:30 the tick raises the alarm; it is snoozed for 5 minutes.
     User::snooze = true;
