@@ -243,19 +243,6 @@ TEST(TaskEditorOk, TimeAndAlarmChecks) {
 }
 
 TEST(TaskEditorOk, BuildsTheRecord) {
-    // "pm" with hour 0 and minutes 1 and 5 is 12:15 in 12-hour mode.
-    EditorCase pm;
-    pm.context.time12or24 = 12;
-    pm.choices.taskClock = ClockChoice{1, 0, 1, 5};
-    pm.choices.notify = true;
-    EditorOutcome noon = pm.Apply();
-    ASSERT_TRUE(noon.task);
-    EXPECT_EQ(noon.task->taskTime, At(2024, 5, 10, 12, 15));
-    EXPECT_EQ(noon.task->taskMode, 2);
-    EXPECT_EQ(noon.task->alarmMode, 0);
-    EXPECT_EQ(noon.task->alarmTime, NoDayDate());
-    EXPECT_EQ(noon.task->alarmArmed, 1);
-
     // Without a time of day the time lists do not count.
     EditorCase noTime;
     noTime.choices.timeGiven = false;
@@ -279,21 +266,6 @@ TEST(TaskEditorOk, BuildsTheRecord) {
     after.choices.intervalTens = 3;
     after.choices.direction = 1;
     EXPECT_EQ(after.Apply().task->alarmTime, At(2024, 5, 10, 11, 30));
-}
-
-TEST(TaskEditorOk, SevenDaysBeforeTheFirstOfMarch) {
-    for (int year : {2023, 2024}) {
-        EditorCase c;
-        c.context.dateFixed = true;
-        c.context.record = Task(0, At(year, 3, 1), 0, NoDayDate());
-        c.choices.alarmMode = 1;
-        c.choices.dayOffset = 7;
-        c.choices.alarmClock = ClockChoice{kBlankHalf, 8, 3, 0};
-        EditorOutcome outcome = c.Apply();
-        ASSERT_TRUE(outcome.task) << outcome.refusal;
-        EXPECT_EQ(outcome.task->taskTime, At(year, 3, 1, 10, 0));
-        EXPECT_EQ(outcome.task->alarmTime, At(year, 2, year == 2024 ? 23 : 22, 8, 30));
-    }
 }
 
 TEST(TaskEditorOk, DateByTheNextYearRuleUnlessFixed) {
