@@ -36,19 +36,6 @@ TEST(CalendarPageRules, MonthsBeforeListFollowsTheMonthsShown) {
     }
 }
 
-TEST(CalendarPageRules, SingleLineHoldsEveryMonthShown) {
-    EXPECT_EQ(SingleLineCountIndex(kYearView), 11);
-    EXPECT_EQ(SingleLineCountIndex(5), 4);
-    EXPECT_EQ(SingleLineCountIndex(1), 0);
-}
-
-TEST(CalendarPageRules, YearViewStartsInJanuaryWhateverTheListShows) {
-    EXPECT_EQ(NumOfPastFor(kYearView, 3, 5), 4);
-    EXPECT_EQ(NumOfPastFor(kYearView, 0, 1), 0);
-    EXPECT_EQ(NumOfPastFor(kYearView, 11, 12), 11);
-    EXPECT_EQ(NumOfPastFor(6, 3, 5), 3);
-}
-
 TEST(CalendarPageRules, ListWithoutSelectionKeepsTheStoredValue) {
     EXPECT_EQ(ChosenOrStored(-1, 1, 5), 5);  // week start Thursday has no item
     EXPECT_EQ(ChosenOrStored(1, 1, 5), 2);   // choosing Monday replaces it
@@ -64,13 +51,6 @@ TEST(CalendarPageRules, OldTaskDaysStayInTheUpDownRange) {
     EXPECT_EQ(OldTaskDaysFrom("", 30), 30);
     EXPECT_EQ(OldTaskDaysFrom("1x", 30), 30);  // pasted text is no number
     EXPECT_EQ(OldTaskDaysFrom("-5", 30), 30);
-}
-
-TEST(CalendarPageRules, UncheckedBoxNeverDeletes) {
-    EXPECT_EQ(RmOverTaskFor(false, 1), 0);
-    EXPECT_EQ(RmOverTaskFor(true, 1), 1);
-    EXPECT_EQ(RmOverTaskFor(true, 0), 0);
-    EXPECT_EQ(RmOverTaskFor(true, -1), 0);
 }
 
 TEST(WindowPageRules, TransparencyIsNeverZero) {
@@ -135,12 +115,6 @@ Settings EditedOptions() {
     return s;
 }
 
-CHolidayTime Rule(int kind, int month, int day, const std::string& name) {
-    CHolidayTime rule;
-    rule.Set(At(2024, 5, 1), month, day, kind, 0, name);
-    return rule;
-}
-
 CTaskTime TaskOn(DateTime day, const std::string& text) {
     CTaskTime task;
     task.taskTime = day;
@@ -184,19 +158,6 @@ TEST_F(ApplySettingsTest, EditedKeysReachTheDocumentAndTheRestStays) {
     expected.snoozeIndex = meanwhile.snoozeIndex;
     expected.profile = meanwhile.profile;
     EXPECT_EQ(ScalarLines(doc->GetSettings()), ScalarLines(expected));
-}
-
-TEST_F(ApplySettingsTest, RuleListsAreCopiedInTheirOwnOrder) {
-    OptionsValues values;
-    values.settings = doc->GetSettings();
-    values.holidays = {Rule(1, 12, 24, "冬"), Rule(1, 1, 2, "正月")};
-    values.specialDays = {Rule(2, 7, 7, "七夕")};
-    ApplySettings(*doc, values);
-    ASSERT_EQ(doc->RuleCount(RuleListId::Holiday), 2u);
-    EXPECT_EQ(doc->Rule(RuleListId::Holiday, 0).name, "冬");
-    EXPECT_EQ(doc->Rule(RuleListId::Holiday, 1).name, "正月");
-    ASSERT_EQ(doc->RuleCount(RuleListId::SpecialDay), 1u);
-    EXPECT_EQ(doc->Rule(RuleListId::SpecialDay, 0).name, "七夕");
 }
 
 TEST_F(ApplySettingsTest, OldTasksGoOnlyWhenDeletingWasChosen) {
