@@ -1,6 +1,6 @@
-// What the rule pages and the rule editor decide: the list texts in every date
-// layout, the sorted insertion, the scroll targets, the day list, the checks in
-// order, and what the font page stores from a font choice.
+// What the rule pages decide: the list texts in every date layout, the sorted
+// insertion, the scroll targets and the day list; and what the font page stores
+// from a font choice.
 #include <string>
 #include <vector>
 
@@ -45,17 +45,6 @@ TEST(RuleDateTextTest, FollowsEachOfTheSixDateLayouts) {
     }
 }
 
-TEST(RuleDateTextTest, EditorChoicesFollowTheLayoutToo) {
-    EXPECT_EQ(MonthChoices(0).front(), "01");
-    EXPECT_EQ(MonthChoices(0).back(), "12");
-    EXPECT_EQ(MonthChoices(5).front(), "Jan");
-    EXPECT_EQ(MonthChoices(3).back(), "Dec");
-    EXPECT_EQ(MonthChoices(4)[8], "09");
-    EXPECT_EQ(OrdinalChoices(), (std::vector<std::string>{"第1", "第2", "第3", "第4", "最終"}));
-    EXPECT_EQ(WeekdayChoices().front(), "日曜");
-    EXPECT_EQ(WeekdayChoices().back(), "土曜");
-}
-
 TEST(RefillDayChoicesTest, MonthLengthsAndTheSelectionThatSurvivesASwitch) {
     const DayChoices february = RefillDayChoices(1, 30);
     ASSERT_EQ(february.items.size(), 29u);  // the 29th even for a common year
@@ -94,68 +83,15 @@ TEST(InsertRuleSortedTest, LeapDayInACommonYearSortsAsTheFirstOfMarch) {
     EXPECT_EQ(InsertRuleSorted(leap, Rule(2, 29, 0, "閏日", april2023)), 0u);
 }
 
-TEST(ScrollTargetTest, AfterAnEditTheNewRowAndTheOldViewStayVisible) {
+TEST(ScrollTargetTest, TheChangedRowAndTheOldViewStayVisible) {
     EXPECT_EQ(ScrollTargetAfterEdit(10, 8, 3), 3);    // above the view
     EXPECT_EQ(ScrollTargetAfterEdit(10, 8, 10), 17);  // inside: keep the old view
     EXPECT_EQ(ScrollTargetAfterEdit(10, 8, 17), 17);
     EXPECT_EQ(ScrollTargetAfterEdit(10, 8, 18), 18);  // below the view
-}
-
-TEST(ScrollTargetTest, AfterADeletionTheNewLastRowIsShownAtTheEnd) {
+    // After a deletion the new last row is shown at the end.
     EXPECT_EQ(ScrollTargetAfterDelete(0, 8, 20), 7);
     EXPECT_EQ(ScrollTargetAfterDelete(12, 8, 20), 18);  // last page: new last row
     EXPECT_EQ(ScrollTargetAfterDelete(0, 8, 1), -1);    // the list is now empty
-}
-
-RuleEditorInput DateInput(int monthIndex, int dayIndex, const char* name) {
-    RuleEditorInput input;
-    input.byDate = true;
-    input.dateMonthIndex = monthIndex;
-    input.dayIndex = dayIndex;
-    input.name = name;
-    return input;
-}
-
-TEST(CheckRuleInputTest, ReportsOnlyTheFirstProblemInOrder) {
-    const RuleEditorInput nothing = DateInput(-1, -1, "");
-    EXPECT_EQ(CheckRuleInput(nothing, kHolidayKind), "祝日名を入力してください");
-    EXPECT_EQ(CheckRuleInput(nothing, kSpecialDayKind), "記念日名を入力してください");
-    EXPECT_EQ(CheckRuleInput(DateInput(-1, -1, "a`b"), kHolidayKind),
-              "バッククォート文字(`)は使用できません");
-    EXPECT_EQ(CheckRuleInput(DateInput(-1, -1, "祝😀"), kHolidayKind),
-              "この文字は保存できません。別の文字に置き換えてください。");
-    EXPECT_EQ(CheckRuleInput(DateInput(-1, -1, "祝日"), kHolidayKind),
-              "「月日指定」または「第何曜日指定」を指定してください");
-    EXPECT_EQ(CheckRuleInput(DateInput(1, 28, "閏日"), kHolidayKind), std::nullopt);
-}
-
-TEST(CheckRuleInputTest, TheWeekdayModeNeedsAllThreeChoices) {
-    RuleEditorInput input;
-    input.byDate = false;
-    input.name = "成人の日";
-    input.dateMonthIndex = 0;  // the other mode's choices do not count
-    input.dayIndex = 0;
-    input.weekMonthIndex = 0;
-    input.ordinalIndex = 1;
-    EXPECT_TRUE(CheckRuleInput(input, kHolidayKind).has_value());
-    input.weekdayIndex = 1;
-    EXPECT_EQ(CheckRuleInput(input, kHolidayKind), std::nullopt);
-    const RuleEditorResult date = ReadRuleInput(input);
-    EXPECT_EQ(date.month, 1);
-    EXPECT_EQ(date.dayOrOrdinal, 2);
-    EXPECT_EQ(date.weekday, 2);
-    input.byDate = true;  // now only the date mode's choices are read
-    const RuleEditorResult fixed = ReadRuleInput(input);
-    EXPECT_EQ(fixed.weekday, 0);
-}
-
-TEST(RuleEditorCaptionTest, KindAndWhetherTheRuleHasANameChooseTheWords) {
-    EXPECT_EQ(RuleEditorCaption(kHolidayKind, ""), "祝日追加");
-    EXPECT_EQ(RuleEditorCaption(kHolidayKind, "元旦"), "祝日変更");
-    EXPECT_EQ(RuleEditorCaption(kSpecialDayKind, ""), "記念日追加");
-    EXPECT_EQ(RuleEditorCaption(kSpecialDayKind, "七夕"), "記念日変更");
-    EXPECT_EQ(RuleNameLabel(kHolidayKind), "祝日名");
-    EXPECT_EQ(RuleNameLabel(kSpecialDayKind), "記念日名");
 }
 
 TEST(FontChoiceTest, WholePointsAndBoldAloneBecomesHeavy) {
