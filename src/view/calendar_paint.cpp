@@ -20,8 +20,8 @@ FontSpec UserFont(const Settings& settings, int height) {
     return {settings.fontFaceName, height, settings.fontWeight, settings.fontItalic};
 }
 
-FontSpec MarkFont(const Settings& settings) {
-    return {std::string(kMarkFontFace), settings.fontPointSize, settings.fontWeight, false};
+FontSpec MarkFont(const Settings& settings, int height) {
+    return {std::string(kMarkFontFace), height, settings.fontWeight, false};
 }
 
 bool SameDay(const DateFields& a, const DateFields& b) {
@@ -87,7 +87,7 @@ private:
 
     void DrawClock() {
         const std::string text = ClockText(today_.hour, today_.minute, settings_.time12or24);
-        DrawText(canvas_, glyphs_, UserFont(settings_, settings_.fontPointSize), text,
+        DrawText(canvas_, glyphs_, UserFont(settings_, plan_.units.fontHeight), text,
                  plan_.frame.clockText, Color(&Settings::colorWeekday));
     }
 
@@ -154,28 +154,30 @@ private:
     // Marks go from the last symbol index down to the first, today before the
     // special day before the task day for one index, so later ones lie on top.
     void DrawMarks(int centre, int top, bool isToday, bool isSpecialDay, bool hasTasks) {
+        const int raised = top - plan_.units.markNudge;
         for (int k = kLastMark; k > kNoMark; --k) {
             if (settings_.todayInfo == k && isToday) {
-                DrawMark(k, centre, top - 1, Color(&Settings::colorToday));
+                DrawMark(k, centre, raised, Color(&Settings::colorToday));
             }
             if (settings_.specialDayInfo == k && isSpecialDay) {
                 DrawMark(k, centre, top, Color(&Settings::colorSpecialday));
             }
             if (settings_.taskDayInfo == k && hasTasks) {
-                DrawMark(k, centre, top - 1, Color(&Settings::colorTaskday));
+                DrawMark(k, centre, raised, Color(&Settings::colorTaskday));
             }
         }
     }
 
     void DrawMark(int symbol, int centre, int y, Rgb color) {
-        const FontSpec font = MarkFont(settings_);
+        const FontSpec font = MarkFont(settings_, plan_.units.fontHeight);
         const std::string_view text = kMarkSymbols[static_cast<std::size_t>(symbol)];
         const int width = MeasureText(glyphs_, font, text).width;
-        DrawText(canvas_, glyphs_, font, text, {centre - width / 2 - 1, y}, color);
+        DrawText(canvas_, glyphs_, font, text, {centre - width / 2 - plan_.units.markNudge, y},
+                 color);
     }
 
     void DrawDayNumber(const DateFields& date, bool holiday, int centre, int top) {
-        const FontSpec font = UserFont(settings_, settings_.fontPointSize);
+        const FontSpec font = UserFont(settings_, plan_.units.fontHeight);
         const std::string text = std::to_string(date.day);
         const Rgb color = holiday ? Color(&Settings::colorSunday) : WeekdayColor(date.weekday);
         const int width = MeasureText(glyphs_, font, text).width;
@@ -195,8 +197,8 @@ private:
     int blockMonth_ = 0;
 };
 
-int NameWidth(const Settings& settings, GlyphSource& glyphs) {
-    const FontSpec small = UserFont(settings, SmallHeight(settings));
+int NameWidth(const Settings& settings, GlyphSource& glyphs, DisplayScale scale) {
+    const FontSpec small = UserFont(settings, SmallHeight(settings, scale));
     int widest = 0;
     for (std::string_view name : kWeekdayNames) {
         widest = std::max(widest, MeasureText(glyphs, small, name).width);
@@ -206,9 +208,10 @@ int NameWidth(const Settings& settings, GlyphSource& glyphs) {
 
 }  // namespace
 
-CalendarPlan PlanCalendar(const Settings& settings, DateTime displayDate, GlyphSource& glyphs) {
+CalendarPlan PlanCalendar(const Settings& settings, DateTime displayDate, GlyphSource& glyphs,
+                          DisplayScale scale) {
     CalendarPlan plan;
-    plan.units = ComputeUnits(settings, NameWidth(settings, glyphs));
+    plan.units = ComputeUnits(settings, NameWidth(settings, glyphs, scale), scale);
     plan.grid = ComputeGrid(settings);
     plan.frame = ComputeWindowFrame(settings, plan.units, plan.grid);
     plan.months = ComputeShownMonths(settings, displayDate.Fields());

@@ -33,7 +33,9 @@ struct CalendarPlan {
     ShownMonths months;
 };
 
-CalendarPlan PlanCalendar(const Settings& settings, DateTime displayDate, GlyphSource& glyphs);
+// `scale` is the monitor's pixel density; the plan's units carry it.
+CalendarPlan PlanCalendar(const Settings& settings, DateTime displayDate, GlyphSource& glyphs,
+                          DisplayScale scale = {});
 
 // The canvas a plan needs, never larger than `limit` (what the screen can
 // show), so that the largest settings still paint.

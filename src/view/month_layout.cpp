@@ -85,27 +85,34 @@ NavigationZones ComputeZones(Size window, const LayoutUnits& units, bool clock) 
 
 }  // namespace
 
-int SmallHeight(const Settings& settings) {
-    return settings.fontPointSize * 7 / 10;
+int FontHeight(const Settings& settings, DisplayScale scale) {
+    return scale.Pixels(settings.fontPointSize);
 }
 
-int HorizontalMargin(const Settings& settings) {
-    return settings.dayFormat == kDayRow ? 2 * settings.fontPointSize : settings.fontPointSize / 2;
+int SmallHeight(const Settings& settings, DisplayScale scale) {
+    return FontHeight(settings, scale) * 7 / 10;
 }
 
-int VerticalMargin(const Settings& settings) {
-    return settings.dayFormat == kDayColumn ? 2 * settings.fontPointSize
-                                            : settings.fontPointSize / 2;
+int HorizontalMargin(const Settings& settings, DisplayScale scale) {
+    const int font = FontHeight(settings, scale);
+    return settings.dayFormat == kDayRow ? 2 * font : font / 2;
 }
 
-LayoutUnits ComputeUnits(const Settings& settings, int nameWidth) {
+int VerticalMargin(const Settings& settings, DisplayScale scale) {
+    const int font = FontHeight(settings, scale);
+    return settings.dayFormat == kDayColumn ? 2 * font : font / 2;
+}
+
+LayoutUnits ComputeUnits(const Settings& settings, int nameWidth, DisplayScale scale) {
     LayoutUnits units;
-    units.smallHeight = SmallHeight(settings);
+    units.fontHeight = FontHeight(settings, scale);
+    units.markNudge = scale.Pixels(1);
+    units.smallHeight = SmallHeight(settings, scale);
     units.rawColumnWidth = std::max(nameWidth, 1) - 1;  // no negative widths without glyphs
     units.rowHeight = units.smallHeight * settings.frameSizeOfDate / 100;
     units.columnWidth = units.rawColumnWidth * settings.frameSizeOfDate / 100;
-    units.hMargin = HorizontalMargin(settings);
-    units.vMargin = VerticalMargin(settings);
+    units.hMargin = HorizontalMargin(settings, scale);
+    units.vMargin = VerticalMargin(settings, scale);
     return units;
 }
 

@@ -7,12 +7,15 @@
 #include "doc/date_time.h"
 #include "doc/navigation_zones.h"
 #include "doc/settings.h"
+#include "view/display_scale.h"
 #include "view/geometry.h"
 
 namespace vesm {
 
-// Size units and margins of one paint.
+// Size units and margins of one paint, in the monitor's pixels.
 struct LayoutUnits {
+    int fontHeight = 0;   // day numbers, marks and clock
+    int markNudge = 1;    // marks stand this far left of and above the centred place
     int smallHeight = 0;  // font height of titles and weekday names
     int rawColumnWidth = 0;
     int rowHeight = 0;    // rh
@@ -21,11 +24,13 @@ struct LayoutUnits {
     int vMargin = 0;      // vm
 };
 
-int SmallHeight(const Settings& settings);
+// The font height in the monitor's pixels; every other unit derives from it.
+int FontHeight(const Settings& settings, DisplayScale scale = {});
+int SmallHeight(const Settings& settings, DisplayScale scale = {});
 // nameWidth: the widest ink width of "Sun" .. "Sat" at the small height.
-LayoutUnits ComputeUnits(const Settings& settings, int nameWidth);
-int HorizontalMargin(const Settings& settings);
-int VerticalMargin(const Settings& settings);
+LayoutUnits ComputeUnits(const Settings& settings, int nameWidth, DisplayScale scale = {});
+int HorizontalMargin(const Settings& settings, DisplayScale scale = {});
+int VerticalMargin(const Settings& settings, DisplayScale scale = {});
 
 // The months on show: `count` months from the first, which is the displayed
 // month minus numOfPast.
