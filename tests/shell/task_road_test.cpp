@@ -2,7 +2,8 @@
 // hand: double-click 10 May, add a task at 15:00 with an alarm 30 minutes
 // before, OK in the editor and the list; the day shows the task; the tick
 // after 14:30 raises the alarm, which is snoozed for 5 minutes and comes back.
-// The dialogs are modal, so a thread timer plays the user inside their loops.
+// Also the two menu commands that list all tasks. The dialogs are modal, so a
+// thread timer plays the user inside their loops.
 #include <windows.h>
 
 #include <algorithm>
@@ -222,6 +223,24 @@ TEST(TaskRoadTest, DoubleClickAddAlarmSnoozeAndAlarmAgain) {
     ASSERT_EQ(User::alarmMessages.size(), 2u);
     EXPECT_EQ(User::alarmMessages[1], "予定時刻 2024.05.10 15:00 まであと 25分 です");
     EXPECT_EQ(doc.Task(0).alarmArmed, 0);
+    DestroyWindow(frame.Hwnd());
+}
+
+TEST(TaskRoadTest, BothTaskListCommandsOpenTheListOfAllTasks) {
+    ASSERT_EQ(GetACP(), 932u) << "the Japanese locale is needed";
+    FakeHost host;
+    CvesmDoc doc(host);
+    User::host = &host;
+    User::titles.clear();
+    MainFrameOptions options;
+    options.quitOnDestroy = false;
+    CMainFrame frame(doc, options);
+    ASSERT_TRUE(frame.CreateFrame());
+    const UINT_PTR user = SetTimer(nullptr, 0, 150, User::OnTimer);
+    SendMessageW(frame.Hwnd(), WM_COMMAND, MAKEWPARAM(ID_TASK_LIST, 0), 0);
+    SendMessageW(frame.Hwnd(), WM_COMMAND, MAKEWPARAM(ID_TASK_LIST2, 0), 0);
+    KillTimer(nullptr, user);
+    EXPECT_EQ(User::titles, (std::vector<std::string>{"全予定表", "全予定表"}));
     DestroyWindow(frame.Hwnd());
 }
 
