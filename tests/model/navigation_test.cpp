@@ -65,7 +65,7 @@ TEST(DoubleClick, PaintedCellsAreHitOnlyInsideTheirOnePixelInset) {
     settings.numOfPast = 0;
     std::vector<DayRecord> days;
     for (DateTime d = At(2026, 4, 1); d < At(2026, 6, 30); d = d.MidnightDaysAway(1)) {
-        days.push_back(DayRecord{d});
+        days.emplace_back().date = d;
     }
     const std::vector<CTaskTime> tasks;
     testing::SyntheticGlyphs glyphs;
@@ -192,7 +192,7 @@ TEST(DayTooltip, PaintAddsZoneTipsThenDaysWithTextAndDropsOldTasks) {
     settings.rmTaskSpan = 7;
     std::vector<DayRecord> days;
     for (DateTime d = At(2026, 4, 1); d < At(2026, 6, 30); d = d.MidnightDaysAway(1)) {
-        days.push_back(DayRecord{d});
+        days.emplace_back().date = d;
     }
     days[34].holidayFlag = 1;  // 5 May
     days[34].holidayName = "こどもの日";

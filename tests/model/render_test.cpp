@@ -323,7 +323,7 @@ TEST(PaintLimits, LargestSettingsPaintIntoAScreenSizedCanvas) {
     std::vector<DayRecord> days;
     DateTime day = *DateTime::Build(2025, 12, 1);
     while (day < *DateTime::Build(2027, 1, 31)) {
-        days.push_back(DayRecord{day});
+        days.emplace_back().date = day;
         day = day.MidnightDaysAway(1);
     }
     SyntheticGlyphs glyphs;
