@@ -31,14 +31,7 @@ TaskFieldValues StoredTask() {
 }
 
 CTaskTime TaskAt(DateTime taskTime, int alarmMode, DateTime alarmTime) {
-    CTaskTime task;
-    task.taskTime = taskTime;
-    task.taskMode = 1;
-    task.alarmMode = alarmMode;
-    task.alarmArmed = 1;
-    task.text = "x";
-    task.alarmTime = alarmTime;
-    return task;
+    return CTaskTime{taskTime, 1, alarmMode, 1, std::string("x"), alarmTime};
 }
 
 TEST(TaskFillTest, FourteenValuesRoundTrip) {

@@ -191,7 +191,7 @@ TEST_F(TaskDialogTest, ChangeAndDeleteWithoutSelectionOnlyWarn) {
 
 TEST_F(TaskDialogTest, AddThenOkWritesTheDocumentAndTheSettingsFile) {
     doc->InsertTaskSorted(Task("later", 0, At(2024, 7, 1)));
-    editorResult = [](CTaskTime record) {
+    editorResult = [](CTaskTime) {
         return Task("会議 ①", 1, At(2024, 6, 3, 15, 0), 2, At(2024, 6, 3, 14, 30));
     };
     ASSERT_NE(Open(NoDayDate()), nullptr);
