@@ -93,7 +93,7 @@ protected:
         GetTempPathW(MAX_PATH, temp);
         startupFolder =
             std::filesystem::path(temp) / ("vesm-startup-" + std::to_string(GetCurrentProcessId()));
-        std::filesystem::create_directories(startupFolder);
+        CreateDirectoryW(startupFolder.c_str(), nullptr);
         hooks.shortcutPlace.executablePath = [] { return std::optional(ThisProgram()); };
         hooks.shortcutPlace.startupFolder = [this] {
             return std::optional(Narrow(startupFolder.wstring()));
@@ -103,8 +103,10 @@ protected:
 
     void TearDown() override {
         dialog.reset();
-        std::error_code ignored;
-        std::filesystem::remove_all(startupFolder, ignored);
+        const std::filesystem::path link = startupFolder / L"vesmira.lnk";
+        DeleteFileW(link.c_str());
+        RemoveDirectoryW(link.c_str());
+        RemoveDirectoryW(startupFolder.c_str());
         CoUninitialize();
     }
 
@@ -453,10 +455,12 @@ TEST_F(OptionsDialogTest, UncheckedAutoStartRemovesTheShortcutQuietly) {
     SetStored([](Settings& s) { s.startUp = true; });
     ASSERT_NE(Open(), nullptr);
     Press(IDC_OPT_APPLY);
-    ASSERT_TRUE(std::filesystem::exists(startupFolder / L"vesmira.lnk"));
+    ASSERT_NE(GetFileAttributesW((startupFolder / L"vesmira.lnk").c_str()),
+              INVALID_FILE_ATTRIBUTES);
     Click(kWindowPage, IDC_P6_AUTO_START);
     Press(IDC_OPT_APPLY);
-    EXPECT_FALSE(std::filesystem::exists(startupFolder / L"vesmira.lnk"));
+    EXPECT_EQ(GetFileAttributesW((startupFolder / L"vesmira.lnk").c_str()),
+              INVALID_FILE_ATTRIBUTES);
     Press(IDOK);  // nothing left to remove
     EXPECT_TRUE(messages.empty());
     EXPECT_FALSE(doc->GetSettings().startUp);
@@ -464,7 +468,7 @@ TEST_F(OptionsDialogTest, UncheckedAutoStartRemovesTheShortcutQuietly) {
 
 TEST_F(OptionsDialogTest, ShortcutFailuresAreToldAfterTheSettingsAreSaved) {
     // A folder in the link's place can be neither replaced nor deleted as a file.
-    std::filesystem::create_directories(startupFolder / L"vesmira.lnk");
+    CreateDirectoryW((startupFolder / L"vesmira.lnk").c_str(), nullptr);
     ASSERT_NE(Open(), nullptr);
     Press(IDC_OPT_APPLY);
     ASSERT_EQ(messages.size(), 1u);
@@ -497,7 +501,9 @@ TEST(StartupShortcutPlaceTest, SystemPlaceIsThisProgramAndAnExistingStartupFolde
     EXPECT_EQ(place.executablePath(), ThisProgram());
     std::optional<std::string> folder = place.startupFolder();
     ASSERT_TRUE(folder.has_value());
-    EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(Widen(*folder))));
+    const DWORD attributes = GetFileAttributesW(Widen(*folder).c_str());
+    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace
