@@ -82,6 +82,9 @@ LRESULT CMainFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_EXITSIZEMOVE:
             OnExitSizeMove();
             return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_WINDOWPOSCHANGING: {
             const LRESULT result = DefaultProc(message, wParam, lParam);
             OnWindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
@@ -106,10 +109,11 @@ bool CMainFrame::OnCreate(const CREATESTRUCTW&) {
 // large enough for any calendar.
 void CMainFrame::PlaceWindow() {
     const Settings settings = doc_.GetSettings();
-    const FrameMargins margins{HorizontalMargin(settings), VerticalMargin(settings)};
+    const Rect saved{settings.left, settings.top, settings.right, settings.bottom};
+    const DisplayScale scale{MonitorDpiAt(saved)};
+    const FrameMargins margins{HorizontalMargin(settings, scale), VerticalMargin(settings, scale)};
     const MonitorLayout layout =
         options_.monitors.has_value() ? *options_.monitors : CurrentMonitorLayout();
-    const Rect saved{settings.left, settings.top, settings.right, settings.bottom};
     const ScreenPoint corner = PlaceFrame(saved, layout, margins);
     SetWindowPos(Hwnd(), nullptr, corner.x, corner.y, kInitialExtent, kInitialExtent,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
@@ -201,6 +205,15 @@ void CMainFrame::OnExitSizeMove() {
     settings.bottom = placement.rcNormalPosition.bottom;
     doc_.SetSettings(settings);
     doc_.SaveSettings();
+}
+
+// On another monitor's density the calendar is drawn anew at the new scale,
+// from the corner the system suggests; the paint then gives the size.
+void CMainFrame::OnDpiChanged(int dpi, const RECT& suggested) {
+    view_.SetDpi(dpi);
+    SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(view_.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 // Every z-order change ends at the bottom in bottom-most mode; topmost and

@@ -57,6 +57,7 @@ private:
     void OnContextMenu(LPARAM screenPoint);
     void OnExitSizeMove();
     void OnWindowPosChanging(WINDOWPOS& position);
+    void OnDpiChanged(int dpi, const RECT& suggested);
     bool OnPowerBroadcast(WPARAM event);
     void RaiseAlarm(std::size_t index);
 

@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <shellscalingapi.h>
+
+#include "view/display_scale.h"
+
 namespace vesm {
 
 namespace {
@@ -34,6 +38,18 @@ MonitorLayout CurrentMonitorLayout() {
     EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&layout));
     layout.primaryWorkArea = PrimaryWorkArea();
     return layout;
+}
+
+int MonitorDpiAt(const Rect& area) {
+    const RECT rect{area.left, area.top, area.right, area.bottom};
+    HMONITOR monitor = MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST);
+    UINT dpiX = 0;
+    UINT dpiY = 0;
+    if (!monitor || FAILED(GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &dpiX, &dpiY)) ||
+        dpiY == 0) {
+        return DisplayScale::kBaseDpi;
+    }
+    return static_cast<int>(dpiY);
 }
 
 }  // namespace vesm

@@ -7,4 +7,7 @@ namespace vesm {
 
 MonitorLayout CurrentMonitorLayout();
 
+// Dots per inch of the monitor that shows most of `area`, or of the nearest.
+int MonitorDpiAt(const Rect& area);
+
 }  // namespace vesm

@@ -48,6 +48,7 @@ void FillBeyond(HDC dc, Size picture, Size window, Rgb background) {
 
 bool CvesmView::Create(HWND parent, CvesmDoc& doc) {
     doc_ = &doc;
+    SetDpi(static_cast<int>(GetDpiForWindow(parent)));
     tooltips_.Create();
     WindowClassInfo info;
     info.name = kViewClass;
@@ -142,7 +143,7 @@ PaintResult CvesmView::Draw(HDC dc, const Settings& settings) {
     const std::vector<DayRecord> days = CopyDays(*doc_);
     const std::vector<CTaskTime> tasks = CopyTasks(*doc_);
     const PaintInput input{settings, doc_->DisplayDate(), doc_->Host().Now(), days, tasks};
-    const CalendarPlan plan = PlanCalendar(settings, input.displayDate, glyphs_);
+    const CalendarPlan plan = PlanCalendar(settings, input.displayDate, glyphs_, scale_);
     const Size pictureSize = CanvasSize(plan, ScreenLimit());
     std::optional<PixelCanvas> canvas = surface_.Canvas(pictureSize);
     if (!canvas) {

@@ -31,6 +31,10 @@ public:
     // Creates the view as the child of the frame, filling its client area.
     bool Create(HWND parent, CvesmDoc& doc);
     void SetDayOpener(DayOpener opener) { dayOpener_ = std::move(opener); }
+    // The monitor's dots per inch the next paints scale to; taken from the
+    // parent at creation, then from each density change the frame is told of.
+    void SetDpi(int dpi) { scale_.dpi = dpi > 0 ? dpi : DisplayScale::kBaseDpi; }
+    DisplayScale Scale() const { return scale_; }
 
     // What the latest paint found, for tests and diagnostics.
     const std::optional<PaintResult>& LastPaint() const { return lastPaint_; }
@@ -54,6 +58,7 @@ private:
     GdiGlyphSource glyphs_;
     DibSurface surface_;
     DayOpener dayOpener_;
+    DisplayScale scale_;
     std::optional<PaintResult> lastPaint_;
     std::optional<POINT> press_;  // where the left button went down, until a drag or release
 };
