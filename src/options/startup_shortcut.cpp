@@ -30,23 +30,23 @@ HRESULT DeleteShortcut(const std::string& linkPath) {
     return HRESULT_FROM_WIN32(error);
 }
 
-HRESULT SaveShortcut(IShellLinkW& link, const ShortcutSpec& spec) {
+HRESULT SaveShortcut(IShellLinkW& link, const ShortcutFields& fields) {
     IPersistFile* file = nullptr;
     HRESULT result = link.QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
     if (FAILED(result)) return result;
     // The setters' results are not checked: saving reports what matters. An
     // empty working directory or icon path leaves that field unset.
-    link.SetPath(Widen(spec.target).c_str());
-    link.SetDescription(Widen(spec.description).c_str());
-    link.SetArguments(Widen(spec.arguments).c_str());
-    if (!spec.workingDirectory.empty()) {
-        link.SetWorkingDirectory(Widen(spec.workingDirectory).c_str());
+    link.SetPath(Widen(fields.target).c_str());
+    link.SetDescription(Widen(fields.description).c_str());
+    link.SetArguments(Widen(fields.arguments).c_str());
+    if (!fields.workingDirectory.empty()) {
+        link.SetWorkingDirectory(Widen(fields.workingDirectory).c_str());
     }
-    if (!spec.iconPath.empty()) {
-        link.SetIconLocation(Widen(spec.iconPath).c_str(), spec.iconIndex);
+    if (!fields.iconPath.empty()) {
+        link.SetIconLocation(Widen(fields.iconPath).c_str(), fields.iconIndex);
     }
-    link.SetShowCmd(spec.showCommand);
-    result = file->Save(Widen(spec.linkPath).c_str(), TRUE);
+    link.SetShowCmd(fields.showCommand);
+    result = file->Save(Widen(fields.linkPath).c_str(), TRUE);
     file->Release();
     return result;
 }
@@ -85,13 +85,13 @@ private:
 
 }  // namespace
 
-HRESULT CreateShortcut(bool create, const ShortcutSpec& spec) {
-    if (!create) return DeleteShortcut(spec.linkPath);
+HRESULT CreateShortcut(bool create, const ShortcutFields& fields) {
+    if (!create) return DeleteShortcut(fields.linkPath);
     IShellLinkW* link = nullptr;
     HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
                                       IID_IShellLinkW, reinterpret_cast<void**>(&link));
     if (FAILED(result)) return result;
-    result = SaveShortcut(*link, spec);
+    result = SaveShortcut(*link, fields);
     link->Release();
     return result;
 }
@@ -108,12 +108,12 @@ std::optional<std::string_view> UpdateStartupShortcut(bool create,
     if (!folder) return kNoStartupFolderMessage;
     ComApartment com;
     if (!com.Ok()) return std::nullopt;
-    ShortcutSpec spec;
-    spec.linkPath = *folder + "\\" + std::string(kShortcutFileName);
-    spec.target = *executable;
-    spec.description = "コメント";
-    spec.arguments = "/s";
-    if (SUCCEEDED(CreateShortcut(create, spec))) return std::nullopt;
+    ShortcutFields fields;
+    fields.linkPath = *folder + "\\" + std::string(kShortcutFileName);
+    fields.target = *executable;
+    fields.description = "コメント";
+    fields.arguments = "/s";
+    if (SUCCEEDED(CreateShortcut(create, fields))) return std::nullopt;
     return create ? kCreateFailedMessage : kRemoveFailedMessage;
 }
 

@@ -12,7 +12,7 @@
 namespace vesm {
 
 // What a shell link holds. Paths are UTF-8; empty ones are left unset.
-struct ShortcutSpec {
+struct ShortcutFields {
     std::string linkPath;
     std::string target;
     std::string description;
@@ -26,7 +26,7 @@ struct ShortcutSpec {
 // Creates (or overwrites) the link, or deletes it. Needs COM initialised on the
 // calling thread. A negative result is a failure; deleting a link that is not
 // there succeeds, any other failed deletion does not.
-HRESULT CreateShortcut(bool create, const ShortcutSpec& spec);
+HRESULT CreateShortcut(bool create, const ShortcutFields& fields);
 
 // Where the shortcut goes and what it starts; tests point it elsewhere.
 struct StartupShortcutPlace {
