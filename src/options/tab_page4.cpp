@@ -6,6 +6,7 @@
 #include <cwchar>
 #include <vector>
 
+#include "options/calendar_page_rules.h"
 #include "options/font_page_rules.h"
 #include "res/resource.h"
 #include "view/mark_symbols.h"
@@ -75,9 +76,13 @@ void CTabPage4::Store(OptionsValues& values) const {
     for (std::size_t i = 0; i < kSwatchCount; ++i) {
         settings.*kSwatches[i].colour = DecimalFromRgb(colours_[i]);
     }
-    settings.todayInfo = ComboSelection(Item(IDC_SHAPE_TODAY));
-    settings.specialDayInfo = ComboSelection(Item(IDC_SHAPE_SPECIAL_DAY));
-    settings.taskDayInfo = ComboSelection(Item(IDC_SHAPE_TASK_DAY));
+    // A shape list without a selection keeps the value the dialog opened with.
+    settings.todayInfo =
+        ChosenOrStored(ComboSelection(Item(IDC_SHAPE_TODAY)), 0, settings.todayInfo);
+    settings.specialDayInfo =
+        ChosenOrStored(ComboSelection(Item(IDC_SHAPE_SPECIAL_DAY)), 0, settings.specialDayInfo);
+    settings.taskDayInfo =
+        ChosenOrStored(ComboSelection(Item(IDC_SHAPE_TASK_DAY)), 0, settings.taskDayInfo);
 }
 
 bool CTabPage4::OnCommand(int id, int code, HWND control) {
