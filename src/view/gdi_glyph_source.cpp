@@ -8,10 +8,10 @@ namespace vesm {
 
 namespace {
 
-HFONT CreateGlyphFont(const FontSpec& spec) {
-    return CreateFontW(spec.height, 0, 0, 0, spec.weight, spec.italic ? TRUE : FALSE, FALSE, FALSE,
-                       DEFAULT_CHARSET, OUT_TT_ONLY_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, 0,
-                       Widen(spec.face).c_str());
+HFONT CreateGlyphFont(const FontSpec& wanted) {
+    return CreateFontW(wanted.height, 0, 0, 0, wanted.weight, wanted.italic ? TRUE : FALSE, FALSE,
+                       FALSE, DEFAULT_CHARSET, OUT_TT_ONLY_PRECIS, CLIP_DEFAULT_PRECIS,
+                       PROOF_QUALITY, 0, Widen(wanted.face).c_str());
 }
 
 MAT2 IdentityTransform() {
@@ -39,24 +39,24 @@ int GdiGlyphSource::Ascent(const FontSpec& font) {
     return Font(font).ascent;
 }
 
-const Glyph& GdiGlyphSource::GlyphOf(const FontSpec& spec, char32_t character) {
-    CachedFont& font = Font(spec);
+const Glyph& GdiGlyphSource::GlyphOf(const FontSpec& wanted, char32_t character) {
+    CachedFont& font = Font(wanted);
     auto found = font.glyphs.find(character);
     if (found != font.glyphs.end()) return found->second;
     return font.glyphs.emplace(character, Fetch(font, character)).first->second;
 }
 
-GdiGlyphSource::CachedFont& GdiGlyphSource::Font(const FontSpec& spec) {
+GdiGlyphSource::CachedFont& GdiGlyphSource::Font(const FontSpec& wanted) {
     auto found = std::find_if(fonts_.begin(), fonts_.end(),
-                              [&](const auto& font) { return font->spec == spec; });
+                              [&](const auto& font) { return font->key == wanted; });
     if (found != fonts_.end()) return **found;
     if (fonts_.size() >= kFontLimit) {
         DeleteObject(fonts_.front()->font);
         fonts_.erase(fonts_.begin());
     }
     auto font = std::make_unique<CachedFont>();
-    font->spec = spec;
-    font->font = CreateGlyphFont(spec);
+    font->key = wanted;
+    font->font = CreateGlyphFont(wanted);
     if (dc_ && font->font) {
         HGDIOBJ previous = SelectObject(dc_, font->font);
         TEXTMETRICW metrics{};

@@ -24,13 +24,13 @@ public:
 
 private:
     struct CachedFont {
-        FontSpec spec;
+        FontSpec key;
         HFONT font = nullptr;
         int ascent = 0;
         std::map<char32_t, Glyph> glyphs;
     };
 
-    CachedFont& Font(const FontSpec& spec);
+    CachedFont& Font(const FontSpec& wanted);
     Glyph Fetch(CachedFont& font, char32_t character);
 
     HDC dc_ = nullptr;
