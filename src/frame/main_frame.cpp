@@ -99,7 +99,9 @@ bool CMainFrame::OnCreate(const CREATESTRUCTW&) {
     taskbarCreated_ = TrayIcon::TaskbarCreatedMessage();
     PlaceWindow();
     if (!view_.Create(Hwnd(), doc_)) return false;
-    view_.SetDayOpener([this](const DayRecord& day) { RunTaskList(nullptr, doc_, day.date); });
+    view_.SetDayOpener([this](const DayRecord& day) {
+        RunEditingDialog([this, &day] { RunTaskList(nullptr, doc_, day.date); });
+    });
     SetTimer(Hwnd(), kMinuteTimerId, kFirstTickDelayMs, nullptr);
     tray_.Add(Hwnd(), GetModuleHandleW(nullptr), kIconResource);
     return true;

@@ -60,6 +60,9 @@ private:
     void OnDpiChanged(int dpi, const RECT& suggested);
     bool OnPowerBroadcast(WPARAM event);
     void RaiseAlarm(std::size_t index);
+    // Runs a dialog that edits the document's copies, unless one already runs:
+    // its OK would overwrite what a second one had written back.
+    void RunEditingDialog(const std::function<void()>& run);
 
     CvesmDoc& doc_;
     MainFrameOptions options_;
@@ -67,6 +70,7 @@ private:
     TrayIcon tray_;
     UINT taskbarCreated_ = 0;
     CvesmView view_;
+    bool editingDialogOpen_ = false;
 };
 
 }  // namespace vesm

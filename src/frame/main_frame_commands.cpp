@@ -21,6 +21,16 @@ void ShowNoHelp(HWND owner) {
 
 }  // namespace
 
+void CMainFrame::RunEditingDialog(const std::function<void()>& run) {
+    if (editingDialogOpen_) {
+        MessageBeep(MB_OK);
+        return;
+    }
+    editingDialogOpen_ = true;
+    run();
+    editingDialogOpen_ = false;
+}
+
 bool CMainFrame::OnCommand(int id, int, HWND) {
     switch (FrameCommandFor(id)) {
         case FrameCommand::About:
@@ -30,10 +40,10 @@ bool CMainFrame::OnCommand(int id, int, HWND) {
             PostMessageW(Hwnd(), WM_CLOSE, 0, 0);
             return true;
         case FrameCommand::Options:
-            RunOptionsDialog(nullptr, doc_);
+            RunEditingDialog([this] { RunOptionsDialog(nullptr, doc_); });
             return true;
         case FrameCommand::TaskList:
-            RunTaskList(nullptr, doc_, NoDayDate());
+            RunEditingDialog([this] { RunTaskList(nullptr, doc_, NoDayDate()); });
             return true;
         case FrameCommand::HelpTopics:
         case FrameCommand::Help:
@@ -53,7 +63,7 @@ bool CMainFrame::OnCommand(int id, int, HWND) {
             ShowCurrentMonth(doc_);
             return true;
         case FrameCommand::Profile:
-            RunProfileDialog(doc_);
+            RunEditingDialog([this] { RunProfileDialog(doc_); });
             return true;
         case FrameCommand::None:
             return false;

@@ -244,5 +244,44 @@ TEST(TaskRoadTest, BothTaskListCommandsOpenTheListOfAllTasks) {
     DestroyWindow(frame.Hwnd());
 }
 
+// While one task list is open, a second request for it opens nothing: its OK
+// would overwrite whatever the first list writes back.
+struct SecondRequester {
+    static inline HWND frame = nullptr;
+    static inline std::vector<HWND> listsSeen;
+
+    static BOOL CALLBACK Visit(HWND window, LPARAM) {
+        wchar_t className[16] = {};
+        GetClassNameW(window, className, 16);
+        if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+        if (std::find(listsSeen.begin(), listsSeen.end(), window) != listsSeen.end()) {
+            return TRUE;
+        }
+        listsSeen.push_back(window);
+        if (listsSeen.size() == 1) SendMessageW(frame, WM_COMMAND, MAKEWPARAM(ID_TASK_LIST, 0), 0);
+        PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return FALSE;
+    }
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+        EnumThreadWindows(GetCurrentThreadId(), Visit, 0);
+    }
+};
+
+TEST(TaskRoadTest, SecondTaskListRequestWhileOneIsOpenOpensNothing) {
+    ASSERT_EQ(GetACP(), 932u) << "the Japanese locale is needed";
+    FakeHost host;
+    CvesmDoc doc(host);
+    MainFrameOptions options;
+    options.quitOnDestroy = false;
+    CMainFrame frame(doc, options);
+    ASSERT_TRUE(frame.CreateFrame());
+    SecondRequester::frame = frame.Hwnd();
+    const UINT_PTR user = SetTimer(nullptr, 0, 150, SecondRequester::OnTimer);
+    SendMessageW(frame.Hwnd(), WM_COMMAND, MAKEWPARAM(ID_TASK_LIST, 0), 0);
+    KillTimer(nullptr, user);
+    EXPECT_EQ(SecondRequester::listsSeen.size(), 1u);
+    DestroyWindow(frame.Hwnd());
+}
+
 }  // namespace
 }  // namespace vesm
