@@ -128,6 +128,14 @@ TEST_F(FontColourPageTest, ShowsTheSettingsAndHandsThemBackUnchanged) {
     EXPECT_EQ(out.taskDayInfo, 0);
 }
 
+TEST_F(FontColourPageTest, ShapeListWithoutSelectionKeepsTheOpeningShape) {
+    SendMessageW(page->Item(IDC_SHAPE_SPECIAL_DAY), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    OptionsValues out = values;
+    page->Store(out);
+    EXPECT_EQ(out.settings.specialDayInfo, 13);
+    EXPECT_EQ(out.settings.todayInfo, 3);
+}
+
 TEST_F(FontColourPageTest, FontDialogStartsFromThePageAndItsAnswerIsStored) {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
