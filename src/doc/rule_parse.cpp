@@ -19,20 +19,14 @@ bool IsValidRule(const RuleFields& rule) {
 
 ParsedRules ParseRuleValue(std::string_view value) {
     ParsedRules parsed;
-    if (value.empty()) return parsed;
-    std::vector<std::string_view> fields = SplitListFields(value);
-    std::size_t at = 0;
-    for (; at + kRuleFieldCount <= fields.size(); at += kRuleFieldCount) {
-        RuleFields rule{ReadCNumber(fields[at]), ReadCNumber(fields[at + 1]),
-                        ReadCNumber(fields[at + 2]), ReadCNumber(fields[at + 3]),
-                        std::string(fields[at + 4])};
-        if (IsValidRule(rule)) {
-            parsed.rules.push_back(std::move(rule));
-        } else {
-            parsed.hadBadRecord = true;
-        }
-    }
-    if (at != fields.size()) parsed.hadBadRecord = true;
+    parsed.hadBadRecord = ReadListRecords(
+        value, kRuleFieldCount, parsed.rules,
+        [](const std::string_view* field) -> std::optional<RuleFields> {
+            RuleFields rule{ReadCNumber(field[0]), ReadCNumber(field[1]), ReadCNumber(field[2]),
+                            ReadCNumber(field[3]), std::string(field[4])};
+            if (!IsValidRule(rule)) return std::nullopt;
+            return rule;
+        });
     return parsed;
 }
 

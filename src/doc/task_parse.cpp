@@ -26,20 +26,11 @@ TaskFieldValues ReadTaskFields(const std::string_view* field) {
 
 ParsedTasks ParseTaskValue(std::string_view value) {
     ParsedTasks parsed;
-    if (value.empty()) return parsed;
-    std::vector<std::string_view> fields = SplitListFields(value);
-    std::size_t at = 0;
-    for (; at + kTaskFieldCount <= fields.size(); at += kTaskFieldCount) {
-        // Dates the local-time conversion cannot represent (before 1970) are
-        // refused with the other bad records rather than clamped.
-        std::optional<CTaskTime> task = TaskFromFields(ReadTaskFields(&fields[at]));
-        if (task) {
-            parsed.tasks.push_back(std::move(*task));
-        } else {
-            parsed.hadBadRecord = true;
-        }
-    }
-    if (at != fields.size()) parsed.hadBadRecord = true;
+    // Dates the local-time conversion cannot represent (before 1970) are
+    // refused with the other bad records rather than clamped.
+    parsed.hadBadRecord = ReadListRecords(
+        value, kTaskFieldCount, parsed.tasks,
+        [](const std::string_view* field) { return TaskFromFields(ReadTaskFields(field)); });
     return parsed;
 }
 
