@@ -217,6 +217,14 @@ void CheckRemoved() {
           L"the settings file was lost: " + SettingsFile());
 }
 
+// After an uninstall with /REMOVESETTINGS.
+void CheckSettingsRemoved() {
+    WaitFor([] { return !Exists(InstallFolder()); }, 30);
+    Check(!Exists(InstallFolder()), InstallFolder() + L" is still there");
+    Check(!Exists(SettingsFile()), SettingsFile() + L" is still there");
+    Check(!Exists(Folder(CSIDL_APPDATA) + L"\\vesmira"), L"the settings folder is still there");
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -234,6 +242,8 @@ int wmain(int argc, wchar_t** argv) {
         SeedStartupLink();
     } else if (stage == L"removed") {
         CheckRemoved();
+    } else if (stage == L"settings-removed") {
+        CheckSettingsRemoved();
     } else {
         Check(false, L"unknown stage '" + stage + L"'");
     }

@@ -3,7 +3,8 @@
 # checks what the user gets: files, version resource, Start-menu shortcut,
 # Uninstall key and a running calendar; installs again over the running one
 # (it must close and come back with the settings kept); uninstalls silently
-# and checks that everything but the settings file is gone.
+# and checks that everything but the settings file is gone; and that the
+# settings file goes too when the uninstaller is asked to remove it.
 # Usage: install_test.sh BUILD_DIR (the windows preset's, already built)
 # Needs a display, the Japanese locale and scripts/lib/wine.sh's environment.
 set -u
@@ -64,6 +65,12 @@ check seed-startup-link
 wine "$(dirname "$exe")/Uninstall.exe" /S </dev/null >/dev/null 2>&1 ||
     fail "the silent uninstall failed"
 check removed
+
+# Asked to, the uninstaller takes the settings file along.
+wine "$installer" /S </dev/null >/dev/null 2>&1 || fail "the second silent install failed"
+wine "$(dirname "$exe")/Uninstall.exe" /S /REMOVESETTINGS </dev/null >/dev/null 2>&1 ||
+    fail "the uninstall with /REMOVESETTINGS failed"
+check settings-removed
 
 wineserver -k 2>/dev/null
 rm -rf "$prefix"
