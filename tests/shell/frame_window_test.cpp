@@ -6,6 +6,7 @@
 
 #include <cwchar>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "frame/main_frame.h"
 #include "frame/popup_menu.h"
 #include "frame/tray_icon.h"
+#include "support/dialog_driver.h"
 #include "support/frame_doc_host.h"
 
 namespace vesm {
@@ -34,10 +36,7 @@ void PumpFor(DWORD milliseconds) {
 
 class FrameTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_EQ(GetACP(), 932u) << "the Japanese locale is needed";
-        doc = std::make_unique<CvesmDoc>(host);
-    }
+    void SetUp() override { doc = std::make_unique<CvesmDoc>(host); }
 
     void Configure(void (*change)(Settings&)) {
         Settings settings = doc->GetSettings();
@@ -87,45 +86,34 @@ TEST_F(FrameTest, BorderlessLayeredToolWindowWithoutMenu) {
     EXPECT_STREQ(title, L"vesm");
 }
 
-TEST_F(FrameTest, FarOffTopLeftKeepsOnlyTheMarginsOffScreen) {
-    Configure([](Settings& s) {
-        s.left = -10000;
-        s.top = -10000;
-    });
-    Open();
-    const RECT rect = WindowRect();
-    EXPECT_EQ(rect.left, -10);
-    EXPECT_EQ(rect.top, -10);
-    EXPECT_EQ(rect.right - rect.left, 4096) << "the view sets the real size at its first paint";
-}
-
-TEST_F(FrameTest, CornerNearTheRightEdgeIsPulledBack) {
+TEST_F(FrameTest, SavedCornersAreClampedToTheScreensOrMovedToThePrimaryWorkArea) {
     const int screenRight =
         GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN);
-    Configure([](Settings& s) {
-        s.left = 5000;
-        s.top = 100;
-        s.fontPointSize = 40;
-    });
-    Open();
-    EXPECT_EQ(WindowRect().left, screenRight - 96);
-    EXPECT_EQ(WindowRect().top, 100);
-}
-
-TEST_F(FrameTest, CornerOnNoMonitorMovesToThePrimaryWorkArea) {
-    Configure([](Settings& s) {
-        s.left = 1500;
-        s.top = 700;
-        s.right = 1800;
-        s.bottom = 1000;
-    });
-    MainFrameOptions options;
-    options.monitors = MonitorLayout{Rect{0, 0, 2000, 1024},
-                                     {Rect{0, 0, 1280, 1024}, Rect{1280, 0, 2000, 500}},
-                                     Rect{0, 30, 1280, 1024}};
-    Open(options);
-    EXPECT_EQ(WindowRect().left, 0);
-    EXPECT_EQ(WindowRect().top, 30);
+    const MonitorLayout uneven{Rect{0, 0, 2000, 1024},
+                               {Rect{0, 0, 1280, 1024}, Rect{1280, 0, 2000, 500}},
+                               Rect{0, 30, 1280, 1024}};
+    const struct {
+        Rect saved;
+        std::optional<MonitorLayout> monitors;
+        int left, top;
+    } cases[] = {
+        {Rect{-10000, -10000, 0, 0}, std::nullopt, -10, -10},  // only the margins off screen
+        {Rect{5000, 100, 5300, 400}, std::nullopt, screenRight - 96, 100},
+        {Rect{1500, 700, 1800, 1000}, uneven, 0, 30},  // the corner on no monitor
+    };
+    for (const auto& c : cases) {
+        Settings settings = doc->GetSettings();
+        settings.left = c.saved.left;
+        settings.top = c.saved.top;
+        settings.right = c.saved.right;
+        settings.bottom = c.saved.bottom;
+        doc->SetSettings(settings);
+        MainFrameOptions options;
+        if (c.monitors) options.monitors = *c.monitors;
+        Open(options);
+        EXPECT_EQ(WindowRect().left, c.left) << c.saved.left;
+        EXPECT_EQ(WindowRect().top, c.top) << c.saved.left;
+    }
 }
 
 HWND OpenOtherWindow() {
@@ -260,28 +248,6 @@ TEST_F(FrameTest, BothAboutCommandsReachTheApplicationsAboutBox) {
     EXPECT_EQ(owners, (std::vector<HWND>{hwnd, hwnd}));
 }
 
-// Closes the first dialog the thread shows and remembers its title; the
-// alarm dialog is modal, so only a timer can reach it.
-struct DialogCloser {
-    static inline std::wstring seenTitle;
-    static inline int seen = 0;
-
-    static BOOL CALLBACK CloseDialog(HWND window, LPARAM) {
-        wchar_t className[16] = {};
-        GetClassNameW(window, className, 16);
-        if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-        wchar_t title[64] = {};
-        GetWindowTextW(window, title, 64);
-        seenTitle = title;
-        ++seen;
-        PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        return FALSE;
-    }
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-        EnumThreadWindows(GetCurrentThreadId(), CloseDialog, 0);
-    }
-};
-
 TEST_F(FrameTest, DueTaskAtATickRaisesTheAlarmAndMarksTheTask) {
     const DateTime now = doc->Host().Now();
     CTaskTime task;
@@ -291,11 +257,9 @@ TEST_F(FrameTest, DueTaskAtATickRaisesTheAlarmAndMarksTheTask) {
     task.alarmTime = NoDayDate();
     doc->InsertTaskSorted(task);
     HWND hwnd = Open().Hwnd();
-    const UINT_PTR closer = SetTimer(nullptr, 0, 300, DialogCloser::OnTimer);
-    SendMessageW(hwnd, WM_TIMER, 1, 0);
-    KillTimer(nullptr, closer);
-    EXPECT_EQ(DialogCloser::seen, 1);
-    EXPECT_EQ(DialogCloser::seenTitle, L"予定時刻になりました");
+    const auto titles = ModalScript::Run(hwnd, WM_TIMER, 1, 0,
+                                         {[](const DialogDriver& alarm) { alarm.Post(IDOK); }});
+    EXPECT_EQ(titles, std::vector<std::string>{"予定時刻になりました"});
     EXPECT_EQ(doc->Task(0).taskMode, 3);
 }
 

@@ -85,7 +85,6 @@ protected:
     }
 
     void SetUp() override {
-        ASSERT_EQ(GetACP(), 932u) << "the Japanese locale is needed";
         ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
         host.now = At(2024, 5, 10, 12);
         doc = std::make_unique<CvesmDoc>(host);

@@ -1,6 +1,6 @@
-// The profile dialog under Wine: what it shows for the stored profile, the
-// birthplace radios, what OK stores and saves, Cancel and the Fortune button,
-// and the frame command that opens it.
+// The profile dialog under Wine, driven through its controls: what it shows,
+// the birthplace radios, refused numbers, what OK stores and saves, Cancel,
+// Fortune, and the frame command that opens it.
 #include "profile/profile_dialog.h"
 
 #include <windows.h>
@@ -9,7 +9,7 @@
 
 #include <memory>
 #include <string>
-#include <vector>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -17,8 +17,7 @@
 #include "frame/main_frame.h"
 #include "model/support/fake_host.h"
 #include "res/resource.h"
-#include "win32/controls.h"
-#include "win32/utf.h"
+#include "shell/support/dialog_driver.h"
 
 namespace vesm {
 namespace {
@@ -27,52 +26,32 @@ constexpr int kLongitudeControls[] = {IDC_PROFILE_EAST_OR_WEST, IDC_PROFILE_DEGR
                                       IDC_PROFILE_DEGREE_SPIN, IDC_PROFILE_LONGITUDE_MINUTE,
                                       IDC_PROFILE_LONGITUDE_SECOND};
 
-bool operator==(const CProfile& a, const CProfile& b) {
-    return a.birthYear == b.birthYear && a.birthMonth == b.birthMonth && a.birthDay == b.birthDay &&
-           a.birthHour == b.birthHour && a.birthMinute == b.birthMinute &&
-           a.nativePlaceInfo == b.nativePlaceInfo &&
-           a.longitudeEastOrWest == b.longitudeEastOrWest &&
-           a.longitudeDegree == b.longitudeDegree && a.longitudeMinute == b.longitudeMinute &&
-           a.longitudeSecond == b.longitudeSecond && a.fortuneFlg == b.fortuneFlg;
+auto Fields(const CProfile& p) {
+    return std::make_tuple(p.birthYear, p.birthMonth, p.birthDay, p.birthHour, p.birthMinute,
+                           p.nativePlaceInfo, p.longitudeEastOrWest, p.longitudeDegree,
+                           p.longitudeMinute, p.longitudeSecond, p.fortuneFlg);
 }
 
 CProfile Longitude(int nativePlaceInfo, int eastOrWest, int degree, int minute, int second) {
-    CProfile profile;
-    profile.birthYear = 1985;
-    profile.birthMonth = 7;
-    profile.birthDay = 14;
-    profile.birthHour = 9;
-    profile.birthMinute = 30;
-    profile.nativePlaceInfo = nativePlaceInfo;
-    profile.longitudeEastOrWest = eastOrWest;
-    profile.longitudeDegree = degree;
-    profile.longitudeMinute = minute;
-    profile.longitudeSecond = second;
-    profile.fortuneFlg = 1;
-    return profile;
+    return CProfile{1985, 7, 14, 9, 30, nativePlaceInfo, eastOrWest, degree, minute, second, 1};
 }
 
-int ItemCount(HWND combo) {
-    return static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+std::pair<int, int> Range(const DialogDriver& dialog, int upDownId) {
+    int low = -1;
+    int high = -1;
+    SendMessageW(dialog.Item(upDownId), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+                 reinterpret_cast<LPARAM>(&high));
+    return {low, high};
 }
 
-std::string ItemText(HWND combo, int index) {
-    wchar_t text[64] = {};  // the longest birthplace name has 10 characters
-    SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
-    return Narrow(text);
-}
-
-std::string SelectedText(HWND combo) {
-    const int selection = ComboSelection(combo);
-    return selection < 0 ? "(none)" : ItemText(combo, selection);
+void ExpectLongitudeEnabled(const DialogDriver& dialog, bool enabled) {
+    EXPECT_EQ(dialog.Enabled(IDC_PROFILE_PLACE), !enabled);
+    for (int id : kLongitudeControls) EXPECT_EQ(dialog.Enabled(id), enabled) << id;
 }
 
 class ProfileDialogTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_EQ(GetACP(), 932u) << "the Japanese locale is needed";
-        doc = std::make_unique<CvesmDoc>(host);
-    }
+    void SetUp() override { doc = std::make_unique<CvesmDoc>(host); }
 
     void Store(const CProfile& profile, int time12or24 = 12, int dateFormat = 0) {
         doc->SetProfile(profile);
@@ -82,294 +61,181 @@ protected:
         doc->SetSettings(settings);
     }
 
-    HWND Open() {
+    DialogDriver Open() {
         writesBefore = host.writes;
-        redrawsBefore = host.redraws;
         dialog = std::make_unique<CProfileDialog>(*doc);
-        HWND window = dialog->CreateModeless(nullptr);
-        EXPECT_NE(window, nullptr) << "dialog 464 is not linked in";
-        return window;
-    }
-
-    HWND Item(int id) const { return dialog->Item(id); }
-    void Click(int id) { SendMessageW(Item(id), BM_CLICK, 0, 0); }
-    void Type(int id, const wchar_t* text) { SetWindowTextW(Item(id), text); }
-    void Press(int id) { SendMessageW(dialog->Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
-
-    std::pair<int, int> Range(int upDownId) const {
-        int low = -1;
-        int high = -1;
-        SendMessageW(Item(upDownId), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
-                     reinterpret_cast<LPARAM>(&high));
-        return {low, high};
-    }
-
-    // Text, selection and enabling of every control, to compare before and after.
-    std::vector<std::string> Snapshot() const {
-        std::vector<std::string> state;
-        for (HWND child = GetWindow(dialog->Hwnd(), GW_CHILD); child != nullptr;
-             child = GetWindow(child, GW_HWNDNEXT)) {
-            state.push_back(std::to_string(GetDlgCtrlID(child)) + " " + GetText(child) + " " +
-                            std::to_string(SendMessageW(child, CB_GETCURSEL, 0, 0)) + " " +
-                            std::to_string(SendMessageW(child, BM_GETCHECK, 0, 0)) + " " +
-                            std::to_string(IsWindowEnabled(child)));
-        }
-        return state;
+        return DialogDriver(dialog->CreateModeless(nullptr));
     }
 
     FakeHost host;
     std::unique_ptr<CvesmDoc> doc;
     std::unique_ptr<CProfileDialog> dialog;
     int writesBefore = 0;
-    int redrawsBefore = 0;
 };
 
-TEST_F(ProfileDialogTest, OpensWithTheListsAndRangesOfTheProfile) {
-    Store(Longitude(1, 1, 77, 2, 3), 12, 3);
-    ASSERT_NE(Open(), nullptr);
-    EXPECT_EQ(GetText(dialog->Hwnd()), "Profile");
-    EXPECT_EQ(Range(IDC_PROFILE_YEAR_SPIN), std::make_pair(1900, 2099));
-    EXPECT_EQ(Range(IDC_PROFILE_DEGREE_SPIN), std::make_pair(0, 180));
-    EXPECT_EQ(GetText(Item(IDC_PROFILE_YEAR)), "1985");
-    EXPECT_EQ(ItemCount(Item(IDC_PROFILE_MONTH)), 12);
-    EXPECT_EQ(SelectedText(Item(IDC_PROFILE_MONTH)), "Jul");
-    EXPECT_EQ(ItemCount(Item(IDC_PROFILE_DAY)), 31);
-    EXPECT_EQ(SelectedText(Item(IDC_PROFILE_DAY)), "14");
-    EXPECT_EQ(ItemCount(Item(IDC_PROFILE_MINUTE)), 60);
-    EXPECT_EQ(SelectedText(Item(IDC_PROFILE_MINUTE)), "30");
-    HWND places = Item(IDC_PROFILE_PLACE);
-    ASSERT_EQ(ItemCount(places), 55);
-    EXPECT_EQ(ItemText(places, 0), "");
-    EXPECT_EQ(ItemText(places, 54), "沖縄県（八重山諸島）");
-    EXPECT_EQ(ComboSelection(places), 0);
-    EXPECT_TRUE(IsChecked(dialog->Hwnd(), IDC_PROFILE_BY_LONGITUDE));
-    EXPECT_FALSE(IsChecked(dialog->Hwnd(), IDC_PROFILE_BY_PLACE));
-    EXPECT_FALSE(IsWindowEnabled(places));
-    for (int id : kLongitudeControls) EXPECT_TRUE(IsWindowEnabled(Item(id))) << id;
-    EXPECT_EQ(ItemCount(Item(IDC_PROFILE_EAST_OR_WEST)), 3);
-    EXPECT_EQ(SelectedText(Item(IDC_PROFILE_EAST_OR_WEST)), "西経");
-    EXPECT_EQ(GetText(Item(IDC_PROFILE_DEGREE)), "77");
-    EXPECT_EQ(SelectedText(Item(IDC_PROFILE_LONGITUDE_MINUTE)), "2");
-    EXPECT_EQ(SelectedText(Item(IDC_PROFILE_LONGITUDE_SECOND)), "3");
-}
+TEST_F(ProfileDialogTest, ShowsTheLongitudeRefusesBadNumbersAndClampsWhatOkStores) {
+    const CProfile before = Longitude(1, 1, 77, 2, 3);
+    Store(before, 12, 3);
+    const DialogDriver profile = Open();
+    ASSERT_TRUE(profile.IsOpen()) << "dialog 464 is not linked in";
+    EXPECT_EQ(profile.Title(), "Profile");
+    EXPECT_EQ(Range(profile, IDC_PROFILE_YEAR_SPIN), std::make_pair(1900, 2099));
+    EXPECT_EQ(Range(profile, IDC_PROFILE_DEGREE_SPIN), std::make_pair(0, 180));
+    EXPECT_EQ(profile.Text(IDC_PROFILE_YEAR), "1985");
+    EXPECT_EQ(profile.Count(IDC_PROFILE_MONTH), 12);
+    EXPECT_EQ(profile.SelectedText(IDC_PROFILE_MONTH), "Jul");
+    EXPECT_EQ(profile.Count(IDC_PROFILE_DAY), 31);
+    EXPECT_EQ(profile.SelectedText(IDC_PROFILE_DAY), "14");
+    EXPECT_EQ(profile.SelectedText(IDC_PROFILE_MINUTE), "30");
+    ASSERT_EQ(profile.Count(IDC_PROFILE_PLACE), 55);
+    EXPECT_EQ(profile.ItemText(IDC_PROFILE_PLACE, 0), "");
+    EXPECT_EQ(profile.ItemText(IDC_PROFILE_PLACE, 54), "沖縄県（八重山諸島）");
+    EXPECT_EQ(profile.Selected(IDC_PROFILE_PLACE), 0);
+    EXPECT_TRUE(profile.Checked(IDC_PROFILE_BY_LONGITUDE));
+    ExpectLongitudeEnabled(profile, true);
+    EXPECT_EQ(profile.Count(IDC_PROFILE_EAST_OR_WEST), 3);
+    EXPECT_EQ(profile.SelectedText(IDC_PROFILE_EAST_OR_WEST), "西経");
+    EXPECT_EQ(profile.Text(IDC_PROFILE_DEGREE), "77");
+    EXPECT_EQ(profile.SelectedText(IDC_PROFILE_LONGITUDE_MINUTE), "2");
+    EXPECT_EQ(profile.SelectedText(IDC_PROFILE_LONGITUDE_SECOND), "3");
 
-TEST_F(ProfileDialogTest, SharedLongitudeSelectsTheLaterEntryAndRadiosSwitchEnabling) {
-    Store(Longitude(0, 0, 139, 38, 15));
-    ASSERT_NE(Open(), nullptr);
-    HWND places = Item(IDC_PROFILE_PLACE);
-    EXPECT_EQ(SelectedText(places), "神奈川県");
-    EXPECT_TRUE(IsChecked(dialog->Hwnd(), IDC_PROFILE_BY_PLACE));
-    EXPECT_TRUE(IsWindowEnabled(places));
-    for (int id : kLongitudeControls) EXPECT_FALSE(IsWindowEnabled(Item(id))) << id;
-    Click(IDC_PROFILE_BY_LONGITUDE);
-    EXPECT_FALSE(IsChecked(dialog->Hwnd(), IDC_PROFILE_BY_PLACE));
-    EXPECT_FALSE(IsWindowEnabled(places));
-    for (int id : kLongitudeControls) EXPECT_TRUE(IsWindowEnabled(Item(id))) << id;
-    Click(IDC_PROFILE_BY_PLACE);
-    EXPECT_TRUE(IsWindowEnabled(places));
-    for (int id : kLongitudeControls) EXPECT_FALSE(IsWindowEnabled(Item(id))) << id;
-}
+    profile.Click(IDC_PROFILE_FORTUNE);  // a button without an action
+    EXPECT_TRUE(profile.IsOpen());
 
-TEST_F(ProfileDialogTest, UnmatchedLongitudeChosenByPlaceStoresEastZero) {
-    Store(Longitude(1, 1, 139, 41, 16));
-    ASSERT_NE(Open(), nullptr);
-    EXPECT_EQ(ComboSelection(Item(IDC_PROFILE_PLACE)), 0);
-    Click(IDC_PROFILE_BY_PLACE);
-    Press(IDOK);
-    EXPECT_EQ(dialog->Result(), IDOK);
-    const CProfile stored = doc->Profile();
-    EXPECT_EQ(stored.nativePlaceInfo, 0);
-    EXPECT_EQ(stored.longitudeEastOrWest, 0);
-    EXPECT_EQ(stored.longitudeDegree, 0);
-    EXPECT_EQ(stored.longitudeMinute, 0);
-    EXPECT_EQ(stored.longitudeSecond, 0);
-}
-
-TEST_F(ProfileDialogTest, ByPlaceStoresTheEntryNotTheDisabledLongitudeControls) {
-    Store(Longitude(0, 0, 139, 41, 15));
-    ASSERT_NE(Open(), nullptr);
-    EXPECT_EQ(SelectedText(Item(IDC_PROFILE_PLACE)), "東京都");
-    ComboSelect(Item(IDC_PROFILE_EAST_OR_WEST), 1);
-    Type(IDC_PROFILE_DEGREE, L"10");
-    ComboSelect(Item(IDC_PROFILE_LONGITUDE_MINUTE), 5);
-    ComboSelect(Item(IDC_PROFILE_LONGITUDE_SECOND), 6);
-    ComboSelect(Item(IDC_PROFILE_PLACE), 44);
-    Press(IDOK);
-    const CProfile stored = doc->Profile();
-    EXPECT_EQ(stored.longitudeEastOrWest, 0);
-    EXPECT_EQ(stored.longitudeDegree, 130);
-    EXPECT_EQ(stored.longitudeMinute, 24);
-    EXPECT_EQ(stored.longitudeSecond, 45);
-}
-
-TEST_F(ProfileDialogTest, ByLongitudeStoresTheControlsAndClampsTypedNumbers) {
-    Store(Longitude(0, 0, 139, 41, 15));
-    ASSERT_NE(Open(), nullptr);
-    Click(IDC_PROFILE_BY_LONGITUDE);
-    ComboSelect(Item(IDC_PROFILE_EAST_OR_WEST), 1);
-    Type(IDC_PROFILE_DEGREE, L"500");
-    ComboSelect(Item(IDC_PROFILE_LONGITUDE_MINUTE), 30);
-    ComboSelect(Item(IDC_PROFILE_LONGITUDE_SECOND), 59);
-    Type(IDC_PROFILE_YEAR, L"3000");
-    Press(IDOK);
-    EXPECT_EQ(dialog->Result(), IDOK);
-    const CProfile stored = doc->Profile();
-    EXPECT_EQ(stored.birthYear, 2099);
-    EXPECT_EQ(stored.nativePlaceInfo, 1);
-    EXPECT_EQ(stored.longitudeEastOrWest, 1);
-    EXPECT_EQ(stored.longitudeDegree, 180);
-    EXPECT_EQ(stored.longitudeMinute, 30);
-    EXPECT_EQ(stored.longitudeSecond, 59);
-}
-
-TEST_F(ProfileDialogTest, UnreadableNumbersAndBlankDirectionKeepTheDialogOpen) {
-    const CProfile before = Longitude(1, 0, 135, 0, 0);
-    Store(before);
-    ASSERT_NE(Open(), nullptr);
-    struct Case {
+    const struct {
         int edit;
-        const wchar_t* text;
+        const char* text;
         int eastOrWest;
         const char* message;
-    } cases[] = {
-        {IDC_PROFILE_YEAR, L"", 0, "西暦は1900から2099までの数字で入力してください。"},
-        {IDC_PROFILE_DEGREE, L"", 0, "経度は0から180までの数字で入力してください。"},
-        {IDC_PROFILE_DEGREE, L"135", 2, "東経か西経を選んでください。"},
+    } refused[] = {
+        {IDC_PROFILE_YEAR, "", 0, "西暦は1900から2099までの数字で入力してください。"},
+        {IDC_PROFILE_DEGREE, "", 0, "経度は0から180までの数字で入力してください。"},
+        {IDC_PROFILE_DEGREE, "135", 2, "東経か西経を選んでください。"},
     };
-    for (const Case& c : cases) {
-        Type(IDC_PROFILE_YEAR, L"1985");
-        Type(c.edit, c.text);
-        ComboSelect(Item(IDC_PROFILE_EAST_OR_WEST), c.eastOrWest);
+    for (const auto& c : refused) {
+        profile.Type(IDC_PROFILE_YEAR, "1985");
+        profile.Type(c.edit, c.text);
+        ComboSelect(profile.Item(IDC_PROFILE_EAST_OR_WEST), c.eastOrWest);
         host.messages.clear();
-        Press(IDOK);
+        profile.Press(IDOK);
         ASSERT_EQ(host.messages.size(), 1u) << c.message;
         EXPECT_EQ(host.messages[0].text, c.message);
         EXPECT_EQ(host.messages[0].icon, MessageIcon::Exclamation);
-        EXPECT_TRUE(IsWindow(dialog->Hwnd()));
-        EXPECT_TRUE(doc->Profile() == before);
-        EXPECT_EQ(host.writes, writesBefore);
+        EXPECT_TRUE(profile.IsOpen());
+    }
+    EXPECT_EQ(Fields(doc->Profile()), Fields(before));
+    EXPECT_EQ(host.writes, writesBefore);
+
+    ComboSelect(profile.Item(IDC_PROFILE_EAST_OR_WEST), 0);
+    profile.Type(IDC_PROFILE_DEGREE, "500");
+    ComboSelect(profile.Item(IDC_PROFILE_LONGITUDE_MINUTE), 30);
+    ComboSelect(profile.Item(IDC_PROFILE_LONGITUDE_SECOND), 59);
+    profile.Type(IDC_PROFILE_YEAR, "3000");
+    profile.Press(IDOK);
+    EXPECT_FALSE(profile.IsOpen());
+    EXPECT_EQ(dialog->Result(), IDOK);
+    CProfile expected = Longitude(1, 0, 180, 30, 59);
+    expected.birthYear = 2099;
+    EXPECT_EQ(Fields(doc->Profile()), Fields(expected));
+    EXPECT_EQ(host.writes - writesBefore, 1);
+}
+
+TEST_F(ProfileDialogTest, ByPlaceStoresTheTablesLongitudeNotTheDisabledControls) {
+    Store(Longitude(0, 0, 139, 38, 15));
+    DialogDriver profile = Open();
+    EXPECT_EQ(profile.SelectedText(IDC_PROFILE_PLACE), "神奈川県");  // the later of two
+    EXPECT_TRUE(profile.Checked(IDC_PROFILE_BY_PLACE));
+    ExpectLongitudeEnabled(profile, false);
+    profile.Click(IDC_PROFILE_BY_LONGITUDE);
+    EXPECT_FALSE(profile.Checked(IDC_PROFILE_BY_PLACE));
+    ExpectLongitudeEnabled(profile, true);
+    profile.Click(IDC_PROFILE_BY_PLACE);
+    ExpectLongitudeEnabled(profile, false);
+    ComboSelect(profile.Item(IDC_PROFILE_EAST_OR_WEST), 1);
+    profile.Type(IDC_PROFILE_DEGREE, "10");
+    ComboSelect(profile.Item(IDC_PROFILE_PLACE), 44);
+    profile.Press(IDOK);
+    EXPECT_EQ(Fields(doc->Profile()), Fields(Longitude(0, 0, 130, 24, 45)));
+
+    // A longitude matching no entry, switched to by-place, stores east 0.
+    Store(Longitude(1, 1, 139, 41, 16));
+    profile = Open();
+    EXPECT_EQ(profile.Selected(IDC_PROFILE_PLACE), 0);
+    profile.Click(IDC_PROFILE_BY_PLACE);
+    profile.Press(IDOK);
+    EXPECT_EQ(Fields(doc->Profile()), Fields(Longitude(0, 0, 0, 0, 0)));
+}
+
+TEST_F(ProfileDialogTest, NoonInTwelveAndTwentyFourHourModes) {
+    const struct {
+        int mode;
+        int halves;
+        const char* half;
+        bool halfEnabled;
+        int hours;
+        const char* hour;
+        int chosenHour;
+        int stored;
+    } modes[] = {{12, 2, "pm", true, 12, "0", 11, 23}, {24, 3, " ", false, 24, "12", 21, 21}};
+    for (const auto& m : modes) {
+        SCOPED_TRACE(m.mode);
+        CProfile noon = Longitude(0, 0, 139, 41, 15);
+        noon.birthHour = 12;
+        Store(noon, m.mode);
+        const DialogDriver profile = Open();
+        EXPECT_EQ(profile.Count(IDC_PROFILE_HALF_OF_DAY), m.halves);
+        EXPECT_EQ(profile.SelectedText(IDC_PROFILE_HALF_OF_DAY), m.half);
+        EXPECT_EQ(profile.Enabled(IDC_PROFILE_HALF_OF_DAY), m.halfEnabled);
+        EXPECT_EQ(profile.Count(IDC_PROFILE_HOUR), m.hours);
+        EXPECT_EQ(profile.SelectedText(IDC_PROFILE_HOUR), m.hour);
+        ComboSelect(profile.Item(IDC_PROFILE_HOUR), m.chosenHour);
+        profile.Press(IDOK);
+        EXPECT_EQ(doc->Profile().birthHour, m.stored);
     }
 }
 
-TEST_F(ProfileDialogTest, NoonShowsPmAndZeroInTwelveHourMode) {
-    CProfile noon = Longitude(0, 0, 139, 41, 15);
-    noon.birthHour = 12;
-    Store(noon, 12);
-    ASSERT_NE(Open(), nullptr);
-    HWND half = Item(IDC_PROFILE_HALF_OF_DAY);
-    EXPECT_EQ(ItemCount(half), 2);
-    EXPECT_EQ(SelectedText(half), "pm");
-    EXPECT_TRUE(IsWindowEnabled(half));
-    EXPECT_EQ(ItemCount(Item(IDC_PROFILE_HOUR)), 12);
-    EXPECT_EQ(SelectedText(Item(IDC_PROFILE_HOUR)), "0");
-    ComboSelect(Item(IDC_PROFILE_HOUR), 11);
-    Press(IDOK);
-    EXPECT_EQ(doc->Profile().birthHour, 23);
-}
-
-TEST_F(ProfileDialogTest, TwentyFourHourModeShowsTheDisabledBlankHalfOfDay) {
-    CProfile noon = Longitude(0, 0, 139, 41, 15);
-    noon.birthHour = 12;
-    Store(noon, 24);
-    ASSERT_NE(Open(), nullptr);
-    HWND half = Item(IDC_PROFILE_HALF_OF_DAY);
-    EXPECT_EQ(ItemCount(half), 3);
-    EXPECT_EQ(SelectedText(half), " ");
-    EXPECT_FALSE(IsWindowEnabled(half));
-    EXPECT_EQ(ItemCount(Item(IDC_PROFILE_HOUR)), 24);
-    EXPECT_EQ(SelectedText(Item(IDC_PROFILE_HOUR)), "12");
-    ComboSelect(Item(IDC_PROFILE_HOUR), 21);
-    Press(IDOK);
-    EXPECT_EQ(doc->Profile().birthHour, 21);
-}
-
-TEST_F(ProfileDialogTest, FortuneChangesNothing) {
-    const CProfile before = Longitude(0, 0, 139, 38, 15);
-    Store(before);
-    ASSERT_NE(Open(), nullptr);
-    const std::vector<std::string> shown = Snapshot();
-    ASSERT_EQ(shown.size(), 30u) << "every control of the template";
-    Click(IDC_PROFILE_FORTUNE);
-    EXPECT_TRUE(IsWindow(dialog->Hwnd()));
-    EXPECT_EQ(dialog->Result(), 0);
-    EXPECT_EQ(Snapshot(), shown);
-    EXPECT_TRUE(doc->Profile() == before);
-    EXPECT_EQ(host.writes, writesBefore);
-    EXPECT_TRUE(host.messages.empty());
-}
-
-TEST_F(ProfileDialogTest, CancelLeavesTheDocumentAlone) {
-    const CProfile before = Longitude(1, 1, 77, 2, 3);
-    Store(before);
-    ASSERT_NE(Open(), nullptr);
-    Type(IDC_PROFILE_YEAR, L"2001");
-    Click(IDC_PROFILE_BY_PLACE);
-    ComboSelect(Item(IDC_PROFILE_PLACE), 3);
-    Press(IDCANCEL);
-    EXPECT_EQ(dialog->Result(), IDCANCEL);
-    EXPECT_TRUE(doc->Profile() == before);
-    EXPECT_EQ(host.writes, writesBefore);
-    EXPECT_EQ(host.redraws, redrawsBefore);
-}
-
-TEST_F(ProfileDialogTest, OkStoresSavesRedrawsAndTheProfileSurvivesALoad) {
+TEST_F(ProfileDialogTest, FrameCommandOpensItOkSavesAndRedrawsAndCancelKeepsAll) {
     Store(Longitude(0, 0, 139, 41, 15));
-    ASSERT_NE(Open(), nullptr);
-    Type(IDC_PROFILE_YEAR, L"1972");
-    ComboSelect(Item(IDC_PROFILE_MONTH), 1);
-    ComboSelect(Item(IDC_PROFILE_DAY), 30);
-    ComboSelect(Item(IDC_PROFILE_HALF_OF_DAY), 1);
-    ComboSelect(Item(IDC_PROFILE_HOUR), 3);
-    ComboSelect(Item(IDC_PROFILE_MINUTE), 45);
-    ComboSelect(Item(IDC_PROFILE_PLACE), 52);
-    Press(IDOK);
-    EXPECT_FALSE(IsWindow(dialog->Hwnd()));
-    EXPECT_EQ(dialog->Result(), IDOK);
-    EXPECT_EQ(host.writes - writesBefore, 1);
-    EXPECT_EQ(host.redraws - redrawsBefore, 1);
+    MainFrameOptions options;
+    options.quitOnDestroy = false;
+    CMainFrame frame(*doc, options);
+    ASSERT_TRUE(frame.CreateFrame());
+    const int writes = host.writes;
+    const int redraws = host.redraws;
+    const auto edit = [](const DialogDriver& profile) {
+        profile.Type(IDC_PROFILE_YEAR, "1972");
+        ComboSelect(profile.Item(IDC_PROFILE_MONTH), 1);
+        ComboSelect(profile.Item(IDC_PROFILE_DAY), 30);
+        ComboSelect(profile.Item(IDC_PROFILE_HALF_OF_DAY), 1);
+        ComboSelect(profile.Item(IDC_PROFILE_HOUR), 3);
+        ComboSelect(profile.Item(IDC_PROFILE_MINUTE), 45);
+        ComboSelect(profile.Item(IDC_PROFILE_PLACE), 52);
+    };
+    const CProfile before = doc->Profile();
+    ModalScript::Command(frame.Hwnd(), ID_PROFILE, {[&](const DialogDriver& profile) {
+                             edit(profile);
+                             profile.Post(IDCANCEL);
+                         }});
+    EXPECT_EQ(Fields(doc->Profile()), Fields(before));
+    EXPECT_EQ(host.writes, writes);
+
+    const auto titles =
+        ModalScript::Command(frame.Hwnd(), ID_PROFILE, {[&](const DialogDriver& profile) {
+                                 edit(profile);
+                                 profile.Post(IDOK);
+                             }});
+    EXPECT_EQ(titles, std::vector<std::string>{"Profile"});
+    EXPECT_EQ(host.writes - writes, 1);
+    EXPECT_GE(host.redraws - redraws, 1);
     CProfile expected = Longitude(0, 0, 127, 40, 30);
     expected.birthYear = 1972;
     expected.birthMonth = 2;
     expected.birthDay = 31;  // the day list does not follow the month
     expected.birthHour = 15;
     expected.birthMinute = 45;
-    EXPECT_TRUE(doc->Profile() == expected) << "fortuneFlg stays 1";
-    CvesmDoc reloaded(host);
-    EXPECT_TRUE(reloaded.Profile() == expected);
-}
-
-// The frame runs the dialog modally; a thread timer works it from inside the
-// modal loop: choose day 31 and press OK.
-HWND g_profileWindow = nullptr;
-
-BOOL CALLBACK FindProfileWindow(HWND window, LPARAM) {
-    if (GetDlgItem(window, IDC_PROFILE_PLACE) != nullptr) {
-        g_profileWindow = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-void CALLBACK ConfirmDayThirtyOne(HWND, UINT, UINT_PTR, DWORD) {
-    if (g_profileWindow != nullptr) return;
-    EnumThreadWindows(GetCurrentThreadId(), &FindProfileWindow, 0);
-    if (g_profileWindow == nullptr) return;
-    ComboSelect(GetDlgItem(g_profileWindow, IDC_PROFILE_DAY), 30);
-    PostMessageW(g_profileWindow, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-}
-
-TEST_F(ProfileDialogTest, FrameProfileCommandOpensTheDialog) {
-    Store(Longitude(0, 0, 139, 41, 15));
-    MainFrameOptions options;
-    options.quitOnDestroy = false;
-    CMainFrame frame(*doc, options);
-    ASSERT_TRUE(frame.CreateFrame());
-    g_profileWindow = nullptr;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, &ConfirmDayThirtyOne);
-    SendMessageW(frame.Hwnd(), WM_COMMAND, MAKEWPARAM(ID_PROFILE, 0), 0);
-    KillTimer(nullptr, timer);
-    EXPECT_NE(g_profileWindow, nullptr);
-    EXPECT_EQ(doc->Profile().birthDay, 31);
+    EXPECT_EQ(Fields(doc->Profile()), Fields(expected)) << "fortuneFlg stays 1";
+    EXPECT_EQ(Fields(CvesmDoc(host).Profile()), Fields(expected));
+    DestroyWindow(frame.Hwnd());
 }
 
 }  // namespace

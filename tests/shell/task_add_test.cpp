@@ -12,7 +12,7 @@
 
 #include "model/support/fake_host.h"
 #include "res/resource.h"
-#include "win32/controls.h"
+#include "shell/support/dialog_driver.h"
 
 namespace vesm {
 namespace {
@@ -24,7 +24,6 @@ DateTime At(int y, int m, int d, int h = 0, int mi = 0) {
 class TaskAddTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(GetACP(), 932u) << "the Japanese locale is needed";
         host.now = At(2024, 5, 1, 12, 0);
         doc = std::make_unique<CvesmDoc>(host);
         SetHours(24);
@@ -37,119 +36,108 @@ protected:
         doc->SetSettings(settings);
     }
 
-    HWND Open(bool dateFixed = false, bool change = false) {
+    DialogDriver Open(bool dateFixed = false, bool change = false) {
         editor = std::make_unique<CTaskAdd>(*doc, record, dateFixed, change);
-        window = editor->CreateModeless(nullptr);
-        return window;
+        return DialogDriver(editor->CreateModeless(nullptr));
     }
 
-    HWND Control(int id) const { return GetDlgItem(window, id); }
-    bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
-    int Selected(int id) const { return ComboSelection(Control(id)); }
-    int Count(int id) const {
-        return static_cast<int>(SendMessageW(Control(id), CB_GETCOUNT, 0, 0));
+    static void ChooseTime(const DialogDriver& d, int half, int hour, int tens, int ones) {
+        d.Click(IDC_EDITOR_TIME);
+        d.Choose(IDC_EDITOR_HALF, half);
+        d.Choose(IDC_EDITOR_HOUR, hour);
+        d.Choose(IDC_EDITOR_TENS, tens);
+        d.Choose(IDC_EDITOR_ONES, ones);
     }
-    void Click(int id) { SendMessageW(Control(id), BM_CLICK, 0, 0); }
-    void Choose(int id, int index) {
-        ComboSelect(Control(id), index);
-        SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(Control(id)));
-    }
-    void Type(const std::string& text) { SetText(Control(IDC_EDITOR_TEXT), text); }
-    void ChooseTime(int half, int hour, int tens, int ones) {
-        Click(IDC_EDITOR_TIME);
-        Choose(IDC_EDITOR_HALF, half);
-        Choose(IDC_EDITOR_HOUR, hour);
-        Choose(IDC_EDITOR_TENS, tens);
-        Choose(IDC_EDITOR_ONES, ones);
-    }
-    void PressOk() { SendMessageW(window, WM_COMMAND, IDOK, 0); }
-    bool Closed() const { return !IsWindow(window); }
 
     FakeHost host;
     std::unique_ptr<CvesmDoc> doc;
     CTaskTime record;
     std::unique_ptr<CTaskAdd> editor;
-    HWND window = nullptr;
 };
 
-TEST_F(TaskAddTest, NewTaskOpensWithoutTimeAndTheNotificationTickedButDisabled) {
-    ASSERT_NE(Open(), nullptr);
-    EXPECT_EQ(GetText(window), "予定の追加");
-    EXPECT_EQ(Count(IDC_EDITOR_MONTH), 12);
-    EXPECT_EQ(Selected(IDC_EDITOR_MONTH), 0);
-    EXPECT_EQ(Selected(IDC_EDITOR_DAY), 0);
-    EXPECT_EQ(Count(IDC_EDITOR_HOUR), 24);
-    EXPECT_EQ(Count(IDC_EDITOR_HALF), 3);
-    EXPECT_EQ(Selected(IDC_EDITOR_HALF), 2);
-    EXPECT_EQ(Count(IDC_EDITOR_DAY_OFFSET), 8);
-    EXPECT_EQ(Count(IDC_EDITOR_INTERVAL_TENS), 7);
-    EXPECT_TRUE(IsChecked(window, IDC_EDITOR_NO_TIME));
-    EXPECT_TRUE(IsChecked(window, IDC_EDITOR_NOTIFY));
-    EXPECT_FALSE(Enabled(IDC_EDITOR_NOTIFY));
-    EXPECT_FALSE(Enabled(IDC_EDITOR_HOUR));
-    EXPECT_TRUE(IsChecked(window, IDC_EDITOR_NO_ALARM));
+TEST_F(TaskAddTest, NewTaskEnablingDayListsAndCancel) {
+    DialogDriver d = Open();
+    EXPECT_EQ(d.Title(), "予定の追加");
+    EXPECT_EQ(d.Count(IDC_EDITOR_MONTH), 12);
+    EXPECT_EQ(d.Selected(IDC_EDITOR_MONTH), 0);
+    EXPECT_EQ(d.Selected(IDC_EDITOR_DAY), 0);
+    EXPECT_EQ(d.Count(IDC_EDITOR_HOUR), 24);
+    EXPECT_EQ(d.Count(IDC_EDITOR_HALF), 3);
+    EXPECT_EQ(d.Selected(IDC_EDITOR_HALF), 2);
+    EXPECT_EQ(d.Count(IDC_EDITOR_DAY_OFFSET), 8);
+    EXPECT_EQ(d.Count(IDC_EDITOR_INTERVAL_TENS), 7);
+    EXPECT_TRUE(d.Checked(IDC_EDITOR_NO_TIME));
+    EXPECT_TRUE(d.Checked(IDC_EDITOR_NOTIFY));
+    EXPECT_FALSE(d.Enabled(IDC_EDITOR_NOTIFY));
+    EXPECT_FALSE(d.Enabled(IDC_EDITOR_HOUR));
+    EXPECT_TRUE(d.Checked(IDC_EDITOR_NO_ALARM));
     for (int id : {IDC_EDITOR_DAY_OFFSET, IDC_EDITOR_ALARM_HOUR, IDC_EDITOR_INTERVAL_HOURS,
                    IDC_EDITOR_DIRECTION}) {
-        EXPECT_FALSE(Enabled(id)) << id;
+        EXPECT_FALSE(d.Enabled(id)) << id;
     }
-    EXPECT_TRUE(Enabled(IDC_EDITOR_MONTH));
+    EXPECT_TRUE(d.Enabled(IDC_EDITOR_MONTH));
 
-    Click(IDC_EDITOR_TIME);
-    EXPECT_TRUE(Enabled(IDC_EDITOR_NOTIFY));
-    EXPECT_TRUE(IsChecked(window, IDC_EDITOR_NOTIFY));
-    EXPECT_TRUE(Enabled(IDC_EDITOR_HOUR));
+    d.Click(IDC_EDITOR_TIME);
+    EXPECT_TRUE(d.Enabled(IDC_EDITOR_NOTIFY));
+    EXPECT_TRUE(d.Checked(IDC_EDITOR_NOTIFY));
+    EXPECT_TRUE(d.Enabled(IDC_EDITOR_HOUR));
     // The half of day means nothing in 24-hour mode.
-    EXPECT_FALSE(Enabled(IDC_EDITOR_HALF));
-    Click(IDC_EDITOR_FIXED_ALARM);
-    EXPECT_TRUE(Enabled(IDC_EDITOR_DAY_OFFSET));
-    EXPECT_FALSE(Enabled(IDC_EDITOR_ALARM_HALF));
-    EXPECT_FALSE(Enabled(IDC_EDITOR_INTERVAL_TENS));
-    Click(IDC_EDITOR_RELATIVE_ALARM);
-    EXPECT_FALSE(Enabled(IDC_EDITOR_DAY_OFFSET));
-    EXPECT_TRUE(Enabled(IDC_EDITOR_INTERVAL_HOURS));
-    EXPECT_TRUE(Enabled(IDC_EDITOR_DIRECTION));
-    Click(IDC_EDITOR_NO_TIME);
-    EXPECT_FALSE(Enabled(IDC_EDITOR_NOTIFY));
-}
+    EXPECT_FALSE(d.Enabled(IDC_EDITOR_HALF));
+    d.Click(IDC_EDITOR_FIXED_ALARM);
+    EXPECT_TRUE(d.Enabled(IDC_EDITOR_DAY_OFFSET));
+    EXPECT_FALSE(d.Enabled(IDC_EDITOR_ALARM_HALF));
+    EXPECT_FALSE(d.Enabled(IDC_EDITOR_INTERVAL_TENS));
+    d.Click(IDC_EDITOR_RELATIVE_ALARM);
+    EXPECT_FALSE(d.Enabled(IDC_EDITOR_DAY_OFFSET));
+    EXPECT_TRUE(d.Enabled(IDC_EDITOR_INTERVAL_HOURS));
+    EXPECT_TRUE(d.Enabled(IDC_EDITOR_DIRECTION));
+    d.Click(IDC_EDITOR_NO_TIME);
+    EXPECT_FALSE(d.Enabled(IDC_EDITOR_NOTIFY));
 
-TEST_F(TaskAddTest, DayListFollowsTheMonthAndTheRecordsYear) {
     // The all-tasks list starts at 1 January 1975: February has no 29th.
-    ASSERT_NE(Open(), nullptr);
-    Choose(IDC_EDITOR_MONTH, 1);
-    EXPECT_EQ(Count(IDC_EDITOR_DAY), 28);
+    d = Open();
+    d.Choose(IDC_EDITOR_MONTH, 1);
+    EXPECT_EQ(d.Count(IDC_EDITOR_DAY), 28);
     // 31 March to February of a common year, 31 January to April.
-    Choose(IDC_EDITOR_MONTH, 2);
-    ASSERT_EQ(Count(IDC_EDITOR_DAY), 31);
-    Choose(IDC_EDITOR_DAY, 30);
-    Choose(IDC_EDITOR_MONTH, 1);
-    EXPECT_EQ(Selected(IDC_EDITOR_DAY), 27);
-    Choose(IDC_EDITOR_MONTH, 0);
-    Choose(IDC_EDITOR_DAY, 30);
-    Choose(IDC_EDITOR_MONTH, 3);
-    EXPECT_EQ(Count(IDC_EDITOR_DAY), 30);
-    EXPECT_EQ(Selected(IDC_EDITOR_DAY), 29);
-    EXPECT_EQ(GetText(Control(IDC_EDITOR_DAY)), "30");
+    d.Choose(IDC_EDITOR_MONTH, 2);
+    ASSERT_EQ(d.Count(IDC_EDITOR_DAY), 31);
+    d.Choose(IDC_EDITOR_DAY, 30);
+    d.Choose(IDC_EDITOR_MONTH, 1);
+    EXPECT_EQ(d.Selected(IDC_EDITOR_DAY), 27);
+    d.Choose(IDC_EDITOR_MONTH, 0);
+    d.Choose(IDC_EDITOR_DAY, 30);
+    d.Choose(IDC_EDITOR_MONTH, 3);
+    EXPECT_EQ(d.Count(IDC_EDITOR_DAY), 30);
+    EXPECT_EQ(d.Selected(IDC_EDITOR_DAY), 29);
+    EXPECT_EQ(d.Text(IDC_EDITOR_DAY), "30");
 
     record.taskTime = At(2024, 2, 29);
-    ASSERT_NE(Open(false, true), nullptr);
-    EXPECT_EQ(GetText(window), "予定の変更");
-    EXPECT_EQ(Count(IDC_EDITOR_DAY), 29);
-    EXPECT_EQ(Selected(IDC_EDITOR_DAY), 28);
+    d = Open(false, true);
+    EXPECT_EQ(d.Title(), "予定の変更");
+    EXPECT_EQ(d.Count(IDC_EDITOR_DAY), 29);
+    EXPECT_EQ(d.Selected(IDC_EDITOR_DAY), 28);
+    d.Type(IDC_EDITOR_TEXT, "新");
+    ChooseTime(d, 2, 8, 0, 0);
+    d.Press(IDCANCEL);
+    EXPECT_FALSE(d.IsOpen());
+    EXPECT_EQ(editor->Result(), IDCANCEL);
+    EXPECT_EQ(record.text, "");
+    EXPECT_EQ(record.taskTime, At(2024, 2, 29));
+    EXPECT_EQ(record.taskMode, 0);
 }
 
 TEST_F(TaskAddTest, TwelveHourPmWithHourZeroStoresNoonAndTheNextYearRuleApplies) {
     SetHours(12);
-    ASSERT_NE(Open(), nullptr);
-    EXPECT_EQ(Count(IDC_EDITOR_HALF), 2);
-    EXPECT_EQ(Count(IDC_EDITOR_HOUR), 12);
-    Type("昼");
-    Choose(IDC_EDITOR_MONTH, 3);  // April: already past on 1 May
-    Choose(IDC_EDITOR_DAY, 9);
-    ChooseTime(1, 0, 1, 5);
-    EXPECT_TRUE(Enabled(IDC_EDITOR_HALF));
-    PressOk();
-    ASSERT_TRUE(Closed()) << testing::PrintToString(host.MessageTexts());
+    DialogDriver d = Open();
+    EXPECT_EQ(d.Count(IDC_EDITOR_HALF), 2);
+    EXPECT_EQ(d.Count(IDC_EDITOR_HOUR), 12);
+    d.Type(IDC_EDITOR_TEXT, "昼");
+    d.Choose(IDC_EDITOR_MONTH, 3);  // April: already past on 1 May
+    d.Choose(IDC_EDITOR_DAY, 9);
+    ChooseTime(d, 1, 0, 1, 5);
+    EXPECT_TRUE(d.Enabled(IDC_EDITOR_HALF));
+    d.Press(IDOK);
+    ASSERT_FALSE(d.IsOpen()) << testing::PrintToString(host.MessageTexts());
     EXPECT_EQ(editor->Result(), IDOK);
     EXPECT_EQ(record.taskTime, At(2025, 4, 10, 12, 15));
     EXPECT_EQ(record.taskMode, 2);
@@ -159,20 +147,20 @@ TEST_F(TaskAddTest, TwelveHourPmWithHourZeroStoresNoonAndTheNextYearRuleApplies)
     EXPECT_EQ(record.text, "昼");
 }
 
-TEST_F(TaskAddTest, OkRefusesInOrderAndStaysOpen) {
-    ASSERT_NE(Open(), nullptr);
-    PressOk();
-    Type("a`b");
-    PressOk();
-    Type("絵文字\xF0\x9F\x98\x80");
-    PressOk();
-    Type("検診");
-    Click(IDC_EDITOR_RELATIVE_ALARM);
-    PressOk();
-    Click(IDC_EDITOR_TIME);
-    ComboSelect(Control(IDC_EDITOR_HOUR), -1);
-    PressOk();
-    EXPECT_FALSE(Closed());
+TEST_F(TaskAddTest, OkRefusesInOrderAndStaysOpenThenStores) {
+    DialogDriver d = Open();
+    d.Press(IDOK);
+    d.Type(IDC_EDITOR_TEXT, "a`b");
+    d.Press(IDOK);
+    d.Type(IDC_EDITOR_TEXT, "絵文字\xF0\x9F\x98\x80");
+    d.Press(IDOK);
+    d.Type(IDC_EDITOR_TEXT, "検診");
+    d.Click(IDC_EDITOR_RELATIVE_ALARM);
+    d.Press(IDOK);
+    d.Click(IDC_EDITOR_TIME);
+    ComboSelect(d.Item(IDC_EDITOR_HOUR), -1);
+    d.Press(IDOK);
+    EXPECT_TRUE(d.IsOpen());
     EXPECT_EQ(host.MessageTexts(),
               (std::vector<std::string>{
                   "予定を入力してください", "バッククォート文字(`)は使用できません",
@@ -184,27 +172,26 @@ TEST_F(TaskAddTest, OkRefusesInOrderAndStaysOpen) {
         EXPECT_EQ(message.icon, MessageIcon::Exclamation);
     }
     // The user's choices are untouched by a refusal.
-    EXPECT_TRUE(IsChecked(window, IDC_EDITOR_RELATIVE_ALARM));
-    EXPECT_EQ(GetText(Control(IDC_EDITOR_TEXT)), "検診");
+    EXPECT_TRUE(d.Checked(IDC_EDITOR_RELATIVE_ALARM));
+    EXPECT_EQ(d.Text(IDC_EDITOR_TEXT), "検診");
     EXPECT_EQ(record.text, "");
-}
 
-TEST_F(TaskAddTest, IntervalHoursWithoutSelectionCountMinusSixty) {
-    ASSERT_NE(Open(), nullptr);
-    Type("   ");
-    Choose(IDC_EDITOR_MONTH, 4);
-    Choose(IDC_EDITOR_DAY, 9);
-    ChooseTime(2, 10, 0, 0);
-    Click(IDC_EDITOR_RELATIVE_ALARM);
-    ComboSelect(Control(IDC_EDITOR_INTERVAL_HOURS), -1);
-    Choose(IDC_EDITOR_INTERVAL_TENS, 5);
-    Choose(IDC_EDITOR_INTERVAL_ONES, 9);
-    PressOk();
+    // Blank text is a task; interval hours without a selection count as -1.
+    host.messages.clear();
+    d.Type(IDC_EDITOR_TEXT, "   ");
+    d.Choose(IDC_EDITOR_MONTH, 4);
+    d.Choose(IDC_EDITOR_DAY, 9);
+    ChooseTime(d, 2, 10, 0, 0);
+    d.Click(IDC_EDITOR_RELATIVE_ALARM);
+    ComboSelect(d.Item(IDC_EDITOR_INTERVAL_HOURS), -1);
+    d.Choose(IDC_EDITOR_INTERVAL_TENS, 5);
+    d.Choose(IDC_EDITOR_INTERVAL_ONES, 9);
+    d.Press(IDOK);
     EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{"Please input alarm time"}));
-    Choose(IDC_EDITOR_INTERVAL_TENS, 6);
-    Choose(IDC_EDITOR_INTERVAL_ONES, 7);
-    PressOk();
-    ASSERT_TRUE(Closed());
+    d.Choose(IDC_EDITOR_INTERVAL_TENS, 6);
+    d.Choose(IDC_EDITOR_INTERVAL_ONES, 7);
+    d.Press(IDOK);
+    ASSERT_FALSE(d.IsOpen());
     EXPECT_EQ(record.text, "   ");
     EXPECT_EQ(record.taskTime, At(2024, 5, 10, 10, 0));
     EXPECT_EQ(record.alarmMode, 2);
@@ -215,19 +202,19 @@ TEST_F(TaskAddTest, SevenDaysBeforeTheFirstOfMarchInLeapAndCommonYears) {
     for (int year : {2024, 2025}) {
         record = CTaskTime{};
         record.taskTime = At(year, 3, 1);
-        ASSERT_NE(Open(true, false), nullptr);
-        EXPECT_EQ(GetText(window), year == 2024 ? "2024.03.01(金曜) " : "2025.03.01(土曜) ");
-        EXPECT_FALSE(Enabled(IDC_EDITOR_MONTH));
-        EXPECT_FALSE(Enabled(IDC_EDITOR_DAY));
-        EXPECT_FALSE(Enabled(IDC_EDITOR_NEXT_YEAR_NOTE));
-        Type("締切");
-        ChooseTime(2, 10, 0, 0);
-        Click(IDC_EDITOR_FIXED_ALARM);
-        Choose(IDC_EDITOR_DAY_OFFSET, 7);
-        EXPECT_EQ(GetText(Control(IDC_EDITOR_DAY_OFFSET)), "７日前の");
-        Choose(IDC_EDITOR_ALARM_HOUR, 9);
-        PressOk();
-        ASSERT_TRUE(Closed()) << year;
+        const DialogDriver d = Open(true, false);
+        EXPECT_EQ(d.Title(), year == 2024 ? "2024.03.01(金曜) " : "2025.03.01(土曜) ");
+        EXPECT_FALSE(d.Enabled(IDC_EDITOR_MONTH));
+        EXPECT_FALSE(d.Enabled(IDC_EDITOR_DAY));
+        EXPECT_FALSE(d.Enabled(IDC_EDITOR_NEXT_YEAR_NOTE));
+        d.Type(IDC_EDITOR_TEXT, "締切");
+        ChooseTime(d, 2, 10, 0, 0);
+        d.Click(IDC_EDITOR_FIXED_ALARM);
+        d.Choose(IDC_EDITOR_DAY_OFFSET, 7);
+        EXPECT_EQ(d.Text(IDC_EDITOR_DAY_OFFSET), "７日前の");
+        d.Choose(IDC_EDITOR_ALARM_HOUR, 9);
+        d.Press(IDOK);
+        ASSERT_FALSE(d.IsOpen()) << year;
         EXPECT_EQ(record.taskTime, At(year, 3, 1, 10, 0));
         EXPECT_EQ(record.alarmTime, At(year, 2, year == 2024 ? 23 : 22, 9, 0));
     }
@@ -241,36 +228,36 @@ TEST_F(TaskAddTest, StoredTaskReopensWithItsTimeAndAlarm) {
     record.alarmArmed = 0;
     record.alarmTime = record.taskTime - TimeSpan::Minutes(185);
     record.text = "通院";
-    ASSERT_NE(Open(false, true), nullptr);
-    EXPECT_EQ(GetText(Control(IDC_EDITOR_TEXT)), "通院");
-    EXPECT_EQ(Selected(IDC_EDITOR_MONTH), 4);
-    EXPECT_EQ(Selected(IDC_EDITOR_DAY), 9);
-    EXPECT_TRUE(IsChecked(window, IDC_EDITOR_TIME));
-    EXPECT_TRUE(IsChecked(window, IDC_EDITOR_NOTIFY));
-    EXPECT_EQ(Selected(IDC_EDITOR_HALF), 1);
-    EXPECT_EQ(Selected(IDC_EDITOR_HOUR), 3);
-    EXPECT_EQ(Selected(IDC_EDITOR_TENS), 4);
-    EXPECT_EQ(Selected(IDC_EDITOR_ONES), 0);
-    EXPECT_TRUE(IsChecked(window, IDC_EDITOR_RELATIVE_ALARM));
+    const DialogDriver d = Open(false, true);
+    EXPECT_EQ(d.Text(IDC_EDITOR_TEXT), "通院");
+    EXPECT_EQ(d.Selected(IDC_EDITOR_MONTH), 4);
+    EXPECT_EQ(d.Selected(IDC_EDITOR_DAY), 9);
+    EXPECT_TRUE(d.Checked(IDC_EDITOR_TIME));
+    EXPECT_TRUE(d.Checked(IDC_EDITOR_NOTIFY));
+    EXPECT_EQ(d.Selected(IDC_EDITOR_HALF), 1);
+    EXPECT_EQ(d.Selected(IDC_EDITOR_HOUR), 3);
+    EXPECT_EQ(d.Selected(IDC_EDITOR_TENS), 4);
+    EXPECT_EQ(d.Selected(IDC_EDITOR_ONES), 0);
+    EXPECT_TRUE(d.Checked(IDC_EDITOR_RELATIVE_ALARM));
     // 185 minutes show as 2 h 65 min, so OK unchanged keeps the interval.
-    EXPECT_EQ(Selected(IDC_EDITOR_INTERVAL_HOURS), 2);
-    EXPECT_EQ(Selected(IDC_EDITOR_INTERVAL_TENS), 6);
-    EXPECT_EQ(Selected(IDC_EDITOR_INTERVAL_ONES), 5);
-    EXPECT_EQ(Selected(IDC_EDITOR_DIRECTION), 0);
-    PressOk();
-    ASSERT_TRUE(Closed());
+    EXPECT_EQ(d.Selected(IDC_EDITOR_INTERVAL_HOURS), 2);
+    EXPECT_EQ(d.Selected(IDC_EDITOR_INTERVAL_TENS), 6);
+    EXPECT_EQ(d.Selected(IDC_EDITOR_INTERVAL_ONES), 5);
+    EXPECT_EQ(d.Selected(IDC_EDITOR_DIRECTION), 0);
+    d.Press(IDOK);
+    ASSERT_FALSE(d.IsOpen());
     EXPECT_EQ(record.alarmTime, At(2024, 5, 10, 12, 35));
     EXPECT_EQ(record.taskMode, 2);
     EXPECT_EQ(record.alarmArmed, 1);
 }
 
 TEST_F(TaskAddTest, TextTakesAtMost72BytesOfCodePage932) {
-    ASSERT_NE(Open(), nullptr);
-    HWND text = Control(IDC_EDITOR_TEXT);
+    DialogDriver d = Open();
+    HWND text = d.Item(IDC_EDITOR_TEXT);
     std::string full;
     for (int i = 0; i < 36; ++i) full += "予";
     std::string start = full.substr(0, full.size() - 3) + "a";  // 71 bytes
-    Type(start);
+    d.Type(IDC_EDITOR_TEXT, start);
     SendMessageW(text, EM_SETSEL, 0, 0);
     SendMessageW(text, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"予"));
     EXPECT_EQ(GetText(text), start);
@@ -278,20 +265,6 @@ TEST_F(TaskAddTest, TextTakesAtMost72BytesOfCodePage932) {
     EXPECT_EQ(GetText(text), "c" + start);
     SendMessageW(text, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"d"));
     EXPECT_EQ(GetText(text), "c" + start);
-}
-
-TEST_F(TaskAddTest, CancelLeavesTheRecord) {
-    record.taskTime = At(2024, 6, 1);
-    record.text = "元";
-    ASSERT_NE(Open(), nullptr);
-    Type("新");
-    ChooseTime(2, 8, 0, 0);
-    SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(Closed());
-    EXPECT_EQ(editor->Result(), IDCANCEL);
-    EXPECT_EQ(record.text, "元");
-    EXPECT_EQ(record.taskTime, At(2024, 6, 1));
-    EXPECT_EQ(record.taskMode, 0);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// The calendar view under Wine: painting with the platform's glyphs, what a
-// paint applies to the frame and leaves in the document, tooltips, and the
-// double-clicks that open a day or change the month.
+// The calendar view under Wine: what a paint applies to the frame and leaves
+// in the document, tooltips, and the clicks that open a day, change the month
+// or drag the window.
 #include <windows.h>
 
 #include <memory>
@@ -12,7 +12,6 @@
 #include "doc/doc.h"
 #include "model/support/fake_host.h"
 #include "view/calendar_paint.h"
-#include "view/gdi_glyph_source.h"
 #include "view/vesm_view.h"
 #include "win32/window.h"
 
@@ -61,7 +60,6 @@ private:
 class ViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(GetACP(), 932u) << "the Japanese locale is needed";
         host.now = At(2026, 5, 20, 10, 0);
         doc = std::make_unique<CvesmDoc>(host);
         Configure([](Settings& s) {
@@ -309,51 +307,6 @@ TEST_F(ViewTest, LargestSettingsPaintWithoutFailing) {
     EXPECT_GT(window.height, GetSystemMetrics(SM_CYVIRTUALSCREEN));
     // the hit tests still know every shown day
     EXPECT_GT(doc->Day(IndexOf(At(2026, 12, 31))).cell.bottom, 0);
-}
-
-// The real glyphs through the portable paint: numbers in their colours.
-class RealGlyphPaint : public ViewTest {
-protected:
-    int CountInCell(const PixelCanvas& canvas, const Rect& cell, Pixel colour) const {
-        int count = 0;
-        for (int y = cell.top; y < cell.bottom; ++y) {
-            for (int x = cell.left; x < cell.right; ++x) {
-                count += canvas.Contains(x, y) && canvas.At(x, y) == colour;
-            }
-        }
-        return count;
-    }
-};
-
-TEST_F(RealGlyphPaint, NumbersAndMarksInkTheirCells) {
-    Settings settings = doc->GetSettings();
-    std::vector<DayRecord> days;
-    for (std::size_t i = 0; i < doc->DayCount(); ++i) days.push_back(doc->Day(i));
-    const std::vector<CTaskTime> tasks;
-    const PaintInput input{settings, doc->DisplayDate(), host.now, days, tasks};
-    GdiGlyphSource glyphs;
-    const CalendarPlan plan = PlanCalendar(settings, input.displayDate, glyphs);
-    EXPECT_GT(plan.units.columnWidth, 10);
-    OwnedCanvas owned(plan.frame.window.width, plan.frame.window.height);
-    const PaintResult result = PaintCalendar(input, plan, glyphs, owned.Canvas());
-    const PixelCanvas& canvas = owned.Canvas();
-    const auto colour = [&](int Settings::*field) {
-        return PixelFromRgb(RgbFromDecimal(settings.*field));
-    };
-
-    const Rect sunday = result.cells[IndexOf(At(2026, 5, 10))];
-    EXPECT_GT(CountInCell(canvas, sunday, colour(&Settings::colorSunday)), 10);
-    EXPECT_EQ(CountInCell(canvas, sunday, colour(&Settings::colorWeekday)), 0);
-    const Rect saturday = result.cells[IndexOf(At(2026, 5, 9))];
-    EXPECT_GT(CountInCell(canvas, saturday, colour(&Settings::colorSaturday)), 10);
-    const Rect holiday = result.cells[IndexOf(At(2026, 5, 5))];  // a Tuesday
-    EXPECT_GT(CountInCell(canvas, holiday, colour(&Settings::colorSunday)), 10);
-    const Rect weekday = result.cells[IndexOf(At(2026, 5, 12))];
-    EXPECT_GT(CountInCell(canvas, weekday, colour(&Settings::colorWeekday)), 10);
-    // today's mark ("●" by default) shows around the number
-    const Rect today = result.cells[IndexOf(At(2026, 5, 20))];
-    EXPECT_GT(CountInCell(canvas, today, colour(&Settings::colorToday)), 10);
-    EXPECT_EQ(CountInCell(canvas, weekday, colour(&Settings::colorToday)), 0);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include "options/holiday_add.h"
 #include "options/rule_list_page.h"
 #include "res/resource.h"
-#include "win32/controls.h"
+#include "shell/support/dialog_driver.h"
 
 namespace vesm {
 
@@ -34,17 +34,7 @@ struct EditorRun {
 };
 
 // Sets the editor's controls and presses its buttons.
-using EditorScript = std::function<void(HWND editor)>;
-
-inline void SelectCombo(HWND dialog, int id, int index) {
-    ComboSelect(GetDlgItem(dialog, id), index);
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
-inline void Click(HWND dialog, int id) {
-    SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
+using EditorScript = std::function<void(const DialogDriver& editor)>;
 
 template <class Page>
 class RecordingPage : public Page {
@@ -60,9 +50,10 @@ protected:
         RecordingEditor editor(rule, context);
         HWND window = editor.CreateModeless(nullptr);
         if (window == nullptr) return -1;
-        EditorRun run{GetText(window), GetText(GetDlgItem(window, IDC_RULE_NAME_GROUP)), {}};
+        const DialogDriver driver(window);
+        EditorRun run{driver.Title(), driver.Text(IDC_RULE_NAME_GROUP), {}};
         const std::size_t which = editorRuns.size();
-        if (which < scripts.size()) scripts[which](window);
+        if (which < scripts.size()) scripts[which](driver);
         run.warnings = editor.warnings;
         editorRuns.push_back(run);
         // A script that leaves the editor open cancels it; the editor's destructor closes it.

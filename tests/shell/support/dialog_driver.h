@@ -1,0 +1,119 @@
+// A person at a dialog: sets its controls, presses its buttons and reads what
+// it shows. Modeless dialogs are driven directly; a modal one, opened by a
+// command, is played from inside its loop by a thread timer running a script.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "win32/controls.h"
+#include "win32/utf.h"
+
+namespace vesm {
+
+class DialogDriver {
+public:
+    explicit DialogDriver(HWND dialog) : dialog_(dialog) {}
+
+    HWND Hwnd() const { return dialog_; }
+    HWND Item(int id) const { return GetDlgItem(dialog_, id); }
+    bool IsOpen() const { return IsWindow(dialog_) != FALSE; }
+    std::string Title() const { return GetText(dialog_); }
+
+    void Click(int id) const { SendMessageW(Item(id), BM_CLICK, 0, 0); }
+    // A button's command, sent at once (modeless) or queued (inside a modal loop).
+    void Press(int id) const {
+        SendMessageW(dialog_, WM_COMMAND, Command(id, BN_CLICKED), Lparam(id));
+    }
+    void Post(int id) const {
+        PostMessageW(dialog_, WM_COMMAND, Command(id, BN_CLICKED), Lparam(id));
+    }
+    // As the drop-down list does it: the selection, then the notification.
+    void Choose(int id, int index) const {
+        ComboSelect(Item(id), index);
+        SendMessageW(dialog_, WM_COMMAND, Command(id, CBN_SELCHANGE), Lparam(id));
+    }
+    void Type(int id, std::string_view text) const { SetText(Item(id), text); }
+
+    std::string Text(int id) const { return GetText(Item(id)); }
+    bool Checked(int id) const { return IsChecked(dialog_, id); }
+    bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
+    bool Visible(int id) const { return IsWindowVisible(Item(id)) != FALSE; }
+    int Selected(int id) const { return ComboSelection(Item(id)); }
+    int Count(int id) const { return static_cast<int>(SendMessageW(Item(id), CB_GETCOUNT, 0, 0)); }
+    std::string ItemText(int id, int index) const {
+        wchar_t text[128] = {};
+        SendMessageW(Item(id), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
+        return Narrow(text);
+    }
+    std::string SelectedText(int id) const {
+        return Selected(id) < 0 ? "(none)" : ItemText(id, Selected(id));
+    }
+
+private:
+    static WPARAM Command(int id, int code) { return MAKEWPARAM(id, code); }
+    LPARAM Lparam(int id) const { return reinterpret_cast<LPARAM>(Item(id)); }
+
+    HWND dialog_;
+};
+
+struct ModalScriptState {
+    std::vector<std::function<void(const DialogDriver&)>> steps;
+    std::size_t next = 0;
+    HWND last = nullptr;
+    std::vector<std::string> titles;
+};
+
+// Plays a user through the modal dialogs that a message opens. Each time a new
+// dialog of this thread becomes the enabled one, the next step runs on it; a
+// step ends by posting a button (Post), which closes the dialog or opens the
+// next one. Dialogs beyond the script are cancelled. Returns the titles seen.
+class ModalScript {
+public:
+    using Step = std::function<void(const DialogDriver&)>;
+
+    static std::vector<std::string> Run(HWND target, UINT message, WPARAM wParam, LPARAM lParam,
+                                        std::vector<Step> steps) {
+        state_ = ModalScriptState{};
+        state_.steps = std::move(steps);
+        const UINT_PTR timer = SetTimer(nullptr, 0, 20, &OnTimer);
+        SendMessageW(target, message, wParam, lParam);
+        KillTimer(nullptr, timer);
+        return state_.titles;
+    }
+    // A frame command such as opening the options or the task list.
+    static std::vector<std::string> Command(HWND frame, int id, std::vector<Step> steps) {
+        return Run(frame, WM_COMMAND, MAKEWPARAM(id, 0), 0, std::move(steps));
+    }
+
+private:
+    static BOOL CALLBACK Visit(HWND window, LPARAM) {
+        wchar_t className[16] = {};
+        GetClassNameW(window, className, 16);
+        if (std::wstring(className) != L"#32770" || !IsWindowVisible(window) ||
+            !IsWindowEnabled(window)) {
+            return TRUE;
+        }
+        if (window == state_.last) return FALSE;  // one step per dialog until it is replaced
+        state_.last = window;
+        const DialogDriver dialog(window);
+        state_.titles.push_back(dialog.Title());
+        if (state_.next < state_.steps.size()) {
+            state_.steps[state_.next++](dialog);
+        } else {
+            dialog.Post(IDCANCEL);
+        }
+        return FALSE;
+    }
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+        EnumThreadWindows(GetCurrentThreadId(), &Visit, 0);
+    }
+
+    static inline ModalScriptState state_;
+};
+
+}  // namespace vesm
