@@ -71,6 +71,9 @@ TEST(WeekRowTest, MonthStartingOnSaturday) {
     EXPECT_EQ(WeekRow(2, 1), 2);
     EXPECT_EQ(WeekRow(9, 1), 3);
     EXPECT_EQ(WeekRow(8, 7), 2);
+    // September 2024 starts on a Sunday: the 8th opens the second row.
+    EXPECT_EQ(WeekRow(8, 1), 2);
+    EXPECT_EQ(WeekRow(15, 1), 3);
 }
 
 TEST(TimeSpanTest, WholeUnitsTruncateTowardZero) {

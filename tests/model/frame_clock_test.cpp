@@ -84,14 +84,20 @@ TEST(FrameClockTest, NewDayPurgesSavesAndRebuildsButKeepsTheMonth) {
     EXPECT_EQ(target.armedDelays, std::vector<int>{60250});
 }
 
-TEST(FrameClockTest, NewMonthJumpsBackToNowWithoutSavingWhenNothingWasPurged) {
-    FrameClock clock(At(2024, 3, 31, 23, 59, 59));
-    FakeTarget target;
-    target.now = At(2024, 4, 1, 0, 0, 1);
-    clock.Tick(target);
-    EXPECT_EQ(target.calls, (std::vector<std::string>{"purge", "display"}));
-    EXPECT_EQ(target.displayDates, std::vector<DateTime>{target.now});
-    EXPECT_EQ(clock.LastTick(), target.now);
+TEST(FrameClockTest, NewMonthJumpsBackToNowSavingOnlyWhenTasksWerePurged) {
+    for (bool purged : {false, true}) {
+        FrameClock clock(At(2024, 3, 31, 23, 59, 59));
+        FakeTarget target;
+        target.now = At(2024, 4, 1, 0, 0, 1);
+        target.purgeDeletes = purged;
+        clock.Tick(target);
+        const std::vector<std::string> calls =
+            purged ? std::vector<std::string>{"purge", "save", "display"}
+                   : std::vector<std::string>{"purge", "display"};
+        EXPECT_EQ(target.calls, calls);
+        EXPECT_EQ(target.displayDates, std::vector<DateTime>{target.now});
+        EXPECT_EQ(clock.LastTick(), target.now);
+    }
 }
 
 TEST(FrameClockTest, HiddenClockKeepsTheOlderTickTimeUntilTheDayChanges) {

@@ -21,6 +21,8 @@ TEST(ClampTest, FarOffTheTopLeftKeepsOnlyTheMarginsOffScreen) {
               (ScreenPoint{-10, -10}));
     EXPECT_EQ(ClampToVirtualScreen({-10000, -10000}, kFullHd, FrameMargins{40, 10}),
               (ScreenPoint{-40, -10}));
+    // Within the margins off screen the corner stays.
+    EXPECT_EQ(ClampToVirtualScreen({-5, -5}, kFullHd, kDefaultMargins), (ScreenPoint{-5, -5}));
 }
 
 TEST(ClampTest, NearTheRightOrBottomEdgePullsBackBy96) {
@@ -66,6 +68,7 @@ TEST(PlaceFrameTest, OnlyTheMarginOnAMonitorCountsAsLost) {
     // The window's bottom margin reaches y = 5 on the primary monitor; its
     // calendar ends at y = -5.
     EXPECT_EQ(PlaceFrame(Rect{100, -295, 400, 5}, layout, kDefaultMargins), (ScreenPoint{0, 0}));
+    EXPECT_EQ(PlaceFrame(Rect{100, -290, 400, 10}, layout, kDefaultMargins), (ScreenPoint{0, 0}));
     EXPECT_EQ(PlaceFrame(Rect{100, -280, 400, 20}, layout, kDefaultMargins),
               (ScreenPoint{100, -280}));
 }

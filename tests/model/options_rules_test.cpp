@@ -51,6 +51,10 @@ TEST(CalendarPageRules, OldTaskDaysStayInTheUpDownRange) {
     EXPECT_EQ(OldTaskDaysFrom("", 30), 30);
     EXPECT_EQ(OldTaskDaysFrom("1x", 30), 30);  // pasted text is no number
     EXPECT_EQ(OldTaskDaysFrom("-5", 30), 30);
+    // Deleting is handed over only while old tasks are handled at all.
+    EXPECT_EQ(RmOverTaskFor(true, 1), 1);
+    EXPECT_EQ(RmOverTaskFor(true, -1), 0);
+    EXPECT_EQ(RmOverTaskFor(false, 1), 0);
 }
 
 TEST(WindowPageRules, TransparencyIsNeverZero) {
@@ -177,11 +181,17 @@ TEST_F(ApplySettingsTest, OldTasksGoOnlyWhenDeletingWasChosen) {
     EXPECT_EQ(doc->Task(0).text, "新しい");
 }
 
-TEST_F(ApplySettingsTest, SavesRebuildsAndRedrawsOnce) {
+TEST_F(ApplySettingsTest, SavesTheEditedListsRebuildsAndRedrawsOnce) {
     const int writes = host.writes;
     const int redraws = host.redraws;
     OptionsValues values;
     values.settings = doc->GetSettings();
+    CHolidayTime holiday;
+    holiday.Set(doc->FirstShownMonth(), 6, 1, 1, 0, "創立記念日");
+    CHolidayTime specialDay;
+    specialDay.Set(doc->FirstShownMonth(), 7, 7, 2, 0, "七夕");
+    values.holidays = {holiday};
+    values.specialDays = {specialDay};
     values.settings.numOfMonth = 0;  // the whole year from January
     values.settings.numOfPast = 4;
     ApplySettings(*doc, values);
@@ -190,6 +200,10 @@ TEST_F(ApplySettingsTest, SavesRebuildsAndRedrawsOnce) {
     EXPECT_NE(host.SettingsFile().find("numOfMonth=0"), std::string::npos);
     EXPECT_EQ(doc->DayRange().firstShownDay, At(2024, 1, 1));
     EXPECT_EQ(doc->DayRange().lastShownDay, At(2024, 12, 31));
+    ASSERT_EQ(doc->RuleCount(RuleListId::Holiday), 1u);
+    EXPECT_EQ(doc->Rule(RuleListId::Holiday, 0).name, "創立記念日");
+    ASSERT_EQ(doc->RuleCount(RuleListId::SpecialDay), 1u);
+    EXPECT_EQ(doc->Rule(RuleListId::SpecialDay, 0).name, "七夕");
 }
 
 }  // namespace

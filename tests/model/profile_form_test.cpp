@@ -2,6 +2,8 @@
 // clamped numbers, and stored values the lists cannot show.
 #include "profile/profile_form.h"
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 namespace vesm {
@@ -21,6 +23,12 @@ CProfile Stored() {
     profile.longitudeSecond = 3;
     profile.fortuneFlg = 1;
     return profile;
+}
+
+auto Fields(const CProfile& p) {
+    return std::make_tuple(p.birthYear, p.birthMonth, p.birthDay, p.birthHour, p.birthMinute,
+                           p.nativePlaceInfo, p.longitudeEastOrWest, p.longitudeDegree,
+                           p.longitudeMinute, p.longitudeSecond, p.fortuneFlg);
 }
 
 TEST(ProfileListsTest, MonthNamesOnlyForTheNamedDateFormats) {
@@ -86,12 +94,30 @@ TEST(ProfileOkTest, OpeningAndStoringUnchangedGivesTheSameProfile) {
             const FormOutcome outcome =
                 ProfileFromForm(FormFromProfile(stored, twelveHour), stored, twelveHour);
             ASSERT_TRUE(outcome.profile) << outcome.problem;
-            EXPECT_EQ(outcome.profile->birthHour, hour) << twelveHour;
-            EXPECT_EQ(outcome.profile->longitudeDegree, 77);
-            EXPECT_EQ(outcome.profile->longitudeEastOrWest, 1);
-            EXPECT_EQ(outcome.profile->fortuneFlg, 1);
+            EXPECT_EQ(Fields(*outcome.profile), Fields(stored)) << twelveHour << " " << hour;
         }
     }
+}
+
+TEST(ProfileOkTest, ChosenItemsAndABirthplaceFromTheTableAreStored) {
+    ProfileForm form = FormFromProfile(Stored(), false);
+    form.month = 11;
+    form.day = 30;
+    form.minute = 0;
+    form.placeFromTable = true;
+    form.place = 44;  // its longitude replaces the one in the controls
+    const FormOutcome outcome = ProfileFromForm(form, Stored(), false);
+    ASSERT_TRUE(outcome.profile);
+    CProfile expected = Stored();
+    expected.birthMonth = 12;
+    expected.birthDay = 31;
+    expected.birthMinute = 0;
+    expected.nativePlaceInfo = 0;
+    expected.longitudeEastOrWest = 0;
+    expected.longitudeDegree = 130;
+    expected.longitudeMinute = 24;
+    expected.longitudeSecond = 45;
+    EXPECT_EQ(Fields(*outcome.profile), Fields(expected));
 }
 
 TEST(ProfileOkTest, ListsWithoutSelectionKeepTheStoredValues) {

@@ -38,33 +38,21 @@ TEST(BirthplaceTableTest, FiftyFiveEastLongitudesAfterTheEmptyEntry) {
     EXPECT_EQ(BirthplaceAt(55).name, "");
 }
 
-TEST(BirthplaceLookupTest, SharedLongitudeFindsTheLaterEntry) {
+TEST(BirthplaceLookupTest, SharedLongitudeFindsTheLaterEntryAndOthersNone) {
     EXPECT_EQ(BirthplaceOfLongitude(EastLongitude(139, 38, 15)), 18u);
     EXPECT_EQ(BirthplaceAt(18).name, "神奈川県");
     EXPECT_EQ(BirthplaceAt(13).name, "埼玉県");
     EXPECT_EQ(BirthplaceOfLongitude(EastLongitude(139, 41, 15)), 15u);
     EXPECT_EQ(BirthplaceOfLongitude(EastLongitude(127, 40, 30)), 52u);
-}
-
-TEST(BirthplaceLookupTest, UnknownOrWestLongitudeFindsNoPlace) {
     EXPECT_EQ(BirthplaceOfLongitude(EastLongitude(139, 41, 16)), 0u);
     CProfile west = EastLongitude(139, 41, 15);
     west.longitudeEastOrWest = 1;
     EXPECT_EQ(BirthplaceOfLongitude(west), 0u);
-}
-
-TEST(BirthplaceLookupTest, ChoosingAnEntryStoresItsLongitude) {
-    CProfile profile = EastLongitude(10, 20, 30);
-    profile.longitudeEastOrWest = 1;
-    SetLongitudeOfBirthplace(profile, 44);
-    EXPECT_EQ(profile.longitudeEastOrWest, 0);
-    EXPECT_EQ(profile.longitudeDegree, 130);
-    EXPECT_EQ(profile.longitudeMinute, 24);
-    EXPECT_EQ(profile.longitudeSecond, 45);
-    EXPECT_EQ(BirthplaceOfLongitude(profile), 44u);
-    SetLongitudeOfBirthplace(profile, 0);
-    EXPECT_EQ(profile.longitudeDegree, 0);
-    EXPECT_EQ(BirthplaceOfLongitude(profile), 0u);
+    SetLongitudeOfBirthplace(west, 0);  // the empty entry clears the longitude
+    EXPECT_EQ(west.longitudeEastOrWest, 0);
+    EXPECT_EQ(west.longitudeDegree, 0);
+    EXPECT_EQ(west.longitudeMinute, 0);
+    EXPECT_EQ(west.longitudeSecond, 0);
 }
 
 }  // namespace

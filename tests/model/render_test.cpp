@@ -105,6 +105,14 @@ TEST(TextRoutine, WalksUtf8ByCharacterAndClipsAtTheEdges) {
     EXPECT_EQ(owned.Canvas().At(0, 4), kBlack);
 }
 
+TEST(TextRoutine, DecodesThreeAndFourByteCharacters) {
+    SyntheticGlyphs glyphs;
+    MeasureText(glyphs, FontSpec{"Face", 10, 400, false}, "あ\xF1\x80\x80\x80");
+    ASSERT_EQ(glyphs.Requests().size(), 2u);
+    EXPECT_EQ(glyphs.Requests()[0].character, U'あ');
+    EXPECT_EQ(glyphs.Requests()[1].character, U'\U00040000');
+}
+
 TEST(CalendarTexts, TitlesAndClock) {
     EXPECT_EQ(MonthTitle(2010, 4, 0), "4/2010");
     EXPECT_EQ(MonthTitle(2010, 4, 1), "April/2010");

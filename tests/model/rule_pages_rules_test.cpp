@@ -62,6 +62,32 @@ TEST(RefillDayChoicesTest, MonthLengthsAndTheSelectionThatSurvivesASwitch) {
     EXPECT_EQ(none.selected, -1);
 }
 
+TEST(RuleEditorRulesTest, CaptionsMonthListsAndTheDateCheckOfOk) {
+    EXPECT_EQ(RuleEditorCaption(kHolidayKind, ""), "祝日追加");
+    EXPECT_EQ(RuleEditorCaption(kHolidayKind, "元旦"), "祝日変更");
+    EXPECT_EQ(RuleEditorCaption(kSpecialDayKind, ""), "記念日追加");
+    EXPECT_EQ(RuleEditorCaption(kSpecialDayKind, "七夕"), "記念日変更");
+    EXPECT_EQ(RuleNameLabel(kSpecialDayKind), "記念日名");
+    for (int format : {0, 1}) {
+        const std::vector<std::string> months = MonthChoices(format);
+        ASSERT_EQ(months.size(), 12u);
+        EXPECT_EQ(months.front(), format == 0 ? "01" : "Jan");
+        EXPECT_EQ(months.back(), format == 0 ? "12" : "Dec");
+    }
+    RuleEditorInput byDate;
+    byDate.name = "記念";
+    byDate.dateMonthIndex = 11;
+    byDate.dayIndex = 30;
+    EXPECT_EQ(CheckRuleInput(byDate, kSpecialDayKind), std::nullopt);
+    RuleEditorInput byWeekday = byDate;
+    byWeekday.byDate = false;
+    byWeekday.weekMonthIndex = 0;
+    byWeekday.ordinalIndex = 4;
+    EXPECT_TRUE(CheckRuleInput(byWeekday, kHolidayKind).has_value());  // no weekday
+    byWeekday.weekdayIndex = 6;
+    EXPECT_EQ(CheckRuleInput(byWeekday, kHolidayKind), std::nullopt);
+}
+
 TEST(InsertRuleSortedTest, OrdersByConcreteDateAndPutsEqualDatesAfter) {
     std::vector<CHolidayTime> rules;
     EXPECT_EQ(InsertRuleSorted(rules, Rule(5, 5, 0, "子供の日")), 0u);

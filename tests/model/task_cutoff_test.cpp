@@ -45,23 +45,16 @@ TEST(TaskCutoffTest, StaysOnCalendarDaysAcrossDaylightSaving) {
     EXPECT_EQ(CutoffDayKey(At(2024, 11, 3, 23, 30), 1), 20241102);
 }
 
-TEST(TaskVisibilityTest, EverythingIsShownWhileOldTasksAreNotHandled) {
-    DateTime now = At(2024, 5, 10, 9, 0);
+TEST(TaskVisibilityTest, OldTasksHideOnceTheirAlarmIsGivenAndOnlyWhileHandled) {
+    const DateTime now = At(2024, 5, 10, 9, 0);
     EXPECT_TRUE(IsTaskVisible(TaskOn(At(2020, 1, 1)), now, 0, 0));
-}
-
-TEST(TaskVisibilityTest, OldTaskStaysVisibleUntilItsAlarmIsGiven) {
-    DateTime now = At(2024, 5, 10, 9, 0);
     CTaskTime old = TaskOn(At(2024, 5, 1, 10, 0), 1, 1);
     EXPECT_TRUE(IsTaskVisible(old, now, 1, 7));
     old.alarmArmed = 0;
     EXPECT_FALSE(IsTaskVisible(old, now, 1, 7));
     EXPECT_FALSE(IsTaskVisible(TaskOn(At(2024, 5, 1, 10, 0)), now, 1, 7));
     EXPECT_TRUE(IsTaskVisible(TaskOn(At(2024, 5, 4, 0, 0)), now, 1, 7));
-}
-
-TEST(TaskVisibilityTest, SpanZeroHidesTodaysGivenTasks) {
-    DateTime now = At(2024, 5, 10, 9, 0);
+    // Span 0 hides today's given tasks.
     EXPECT_FALSE(IsTaskVisible(TaskOn(At(2024, 5, 10, 23, 0)), now, 1, 0));
     EXPECT_TRUE(IsTaskVisible(TaskOn(At(2024, 5, 11, 0, 0)), now, 1, 0));
 }

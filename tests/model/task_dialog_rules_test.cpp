@@ -63,6 +63,7 @@ TEST(TaskListRows, TitlesOfTheListAndTheEditor) {
     EXPECT_EQ(TaskListTitle(NoDayDate(), false, 0), "全予定表");
     EXPECT_EQ(TaskListTitle(friday, true, 0), "2024.05.10(金曜) の予定表");
     EXPECT_EQ(TaskListTitle(At(2024, 5, 12), true, 3), "May.12.2024(日曜) の予定表");
+    EXPECT_EQ(TaskListTitle(At(2024, 5, 11), true, 0), "2024.05.11(土曜) の予定表");
     CTaskTime record = Task(0, friday, 0, NoDayDate());
     EXPECT_EQ(EditorTitle(record, true, true, 0), "2024.05.10(金曜) ");
     EXPECT_EQ(EditorTitle(record, false, true, 0), "予定の変更");
@@ -133,6 +134,13 @@ TEST(TaskEditorOpening, ShowsTheRecordsTimeNotificationAndAlarm) {
     EXPECT_FALSE(fresh.timeGiven);
     EXPECT_TRUE(fresh.notify);
     EXPECT_EQ(fresh.alarmMode, 0);
+    // A task without a time offers 0:00 am for its time and its alarm.
+    for (const ClockChoice& clock : {fresh.taskClock, fresh.alarmClock}) {
+        EXPECT_EQ(clock.half, 0);
+        EXPECT_EQ(clock.hour, 0);
+        EXPECT_EQ(clock.tens, 0);
+        EXPECT_EQ(clock.ones, 0);
+    }
 
     EditorShown pm = ShownForRecord(Task(1, At(2024, 5, 10, 23, 47), 0, NoDayDate()), 12);
     EXPECT_TRUE(pm.timeGiven);
@@ -258,6 +266,12 @@ TEST(TaskEditorOk, BuildsTheRecord) {
     EXPECT_EQ(sameDay.Apply().task->alarmTime, At(2024, 5, 10, 9, 0));
     sameDay.choices.dayOffset = 1;
     EXPECT_EQ(sameDay.Apply().task->alarmTime, At(2024, 5, 9, 9, 0));
+
+    // In 12-hour mode pm adds twelve hours.
+    EditorCase pm;
+    pm.context.time12or24 = 12;
+    pm.choices.taskClock = ClockChoice{1, 3, 0, 5};
+    EXPECT_EQ(pm.Apply().task->taskTime, At(2024, 5, 10, 15, 5));
 
     // Interval after the task time.
     EditorCase after;
