@@ -209,47 +209,6 @@ TEST(BlockPlacer, DayColumnsStandSideBySideWithoutMargin) {
     EXPECT_EQ(placer.NextBlock(), (Point{10 + 8 * 24, 40}));
 }
 
-// The week-row rules as the calendar has always stated them for Sunday and
-// Monday starts, to check the general placement against.
-Point StatedNormalCell(const Settings& settings, const LayoutUnits& units, Point block, int day,
-                       int weekday, int weekdayOfFirst) {
-    int k = 1;
-    if (day - weekday > 0) {
-        k = (day - weekday) % 7 != 0 ? (day - weekday) / 7 + 2 : (day - weekday) / 7 + 1;
-    }
-    if (settings.startWeek == 1) {
-        return {block.x + (weekday - 1) * units.columnWidth, block.y + (k + 1) * units.rowHeight};
-    }
-    const int column = weekday == 1 ? 6 : weekday - 2;
-    int row = 0;
-    if (weekdayOfFirst == 1) {
-        row = weekday == 1 ? k + 1 : k + 2;
-    } else {
-        row = weekday == 1 ? k : k + 1;
-    }
-    return {block.x + column * units.columnWidth, block.y + row * units.rowHeight};
-}
-
-TEST(DayCell, NormalGridMatchesTheSundayAndMondayRulesForEveryMonth) {
-    for (int startWeek : {1, 2}) {
-        Settings settings;
-        settings.startWeek = startWeek;
-        LayoutUnits units = ComputeUnits(settings, kDefaultNameWidth);
-        const Point block{10, 26};
-        for (int year = 2024; year <= 2027; ++year) {
-            for (int month = 1; month <= 12; ++month) {
-                const int first = WeekdayOfFirst(year, month);
-                for (int day = 1; day <= MonthLength(year, month); ++day) {
-                    const int weekday = (first - 1 + day - 1) % 7 + 1;
-                    ASSERT_EQ(DayCell(settings, units, block, day, first),
-                              StatedNormalCell(settings, units, block, day, weekday, first))
-                        << "start " << startWeek << " " << year << "-" << month << "-" << day;
-                }
-            }
-        }
-    }
-}
-
 TEST(DayCell, SixWeekMonthsUseTheLastWeekRowOfTheBlock) {
     Settings settings;
     LayoutUnits units = ComputeUnits(settings, kDefaultNameWidth);

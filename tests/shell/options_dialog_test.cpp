@@ -20,7 +20,7 @@
 
 #include "model/support/fake_host.h"
 #include "res/resource.h"
-#include "win32/controls.h"
+#include "shell/support/dialog_driver.h"
 #include "win32/utf.h"
 
 namespace vesm {
@@ -121,8 +121,7 @@ protected:
         return window;
     }
 
-    HWND PageWindow(int index) const { return dialog->Page(index)->Hwnd(); }
-    HWND PageItem(int index, int id) const { return GetDlgItem(PageWindow(index), id); }
+    DialogDriver Page(int index) const { return DialogDriver(dialog->Page(index)->Hwnd()); }
     HWND Tab() const { return GetDlgItem(window, IDC_OPT_TAB); }
 
     // As a person does it: a click on the tab's title.
@@ -134,27 +133,7 @@ protected:
         SendMessageW(Tab(), WM_LBUTTONUP, 0, at);
     }
 
-    void Click(int page, int id) { SendMessageW(PageItem(page, id), BM_CLICK, 0, 0); }
-    void Press(int id) { SendMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0); }
-
-    // Picks an item as the list's drop-down does, with its notification.
-    void Choose(int page, int id, int index) {
-        ComboSelect(PageItem(page, id), index);
-        SendMessageW(PageWindow(page), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(PageItem(page, id)));
-    }
-
-    int Selected(int page, int id) const { return ComboSelection(PageItem(page, id)); }
-    int ItemCount(int page, int id) const {
-        return static_cast<int>(SendMessageW(PageItem(page, id), CB_GETCOUNT, 0, 0));
-    }
-    std::string ListItemText(int page, int id, int index) const {
-        wchar_t text[64] = {};
-        SendMessageW(PageItem(page, id), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
-        return Narrow(text);
-    }
-    bool Enabled(int page, int id) const { return IsWindowEnabled(PageItem(page, id)) != FALSE; }
-    bool Checked(int page, int id) const { return IsChecked(PageWindow(page), id); }
+    void Press(int id) { DialogDriver(window).Click(id); }
 
     std::string LinkPath() const { return Narrow((startupFolder / L"vesmira.lnk").wstring()); }
     bool FileHas(const std::string& line) const {
@@ -187,7 +166,7 @@ TEST_F(OptionsDialogTest, OpensOnTheStoredTabWithEveryPageInPlace) {
         item.cchTextMax = 64;
         SendMessageW(Tab(), TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
         EXPECT_EQ(Narrow(text), titles[index]);
-        HWND page = PageWindow(index);
+        HWND page = Page(index).Hwnd();
         ASSERT_NE(page, nullptr) << index;
         EXPECT_EQ(IsWindowVisible(page) != FALSE, index == kTimePage) << index;
         EXPECT_EQ(GetParent(page), window);
@@ -204,8 +183,8 @@ TEST_F(OptionsDialogTest, OpensOnTheStoredTabWithEveryPageInPlace) {
 TEST_F(OptionsDialogTest, StoredIndexOutsideTheTabsOpensTheWindowPage) {
     SetStored([](Settings& s) { s.optTabCurSel = 9; });
     ASSERT_NE(Open(), nullptr);
-    EXPECT_TRUE(IsWindowVisible(PageWindow(kWindowPage)));
-    EXPECT_FALSE(IsWindowVisible(PageWindow(kTimePage)));
+    EXPECT_TRUE(IsWindowVisible(Page(kWindowPage).Hwnd()));
+    EXPECT_FALSE(IsWindowVisible(Page(kTimePage).Hwnd()));
     Press(IDOK);
     EXPECT_EQ(doc->GetSettings().optTabCurSel, kWindowPage);
 }
@@ -214,8 +193,8 @@ TEST_F(OptionsDialogTest, CancelKeepsTheTabIndexAndOkStoresIt) {
     ASSERT_NE(Open(), nullptr);
     const int writes = host.writes;
     ClickTab(kFontPage);
-    EXPECT_TRUE(IsWindowVisible(PageWindow(kFontPage)));
-    EXPECT_FALSE(IsWindowVisible(PageWindow(kCalendarPage)));
+    EXPECT_TRUE(IsWindowVisible(Page(kFontPage).Hwnd()));
+    EXPECT_FALSE(IsWindowVisible(Page(kCalendarPage).Hwnd()));
     Press(IDCANCEL);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(doc->GetSettings().optTabCurSel, 0);
@@ -233,24 +212,24 @@ TEST_F(OptionsDialogTest, CancelKeepsTheTabIndexAndOkStoresIt) {
 TEST_F(OptionsDialogTest, HiddenPagesKeepTheirStateAcrossTabSwitches) {
     ASSERT_NE(Open(), nullptr);
     ClickTab(kTimePage);
-    Click(kTimePage, IDC_P5_24_HOURS);
+    Page(kTimePage).Click(IDC_P5_24_HOURS);
     ClickTab(kWindowPage);
     ClickTab(kTimePage);
-    EXPECT_TRUE(Checked(kTimePage, IDC_P5_24_HOURS));
+    EXPECT_TRUE(Page(kTimePage).Checked(IDC_P5_24_HOURS));
 }
 
 TEST_F(OptionsDialogTest, ApplyThenCancelKeepsTheAppliedValues) {
     ASSERT_NE(Open(), nullptr);
     const int redraws = host.redraws;
-    Click(kTimePage, IDC_P5_24_HOURS);
+    Page(kTimePage).Click(IDC_P5_24_HOURS);
     Press(IDC_OPT_APPLY);
     EXPECT_TRUE(IsWindow(window));
     EXPECT_EQ(doc->GetSettings().time12or24, 24);
     EXPECT_TRUE(FileHas("time12or24=24"));
     EXPECT_EQ(host.redraws - redraws, 1);
-    EXPECT_TRUE(Checked(kTimePage, IDC_P5_24_HOURS));  // the pages keep their state
+    EXPECT_TRUE(Page(kTimePage).Checked(IDC_P5_24_HOURS));  // the pages keep their state
 
-    Click(kTimePage, IDC_P5_CLOCK);
+    Page(kTimePage).Click(IDC_P5_CLOCK);
     Press(IDCANCEL);
     EXPECT_EQ(doc->GetSettings().time12or24, 24);
     EXPECT_EQ(doc->GetSettings().clockInfo, 0);
@@ -260,17 +239,17 @@ TEST_F(OptionsDialogTest, ApplyThenCancelKeepsTheAppliedValues) {
 
 TEST_F(OptionsDialogTest, EnterAndEscapeInsideAPageActOnTheDialog) {
     ASSERT_NE(Open(), nullptr);
-    SendMessageW(PageWindow(kCalendarPage), WM_COMMAND, IDCANCEL, 0);
+    SendMessageW(Page(kCalendarPage).Hwnd(), WM_COMMAND, IDCANCEL, 0);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(dialog->Result(), IDCANCEL);
 }
 
 TEST_F(OptionsDialogTest, YearViewStartsInTheDisplayedYearsJanuary) {
     ASSERT_NE(Open(), nullptr);
-    Choose(kCalendarPage, IDC_P1_MONTHS, 0);
-    EXPECT_FALSE(Enabled(kCalendarPage, IDC_P1_PAST));
-    ASSERT_EQ(ItemCount(kCalendarPage, IDC_P1_PAST), 12);
-    EXPECT_EQ(ListItemText(kCalendarPage, IDC_P1_PAST, 11), "11");
+    Page(kCalendarPage).Choose(IDC_P1_MONTHS, 0);
+    EXPECT_FALSE(Page(kCalendarPage).Enabled(IDC_P1_PAST));
+    ASSERT_EQ(Page(kCalendarPage).Count(IDC_P1_PAST), 12);
+    EXPECT_EQ(Page(kCalendarPage).ItemText(IDC_P1_PAST, 11), "11");
     Press(IDOK);
     EXPECT_EQ(doc->GetSettings().numOfMonth, 0);
     EXPECT_EQ(doc->GetSettings().numOfPast, 4);  // displayed May
@@ -279,15 +258,15 @@ TEST_F(OptionsDialogTest, YearViewStartsInTheDisplayedYearsJanuary) {
 
 TEST_F(OptionsDialogTest, FewerMonthsCutTheMonthsBefore) {
     ASSERT_NE(Open(), nullptr);
-    Choose(kCalendarPage, IDC_P1_MONTHS, 6);
-    EXPECT_TRUE(Enabled(kCalendarPage, IDC_P1_PAST));
-    EXPECT_EQ(ItemCount(kCalendarPage, IDC_P1_PAST), 6);
-    Choose(kCalendarPage, IDC_P1_PAST, 4);
-    Choose(kCalendarPage, IDC_P1_MONTHS, 2);
-    EXPECT_EQ(ItemCount(kCalendarPage, IDC_P1_PAST), 2);
-    EXPECT_EQ(Selected(kCalendarPage, IDC_P1_PAST), 1);
-    Choose(kCalendarPage, IDC_P1_MONTHS, 6);
-    EXPECT_EQ(Selected(kCalendarPage, IDC_P1_PAST), 1);
+    Page(kCalendarPage).Choose(IDC_P1_MONTHS, 6);
+    EXPECT_TRUE(Page(kCalendarPage).Enabled(IDC_P1_PAST));
+    EXPECT_EQ(Page(kCalendarPage).Count(IDC_P1_PAST), 6);
+    Page(kCalendarPage).Choose(IDC_P1_PAST, 4);
+    Page(kCalendarPage).Choose(IDC_P1_MONTHS, 2);
+    EXPECT_EQ(Page(kCalendarPage).Count(IDC_P1_PAST), 2);
+    EXPECT_EQ(Page(kCalendarPage).Selected(IDC_P1_PAST), 1);
+    Page(kCalendarPage).Choose(IDC_P1_MONTHS, 6);
+    EXPECT_EQ(Page(kCalendarPage).Selected(IDC_P1_PAST), 1);
     Press(IDOK);
     EXPECT_EQ(doc->GetSettings().numOfMonth, 6);
     EXPECT_EQ(doc->GetSettings().numOfPast, 1);
@@ -295,23 +274,23 @@ TEST_F(OptionsDialogTest, FewerMonthsCutTheMonthsBefore) {
 
 TEST_F(OptionsDialogTest, DaysInOneLineStackTheMonthsTheOtherWay) {
     ASSERT_NE(Open(), nullptr);
-    Choose(kCalendarPage, IDC_P1_MONTHS, 5);
-    Click(kCalendarPage, IDC_P1_MONTHS_HORIZONTAL);
-    EXPECT_FALSE(Enabled(kCalendarPage, IDC_P1_ROWS));
-    EXPECT_TRUE(Enabled(kCalendarPage, IDC_P1_COLUMNS));
-    Click(kCalendarPage, IDC_P1_DAYS_ROW);
-    EXPECT_TRUE(Checked(kCalendarPage, IDC_P1_MONTHS_VERTICAL));
-    EXPECT_EQ(Selected(kCalendarPage, IDC_P1_ROWS), 4);
-    EXPECT_TRUE(Enabled(kCalendarPage, IDC_P1_ROWS));
-    EXPECT_FALSE(Enabled(kCalendarPage, IDC_P1_COLUMNS));
-    EXPECT_FALSE(Enabled(kCalendarPage, IDC_P1_WEEK_START));
+    Page(kCalendarPage).Choose(IDC_P1_MONTHS, 5);
+    Page(kCalendarPage).Click(IDC_P1_MONTHS_HORIZONTAL);
+    EXPECT_FALSE(Page(kCalendarPage).Enabled(IDC_P1_ROWS));
+    EXPECT_TRUE(Page(kCalendarPage).Enabled(IDC_P1_COLUMNS));
+    Page(kCalendarPage).Click(IDC_P1_DAYS_ROW);
+    EXPECT_TRUE(Page(kCalendarPage).Checked(IDC_P1_MONTHS_VERTICAL));
+    EXPECT_EQ(Page(kCalendarPage).Selected(IDC_P1_ROWS), 4);
+    EXPECT_TRUE(Page(kCalendarPage).Enabled(IDC_P1_ROWS));
+    EXPECT_FALSE(Page(kCalendarPage).Enabled(IDC_P1_COLUMNS));
+    EXPECT_FALSE(Page(kCalendarPage).Enabled(IDC_P1_WEEK_START));
 
-    Choose(kCalendarPage, IDC_P1_MONTHS, 0);
-    Click(kCalendarPage, IDC_P1_DAYS_COLUMN);
-    EXPECT_TRUE(Checked(kCalendarPage, IDC_P1_MONTHS_HORIZONTAL));
-    EXPECT_EQ(Selected(kCalendarPage, IDC_P1_COLUMNS), 11);
-    Click(kCalendarPage, IDC_P1_DAYS_GRID);
-    EXPECT_TRUE(Enabled(kCalendarPage, IDC_P1_WEEK_START));
+    Page(kCalendarPage).Choose(IDC_P1_MONTHS, 0);
+    Page(kCalendarPage).Click(IDC_P1_DAYS_COLUMN);
+    EXPECT_TRUE(Page(kCalendarPage).Checked(IDC_P1_MONTHS_HORIZONTAL));
+    EXPECT_EQ(Page(kCalendarPage).Selected(IDC_P1_COLUMNS), 11);
+    Page(kCalendarPage).Click(IDC_P1_DAYS_GRID);
+    EXPECT_TRUE(Page(kCalendarPage).Enabled(IDC_P1_WEEK_START));
     Press(IDOK);
     const Settings s = doc->GetSettings();
     EXPECT_EQ(s.dayFormat, 0);
@@ -322,19 +301,19 @@ TEST_F(OptionsDialogTest, DaysInOneLineStackTheMonthsTheOtherWay) {
 
 TEST_F(OptionsDialogTest, OldTaskControlsHandOverOnlySafeValues) {
     ASSERT_NE(Open(), nullptr);
-    EXPECT_FALSE(Enabled(kCalendarPage, IDC_P1_OLD_DAYS));
-    Click(kCalendarPage, IDC_P1_OLD_CHECK);
-    EXPECT_TRUE(Enabled(kCalendarPage, IDC_P1_OLD_DAYS));
-    EXPECT_TRUE(Enabled(kCalendarPage, IDC_P1_OLD_ACTION));
-    SetText(PageItem(kCalendarPage, IDC_P1_OLD_DAYS), "500");
-    Choose(kCalendarPage, IDC_P1_OLD_ACTION, 1);
+    EXPECT_FALSE(Page(kCalendarPage).Enabled(IDC_P1_OLD_DAYS));
+    Page(kCalendarPage).Click(IDC_P1_OLD_CHECK);
+    EXPECT_TRUE(Page(kCalendarPage).Enabled(IDC_P1_OLD_DAYS));
+    EXPECT_TRUE(Page(kCalendarPage).Enabled(IDC_P1_OLD_ACTION));
+    SetText(Page(kCalendarPage).Item(IDC_P1_OLD_DAYS), "500");
+    Page(kCalendarPage).Choose(IDC_P1_OLD_ACTION, 1);
     Press(IDC_OPT_APPLY);
     EXPECT_EQ(doc->GetSettings().rmTaskSpan, 365);
     EXPECT_EQ(doc->GetSettings().rmOverTask, 1);
 
-    Click(kCalendarPage, IDC_P1_OLD_CHECK);  // unchecked, "削除する" still shown
-    EXPECT_FALSE(Enabled(kCalendarPage, IDC_P1_OLD_ACTION));
-    EXPECT_EQ(Selected(kCalendarPage, IDC_P1_OLD_ACTION), 1);
+    Page(kCalendarPage).Click(IDC_P1_OLD_CHECK);  // unchecked, "削除する" still shown
+    EXPECT_FALSE(Page(kCalendarPage).Enabled(IDC_P1_OLD_ACTION));
+    EXPECT_EQ(Page(kCalendarPage).Selected(IDC_P1_OLD_ACTION), 1);
     Press(IDOK);
     EXPECT_EQ(doc->GetSettings().rmTaskInfo, 0);
     EXPECT_EQ(doc->GetSettings().rmOverTask, 0);
@@ -350,15 +329,15 @@ TEST_F(OptionsDialogTest, CalendarResetLeavesTheColumnCount) {
         s.rmTaskSpan = 40;
     });
     ASSERT_NE(Open(), nullptr);
-    Click(kCalendarPage, IDC_PAGE_RESET);
-    EXPECT_EQ(Selected(kCalendarPage, IDC_P1_MONTHS), 3);
-    EXPECT_EQ(ItemCount(kCalendarPage, IDC_P1_PAST), 3);
-    EXPECT_EQ(Selected(kCalendarPage, IDC_P1_PAST), 1);
-    EXPECT_TRUE(Checked(kCalendarPage, IDC_P1_DAYS_GRID));
-    EXPECT_TRUE(Checked(kCalendarPage, IDC_P1_MONTHS_VERTICAL));
-    EXPECT_EQ(Selected(kCalendarPage, IDC_P1_ROWS), 2);
-    EXPECT_EQ(Selected(kCalendarPage, IDC_P1_COLUMNS), 6);
-    EXPECT_FALSE(Enabled(kCalendarPage, IDC_P1_OLD_SPIN));
+    Page(kCalendarPage).Click(IDC_PAGE_RESET);
+    EXPECT_EQ(Page(kCalendarPage).Selected(IDC_P1_MONTHS), 3);
+    EXPECT_EQ(Page(kCalendarPage).Count(IDC_P1_PAST), 3);
+    EXPECT_EQ(Page(kCalendarPage).Selected(IDC_P1_PAST), 1);
+    EXPECT_TRUE(Page(kCalendarPage).Checked(IDC_P1_DAYS_GRID));
+    EXPECT_TRUE(Page(kCalendarPage).Checked(IDC_P1_MONTHS_VERTICAL));
+    EXPECT_EQ(Page(kCalendarPage).Selected(IDC_P1_ROWS), 2);
+    EXPECT_EQ(Page(kCalendarPage).Selected(IDC_P1_COLUMNS), 6);
+    EXPECT_FALSE(Page(kCalendarPage).Enabled(IDC_P1_OLD_SPIN));
     EXPECT_EQ(doc->GetSettings().numOfMonth, 8);  // nothing before OK
     Press(IDOK);
     const Settings s = doc->GetSettings();
@@ -371,10 +350,10 @@ TEST_F(OptionsDialogTest, CalendarResetLeavesTheColumnCount) {
 TEST_F(OptionsDialogTest, WeekStartBeyondMondayIsKeptUntilAnotherIsChosen) {
     SetStored([](Settings& s) { s.startWeek = 5; });
     ASSERT_NE(Open(), nullptr);
-    EXPECT_EQ(Selected(kCalendarPage, IDC_P1_WEEK_START), -1);
+    EXPECT_EQ(Page(kCalendarPage).Selected(IDC_P1_WEEK_START), -1);
     Press(IDC_OPT_APPLY);
     EXPECT_EQ(doc->GetSettings().startWeek, 5);
-    Choose(kCalendarPage, IDC_P1_WEEK_START, 1);
+    Page(kCalendarPage).Choose(IDC_P1_WEEK_START, 1);
     Press(IDOK);
     EXPECT_EQ(doc->GetSettings().startWeek, 2);
 }
@@ -387,12 +366,12 @@ TEST_F(OptionsDialogTest, TimePageShowsAndResetsItsSettings) {
         s.styleOfMonth = 1;
     });
     ASSERT_NE(Open(), nullptr);
-    EXPECT_TRUE(Checked(kTimePage, IDC_P5_24_HOURS));
-    EXPECT_TRUE(Checked(kTimePage, IDC_P5_CLOCK));
-    EXPECT_EQ(Selected(kTimePage, IDC_P5_DATE_FORMAT), 5);
-    EXPECT_EQ(ListItemText(kTimePage, IDC_P5_DATE_FORMAT, 5), "dd.Jan.yyyy");
-    EXPECT_TRUE(Checked(kTimePage, IDC_P5_MONTH_NAME));
-    Click(kTimePage, IDC_PAGE_RESET);
+    EXPECT_TRUE(Page(kTimePage).Checked(IDC_P5_24_HOURS));
+    EXPECT_TRUE(Page(kTimePage).Checked(IDC_P5_CLOCK));
+    EXPECT_EQ(Page(kTimePage).Selected(IDC_P5_DATE_FORMAT), 5);
+    EXPECT_EQ(Page(kTimePage).ItemText(IDC_P5_DATE_FORMAT, 5), "dd.Jan.yyyy");
+    EXPECT_TRUE(Page(kTimePage).Checked(IDC_P5_MONTH_NAME));
+    Page(kTimePage).Click(IDC_PAGE_RESET);
     EXPECT_EQ(doc->GetSettings().dateFormat, 5);
     Press(IDOK);
     const Settings s = doc->GetSettings();
@@ -409,9 +388,9 @@ TEST_F(OptionsDialogTest, WindowPageNeverHandsOverFullTransparency) {
         s.mouseTransparent = 1;
     });
     ASSERT_NE(Open(), nullptr);
-    EXPECT_TRUE(Checked(kWindowPage, IDC_P6_TOPMOST));
-    EXPECT_TRUE(Checked(kWindowPage, IDC_P6_CLICK_THROUGH));
-    HWND track = PageItem(kWindowPage, IDC_P6_TRANSPARENCY);
+    EXPECT_TRUE(Page(kWindowPage).Checked(IDC_P6_TOPMOST));
+    EXPECT_TRUE(Page(kWindowPage).Checked(IDC_P6_CLICK_THROUGH));
+    HWND track = Page(kWindowPage).Item(IDC_P6_TRANSPARENCY);
     EXPECT_EQ(SendMessageW(track, TBM_GETRANGEMIN, 0, 0), 1);
     EXPECT_EQ(SendMessageW(track, TBM_GETRANGEMAX, 0, 0), 255);
     TrackBarSetPos(track, 0);
@@ -420,10 +399,10 @@ TEST_F(OptionsDialogTest, WindowPageNeverHandsOverFullTransparency) {
     EXPECT_EQ(doc->GetSettings().zOrder, 1);
     EXPECT_EQ(doc->GetSettings().mouseTransparent, 1);
 
-    Click(kWindowPage, IDC_P6_BOTTOM);
+    Page(kWindowPage).Click(IDC_P6_BOTTOM);
     Press(IDC_OPT_APPLY);
     EXPECT_EQ(doc->GetSettings().zOrder, 2);
-    Click(kWindowPage, IDC_PAGE_RESET);
+    Page(kWindowPage).Click(IDC_PAGE_RESET);
     Press(IDOK);
     const Settings s = doc->GetSettings();
     EXPECT_EQ(s.transparent, 148);
@@ -438,7 +417,7 @@ TEST_F(OptionsDialogTest, CheckedAutoStartWritesTheShortcutOnEveryOk) {
     ASSERT_NE(old, nullptr);
     std::fclose(old);
     ASSERT_NE(Open(), nullptr);
-    Click(kWindowPage, IDC_P6_AUTO_START);
+    Page(kWindowPage).Click(IDC_P6_AUTO_START);
     Press(IDOK);
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(doc->GetSettings().startUp);
@@ -456,7 +435,7 @@ TEST_F(OptionsDialogTest, UncheckedAutoStartRemovesTheShortcutQuietly) {
     Press(IDC_OPT_APPLY);
     ASSERT_NE(GetFileAttributesW((startupFolder / L"vesmira.lnk").c_str()),
               INVALID_FILE_ATTRIBUTES);
-    Click(kWindowPage, IDC_P6_AUTO_START);
+    Page(kWindowPage).Click(IDC_P6_AUTO_START);
     Press(IDC_OPT_APPLY);
     EXPECT_EQ(GetFileAttributesW((startupFolder / L"vesmira.lnk").c_str()),
               INVALID_FILE_ATTRIBUTES);
@@ -474,7 +453,7 @@ TEST_F(OptionsDialogTest, ShortcutFailuresAreToldAfterTheSettingsAreSaved) {
     EXPECT_EQ(messages[0],
               "スタートアップからのショートカット削除に失敗しました。手動でスタートアップからショー"
               "トカットを削除してください。");
-    Click(kWindowPage, IDC_P6_AUTO_START);
+    Page(kWindowPage).Click(IDC_P6_AUTO_START);
     Press(IDC_OPT_APPLY);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[1],
