@@ -134,6 +134,17 @@ TEST_F(TaskListDocTest, InsertionAfterASnoozeMatchesTheWalk) {
     EXPECT_EQ(Texts(doc), Texts(walked));
 }
 
+TEST_F(TaskListDocTest, SnoozeMovingTheSecondTaskBeforeTheFirstIsNoticed) {
+    DateTime day = At(2024, 5, 10, 15, 0);
+    doc.InsertTaskSorted(Task("a", day, 2, At(2024, 5, 10, 14, 0)));
+    doc.InsertTaskSorted(Task("b", day, 2, At(2024, 5, 10, 14, 30)));
+    doc.InsertTaskSorted(Task("c", day, 2, At(2024, 5, 10, 14, 45)));
+    doc.SetTaskAlarmTime(At(2024, 5, 10, 13, 0), 1);
+    // Walking stops at "a" (14:00 >= 13:30); a search would land behind "b".
+    doc.InsertTaskSorted(Task("new", day, 2, At(2024, 5, 10, 13, 30)));
+    EXPECT_EQ(Texts(doc), (TextList{"new", "a", "b", "c"}));
+}
+
 TEST_F(TaskListDocTest, RandomEditsAlwaysMatchTheWalk) {
     std::mt19937 random(20240510);
     std::vector<CTaskTime> walked;
