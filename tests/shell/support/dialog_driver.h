@@ -72,6 +72,7 @@ struct ModalScriptState {
 // dialog of this thread becomes the enabled one, the next step runs on it; a
 // step ends by posting a button (Post), which closes the dialog or opens the
 // next one. Dialogs beyond the script are cancelled. Returns the titles seen.
+// Runs do not nest: a step must not start another.
 class ModalScript {
 public:
     using Step = std::function<void(const DialogDriver&)>;
