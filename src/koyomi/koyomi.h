@@ -19,7 +19,8 @@ struct DayKoyomi {
         -1;  // -1: none that day; else 0..23, 0 = 春分 (0°), 1 = 清明 (15°), ..., 23 = 啓蟄 (345°)
 };
 
-// Marks of every day of a Gregorian year 1980..2099 (index 0 = 1 January), Japan time.
+// Marks of every day of a Gregorian year 1980..2099 (index 0 = 1 January), Japan time;
+// empty for other years.
 std::vector<DayKoyomi> KoyomiOfYear(int year);
 
 const char* RokuyoName(Rokuyo r);               // UTF-8: "大安" ...
