@@ -50,6 +50,7 @@ TEST(KoyomiDaysTest, LunarDatesAndRokuyoOfKnownDays) {
         {2033, 12, 22, "閏11月1日", "大安"},
         {2034, 1, 20, "12月1日", "赤口"},
         {2034, 2, 19, "1月1日", "先勝"},
+        {2019, 5, 1, "3月27日", "大安"},  // the first day of 令和
     };
     for (const KnownLunarDay& day : known) {
         const DayKoyomi marks = KoyomiOn(day.year, day.month, day.day);
