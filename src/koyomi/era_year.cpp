@@ -1,3 +1,4 @@
+#include <iterator>
 #include <string>
 
 #include "koyomi/koyomi.h"
@@ -10,7 +11,7 @@ struct Era {
     int firstYear, firstMonth, firstDay;
 };
 
-// Newest first. Earlier dates than 明治's Gregorian start still read 明治.
+// Newest first; the oldest also takes every earlier date.
 constexpr Era kEras[] = {
     {"令和", 2019, 5, 1},  {"平成", 1989, 1, 8}, {"昭和", 1926, 12, 25},
     {"大正", 1912, 7, 30}, {"明治", 1868, 1, 1},
@@ -25,11 +26,9 @@ bool OnOrAfter(int year, int month, int day, const Era& era) {
 }  // namespace
 
 EraYear EraOf(int year, int month, int day) {
-    for (const Era& era : kEras) {
-        if (OnOrAfter(year, month, day, era)) return {era.name, year - era.firstYear + 1};
-    }
-    const Era& oldest = kEras[std::size(kEras) - 1];
-    return {oldest.name, year - oldest.firstYear + 1};
+    const Era* era = std::begin(kEras);
+    while (era + 1 != std::end(kEras) && !OnOrAfter(year, month, day, *era)) ++era;
+    return {era->name, year - era->firstYear + 1};
 }
 
 std::string EraYearText(const EraYear& e) {

@@ -50,7 +50,8 @@ bool HoldsPrincipalTerm(int firstDay, int nextFirstDay, int year, TermDays& term
 std::vector<LunarMonthStart> MonthsFromWinterSolstice(int year, TermDays& terms) {
     const std::vector<int> firstDays =
         MonthFirstDays(terms.Day(year, kWinterSolstice), terms.Day(year + 1, kWinterSolstice));
-    const bool hasLeapMonth = firstDays.size() == 14;
+    // The first days include the next run's 11th month.
+    const bool hasLeapMonth = firstDays.size() - 1 == 13;
     bool leapPlaced = false;
     std::vector<LunarMonthStart> months;
     months.push_back({firstDays.front(), 11, false});

@@ -18,6 +18,7 @@ TEST(KoyomiEraWeekTest, EraYearsChangeOnTheirFirstDays) {
         {1990, 1, 1, "平成2"},    {2019, 4, 30, "平成31"},  {2019, 5, 1, "令和元"},
         {2019, 12, 31, "令和元"}, {2020, 1, 1, "令和2"},    {2026, 12, 7, "令和8"},
         {2099, 12, 31, "令和81"}, {1926, 12, 25, "昭和元"}, {1926, 12, 24, "大正15"},
+        {1900, 1, 1, "明治33"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(EraYearText(EraOf(c.year, c.month, c.day)), c.text)
