@@ -3,7 +3,10 @@
 // on them wherever one falls near midnight, so they must hold to seconds.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "koyomi/day_number.h"
+#include "koyomi/delta_t.h"
 #include "koyomi/new_moon.h"
 #include "koyomi/solar_terms.h"
 
@@ -45,12 +48,25 @@ TEST(KoyomiMomentsTest, NewMoonsWithinSecondsOfTheEphemeris) {
 TEST(KoyomiMomentsTest, DayNumbersAreJulianDayNumbers) {
     EXPECT_EQ(DayNumberOf(2000, 1, 1), 2451545);
     EXPECT_EQ(WeekdayOf(2451545), 6);  // a Saturday
-    for (int day = DayNumberOf(1979, 12, 31); day <= DayNumberOf(2100, 3, 1); day += 37) {
+    for (int day = DayNumberOf(1979, 12, 31); day <= DayNumberOf(2100, 3, 1); ++day) {
         const CivilDate date = CivilDateOf(day);
-        EXPECT_EQ(DayNumberOf(date.year, date.month, date.day), day);
+        ASSERT_TRUE(date.day >= 1 && date.day <= 31) << day;
+        ASSERT_EQ(DayNumberOf(date.year, date.month, date.day), day);
     }
     const CivilDate leapDay = CivilDateOf(DayNumberOf(2024, 2, 29));
     EXPECT_EQ(leapDay.year * 10000 + leapDay.month * 100 + leapDay.day, 20240229);
+}
+
+// Clock time lags the ephemerides' time by about a minute; a wrong lag moves
+// every moment. Observed values, and no jump where one fit meets the next.
+TEST(KoyomiMomentsTest, DeltaTFollowsTheObservedValuesWithoutJumps) {
+    const std::pair<double, double> observed[] = {
+        {1980, 50.5}, {1990, 56.9}, {2000, 63.8}, {2010, 66.1}, {2020, 69.4}};
+    for (const auto& [year, seconds] : observed) EXPECT_NEAR(DeltaTSeconds(year), seconds, 2.5);
+    for (double join : {1986.0, 2005.0, 2050.0}) {
+        EXPECT_NEAR(DeltaTSeconds(join - 1e-9), DeltaTSeconds(join), 1.0) << join;
+    }
+    EXPECT_GT(DeltaTSeconds(2099), DeltaTSeconds(2050));
 }
 
 }  // namespace
