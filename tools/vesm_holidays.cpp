@@ -1,8 +1,9 @@
-// vesm-holidays FROM_YEAR [TO_YEAR] [--settings FILE]
+// vesm-holidays FROM_YEAR [TO_YEAR] [--settings FILE | --koyomi]
 //
 // Prints every holiday and special day the calendar marks in those years, one
 // line each: YYYY-MM-DD, a tab, "holiday" or "special", a tab, the name. The
 // days come from the calendar's own document, month by displayed month.
+// With --koyomi it prints instead every day's Japanese calendar marks.
 #include <charconv>
 #include <cstdio>
 #include <fstream>
@@ -14,6 +15,7 @@
 #include "doc/doc.h"
 #include "doc/holiday_listing.h"
 #include "file_doc_host.h"
+#include "koyomi_listing.h"
 
 namespace {
 
@@ -24,14 +26,17 @@ constexpr int kFailed = 1;
 constexpr int kBadUsage = 2;
 
 constexpr const char* kUsage =
-    "usage: vesm-holidays FROM_YEAR [TO_YEAR] [--settings FILE]\n"
+    "usage: vesm-holidays FROM_YEAR [TO_YEAR] [--settings FILE | --koyomi]\n"
     "Lists the holidays and special days of the years FROM_YEAR to TO_YEAR (1980-2099),\n"
-    "with the built-in lists and default settings, or those of a vesmira.ini FILE.\n";
+    "with the built-in lists and default settings, or those of a vesmira.ini FILE.\n"
+    "--koyomi lists every day instead: date, lunisolar month and day, rokuyo,\n"
+    "solar term, era year and ISO week number, separated by tabs.\n";
 
 struct Request {
     int fromYear = 0;
     int toYear = 0;
     std::optional<std::string> settingsFile;
+    bool koyomi = false;
 };
 
 struct Outcome {
@@ -66,6 +71,10 @@ Outcome ParseArguments(const std::vector<std::string>& args) {
             request.settingsFile = args[++i];
             continue;
         }
+        if (arg == "--koyomi") {
+            request.koyomi = true;
+            continue;
+        }
         std::optional<int> year = ParseInteger(arg);
         if (!year) return Refuse("'" + arg + "' is not a year");
         if (*year < kFirstYear || *year > kLastYear) {
@@ -76,6 +85,9 @@ Outcome ParseArguments(const std::vector<std::string>& args) {
     }
     if (years.empty()) return Refuse("FROM_YEAR is missing");
     if (years.size() > 2) return Refuse("at most two years: FROM_YEAR and TO_YEAR");
+    if (request.koyomi && request.settingsFile) {
+        return Refuse("--koyomi takes no --settings: the marks do not depend on them");
+    }
     request.fromYear = years.front();
     request.toYear = years.back();
     if (request.fromYear > request.toYear) {
@@ -100,6 +112,10 @@ int main(int argc, char** argv) {
     Outcome outcome = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (!outcome.request) return outcome.status;
     const Request& request = *outcome.request;
+    if (request.koyomi) {
+        vesm::PrintKoyomiDays(request.fromYear, request.toYear, stdout);
+        return std::fflush(stdout) == 0 ? 0 : kFailed;
+    }
 
     if (request.settingsFile && !Readable(*request.settingsFile)) {
         std::fprintf(stderr, "%s: cannot read the settings file %s\n", kProgram,
