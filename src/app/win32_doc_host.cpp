@@ -82,7 +82,8 @@ UINT MessageBoxFlags(const MessageRequest& request) {
 }
 
 MessageAnswer Win32DocHost::ShowMessage(const MessageRequest& request) {
-    HWND owner = options_.owner ? options_.owner() : nullptr;
+    HWND owner = static_cast<HWND>(request.owner);
+    if (owner == nullptr && options_.owner) owner = options_.owner();
     return AnswerOf(ShowMessageBox(owner, request.text, request.caption, MessageBoxFlags(request)));
 }
 

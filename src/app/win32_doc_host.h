@@ -19,7 +19,7 @@ struct Win32DocHostOptions {
     std::optional<std::string> appDataFolder;
     // Asked to redraw every view of the document.
     std::function<void()> redrawViews;
-    // Owner of the message boxes.
+    // Owner of the message boxes that name none.
     std::function<HWND()> owner;
 };
 

@@ -20,6 +20,9 @@ struct MessageRequest {
     MessageButtons buttons = MessageButtons::Ok;
     int defaultButton = 0;  // 0-based among the buttons
     bool topmost = false;
+    // The shell's window the message is modal to, such as the dialog whose
+    // input it refuses; none: the main window.
+    void* owner = nullptr;
 };
 
 enum class FolderResult { Created, AlreadyExists, Failed };

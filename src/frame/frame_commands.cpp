@@ -6,6 +6,7 @@ namespace vesm {
 
 FrameCommand FrameCommandFor(int commandId) {
     switch (commandId) {
+        case ID_APP_ABOUT:
         case ID_ABOUT:
         case ID_ABOUT2:
             return FrameCommand::About;

@@ -82,6 +82,9 @@ LRESULT CMainFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_EXITSIZEMOVE:
             OnExitSizeMove();
             return 0;
+        case WM_MOVE:
+            view_.OnFrameMoved();
+            return Window::WndProc(message, wParam, lParam);
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;

@@ -101,7 +101,9 @@ bool CProfileDialog::OnCommand(int id, int code, HWND control) {
 void CProfileDialog::OnOK() {
     const FormOutcome outcome = ProfileFromForm(ReadForm(), doc_.Profile(), twelveHour_);
     if (!outcome.profile) {
-        doc_.Host().ShowMessage({outcome.problem, "vesmira", MessageIcon::Exclamation});
+        MessageRequest request{outcome.problem, "vesmira", MessageIcon::Exclamation};
+        request.owner = Hwnd();
+        doc_.Host().ShowMessage(request);
         return;
     }
     doc_.SetProfile(*outcome.profile);

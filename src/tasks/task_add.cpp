@@ -192,6 +192,7 @@ void CTaskAdd::OnOK() {
         MessageRequest request;
         request.text = outcome.refusal;
         request.icon = MessageIcon::Exclamation;
+        request.owner = Hwnd();
         doc_.Host().ShowMessage(request);
         return;
     }

@@ -179,6 +179,7 @@ void CTaskDialog::Warn(const char* text) {
     MessageRequest request;
     request.text = text;
     request.icon = MessageIcon::Exclamation;
+    request.owner = Hwnd();
     doc_.Host().ShowMessage(request);
 }
 

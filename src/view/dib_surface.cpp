@@ -19,8 +19,10 @@ void DibSurface::Release() {
     size_ = {};
 }
 
-std::optional<PixelCanvas> DibSurface::Canvas(Size size) {
-    if (bits_ && size == size_) return PixelCanvas(bits_, size_.width, size_.height);
+std::optional<PixelCanvas> DibSurface::Canvas(Rect area) {
+    const Size size{area.right - area.left, area.bottom - area.top};
+    origin_ = {area.left, area.top};
+    if (bits_ && size == size_) return PixelCanvas(bits_, size_.width, size_.height, origin_);
     Release();
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -39,11 +41,11 @@ std::optional<PixelCanvas> DibSurface::Canvas(Size size) {
     previous_ = SelectObject(dc_, bitmap_);
     bits_ = static_cast<Pixel*>(bits);
     size_ = size;
-    return PixelCanvas(bits_, size_.width, size_.height);
+    return PixelCanvas(bits_, size_.width, size_.height, origin_);
 }
 
 void DibSurface::BlitTo(HDC target) const {
-    if (dc_) BitBlt(target, 0, 0, size_.width, size_.height, dc_, 0, 0, SRCCOPY);
+    if (dc_) BitBlt(target, origin_.x, origin_.y, size_.width, size_.height, dc_, 0, 0, SRCCOPY);
 }
 
 }  // namespace vesm

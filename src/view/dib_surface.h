@@ -19,9 +19,10 @@ public:
     DibSurface(const DibSurface&) = delete;
     DibSurface& operator=(const DibSurface&) = delete;
 
-    // A canvas of the size, or nothing when the system refuses the bitmap.
-    std::optional<PixelCanvas> Canvas(Size size);
-    // Copies the picture to the top-left of the target.
+    // A canvas over the window pixels of `area`, or nothing when the system
+    // refuses the bitmap.
+    std::optional<PixelCanvas> Canvas(Rect area);
+    // Copies the picture to its area of the target.
     void BlitTo(HDC target) const;
 
 private:
@@ -32,6 +33,7 @@ private:
     HGDIOBJ previous_ = nullptr;
     Pixel* bits_ = nullptr;
     Size size_;
+    Point origin_;
 };
 
 }  // namespace vesm

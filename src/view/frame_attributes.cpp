@@ -6,8 +6,9 @@ namespace vesm {
 
 namespace {
 
-// Every paint applies the attributes; calls that would change nothing are
-// left out, since each costs a round trip to the window system.
+// Every paint applies the attributes; size, alpha and style calls that would
+// change nothing are left out, since each costs a round trip to the window
+// system.
 void ApplyFrameSize(HWND frame, Size window) {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
@@ -35,10 +36,10 @@ void ApplyAlpha(HWND frame, Rgb background, BYTE alpha) {
     SetLayeredWindowAttributes(frame, background, alpha, LWA_ALPHA);
 }
 
+// Made at every paint, even when the band is already right: in bottom-most
+// mode the frame turns this z-order change into a move to the bottom, which
+// is what makes that mode take effect as soon as it is chosen.
 void ApplyZOrder(HWND frame, bool topmost) {
-    const bool isTopmost = (GetWindowLongPtrW(frame, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    // Leaving the topmost band when not in it has no effect anyway.
-    if (!topmost && !isTopmost) return;
     SetWindowPos(frame, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }

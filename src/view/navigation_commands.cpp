@@ -10,10 +10,11 @@ namespace vesm {
 
 namespace {
 
-void Refuse(CvesmDoc& doc, std::string_view text) {
+void Refuse(CvesmDoc& doc, std::string_view text, void* owner = nullptr) {
     MessageRequest request;
     request.text = std::string(text);
     request.icon = MessageIcon::Exclamation;
+    request.owner = owner;
     doc.Host().ShowMessage(request);
 }
 
@@ -46,10 +47,10 @@ void ShowCurrentMonth(CvesmDoc& doc) {
     doc.SetDisplayDate(step.date);
 }
 
-bool ShowChosenMonth(CvesmDoc& doc, int year, int month) {
+bool ShowChosenMonth(CvesmDoc& doc, int year, int month, void* messageOwner) {
     const std::optional<DateTime> date = ChosenMonth(year, month);
     if (!date) {
-        Refuse(doc, kChosenYearRangeMessage);
+        Refuse(doc, kChosenYearRangeMessage, messageOwner);
         return false;
     }
     doc.SetDisplayDate(*date);

@@ -26,7 +26,7 @@ void CSelectMonthDialog::OnOK() {
     // A year that is no valid position counts as out of range.
     const int year = UpDownPos(Item(IDC_SELECT_MONTH_SPIN)).value_or(0);
     const int month = ComboSelection(Item(IDC_SELECT_MONTH_LIST)) + 1;
-    if (ShowChosenMonth(doc_, year, month)) End(IDOK);
+    if (ShowChosenMonth(doc_, year, month, Hwnd())) End(IDOK);
 }
 
 }  // namespace vesm

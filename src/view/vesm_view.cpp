@@ -7,6 +7,7 @@
 #include "view/frame_attributes.h"
 #include "view/month_navigation.h"
 #include "view/navigation_commands.h"
+#include "view/picture_area.h"
 #include "view/select_month_dialog.h"
 
 namespace vesm {
@@ -17,9 +18,17 @@ constexpr const wchar_t* kViewClass = L"vesmView";
 // Asks for the first paint once the message loop runs.
 constexpr UINT kFirstPaintMessage = WM_APP + 20;
 
-// The screen's extent bounds the off-screen picture: more cannot be seen.
-Size ScreenLimit() {
-    return {GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+// The rectangle around every monitor. Its extent bounds the off-screen
+// picture: no more can be seen at once.
+Rect VirtualScreen() {
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+            top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+Size ExtentOf(Rect rect) {
+    return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
 std::vector<DayRecord> CopyDays(const CvesmDoc& doc) {
@@ -35,10 +44,10 @@ std::vector<CTaskTime> CopyTasks(const CvesmDoc& doc) {
 }
 
 // Fills what lies right of and below the picture when the window is larger.
-void FillBeyond(HDC dc, Size picture, Size window, Rgb background) {
+void FillBeyond(HDC dc, Rect picture, Size window, Rgb background) {
     HBRUSH brush = CreateSolidBrush(background);
-    const RECT right{picture.width, 0, window.width, window.height};
-    const RECT below{0, picture.height, picture.width, window.height};
+    const RECT right{picture.right, 0, window.width, window.height};
+    const RECT below{0, picture.bottom, picture.right, window.height};
     if (right.left < right.right) FillRect(dc, &right, brush);
     if (below.top < below.bottom) FillRect(dc, &below, brush);
     DeleteObject(brush);
@@ -144,20 +153,38 @@ PaintResult CvesmView::Draw(HDC dc, const Settings& settings) {
     const std::vector<CTaskTime> tasks = CopyTasks(*doc_);
     const PaintInput input{settings, doc_->DisplayDate(), doc_->Host().Now(), days, tasks};
     const CalendarPlan plan = PlanCalendar(settings, input.displayDate, glyphs_, scale_);
-    const Size pictureSize = CanvasSize(plan, ScreenLimit());
-    std::optional<PixelCanvas> canvas = surface_.Canvas(pictureSize);
+    const Size window = plan.frame.window;
+    const Rect screen = VirtualScreen();
+    const Rect area = PictureArea(window, CanvasSize(plan, ExtentOf(screen)),
+                                  VisiblePart(OnScreen(window), screen));
+    std::optional<PixelCanvas> canvas = surface_.Canvas(area);
     if (!canvas) {
         // Without a picture the layout still counts, so hit tests keep working.
+        picture_.reset();
         OwnedCanvas tiny(1, 1);
         return PaintCalendar(input, plan, glyphs_, tiny.Canvas());
     }
     PaintResult result = PaintCalendar(input, plan, glyphs_, *canvas);
     surface_.BlitTo(dc);
+    picture_ = area;
     RECT client{};
     GetClientRect(Hwnd(), &client);
-    FillBeyond(dc, pictureSize, {client.right, client.bottom},
-               RgbFromDecimal(settings.colorBackground));
+    FillBeyond(dc, area, {client.right, client.bottom}, RgbFromDecimal(settings.colorBackground));
     return result;
+}
+
+// Where a window of the size sits on the screen, at the view's top-left.
+Rect CvesmView::OnScreen(Size window) const {
+    POINT corner{0, 0};
+    ClientToScreen(Hwnd(), &corner);
+    return RectAt({corner.x, corner.y}, window);
+}
+
+void CvesmView::OnFrameMoved() {
+    if (!picture_ || !lastPaint_) return;
+    if (!PictureHolds(*picture_, VisiblePart(OnScreen(lastPaint_->window), VirtualScreen()))) {
+        InvalidateRect(Hwnd(), nullptr, FALSE);
+    }
 }
 
 void CvesmView::StoreInDocument(const PaintResult& result) {

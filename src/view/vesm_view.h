@@ -1,8 +1,9 @@
 // The calendar view: the frame's only child window. Each paint draws the
-// whole calendar off-screen through the portable paint procedure, blits it
-// once, hands the cell rectangles, zones and clock rectangle to the document
-// and applies size, translucency, z-order and click-through to the frame.
-// A click drags the frame; double-clicks open a day or change the month.
+// calendar off-screen through the portable paint procedure (as much of it as
+// the screen can show at once, holding the part on screen), blits it once, hands the cell
+// rectangles, zones and clock rectangle to the document and applies size, translucency, z-order and
+// click-through to the frame. A click drags the frame; double-clicks open a day or change the
+// month.
 #pragma once
 
 #include <windows.h>
@@ -35,6 +36,9 @@ public:
     // parent at creation, then from each density change the frame is told of.
     void SetDpi(int dpi) { scale_.dpi = dpi > 0 ? dpi : DisplayScale::kBaseDpi; }
     DisplayScale Scale() const { return scale_; }
+    // Paints anew when the move brought a part of the window on screen that
+    // the picture of the last paint does not hold.
+    void OnFrameMoved();
 
     // What the latest paint found, for tests and diagnostics.
     const std::optional<PaintResult>& LastPaint() const { return lastPaint_; }
@@ -47,6 +51,7 @@ protected:
 private:
     void Paint(HDC dc);
     PaintResult Draw(HDC dc, const Settings& settings);
+    Rect OnScreen(Size window) const;
     void StoreInDocument(const PaintResult& result);
     void FillFrame();
     void OnLeftButtonDown(LPARAM lParam);
@@ -60,7 +65,8 @@ private:
     DayOpener dayOpener_;
     DisplayScale scale_;
     std::optional<PaintResult> lastPaint_;
-    std::optional<POINT> press_;  // where the left button went down, until a drag or release
+    std::optional<Rect> picture_;  // the window pixels the last paint drew
+    std::optional<POINT> press_;   // where the left button went down, until a drag or release
 };
 
 }  // namespace vesm
