@@ -144,9 +144,9 @@ TEST_F(NavigationOnDocument, LimitsShowTheirMessageAndKeepTheDate) {
     EXPECT_EQ(doc_.DisplayDate(), At(1980, 2, 1));
     EXPECT_EQ(host_.messages.size(), 1u);
 
-    EXPECT_TRUE(ShowChosenMonth(doc_, 2099, 12));
+    EXPECT_TRUE(ShowChosenMonth(doc_, 2099, 12, nullptr));
     EXPECT_EQ(doc_.DisplayDate(), At(2099, 12, 1));
-    EXPECT_FALSE(ShowChosenMonth(doc_, 2100, 1));
+    EXPECT_FALSE(ShowChosenMonth(doc_, 2100, 1, nullptr));
     EXPECT_EQ(doc_.DisplayDate(), At(2099, 12, 1));
     EXPECT_EQ(host_.messages.size(), 2u);
 }
