@@ -56,6 +56,13 @@ struct Settings {
     int snoozeIndex = 4;
     int startWeek = 1;
     CProfile profile;  // birthYear .. fortuneFlg
+    // The Japanese calendar's marks; all off unless chosen, so files written
+    // before they existed show the calendar as it always was.
+    int rokuyoInfo = 0;      // 六曜: 0 off, 1 in the tooltip, 2 in the cell too
+    int kyurekiInfo = 0;     // 旧暦 date in the tooltip: 0 off, 1 on
+    int sekkiInfo = 0;       // 二十四節気: 0 off, 1 in the tooltip, 2 in the cell too
+    int warekiInfo = 0;      // month titles with era years: 0 off, 1 on
+    int weekNumberInfo = 0;  // 0 off, 1 ISO 8601, 2 US (Sunday weeks only)
 };
 
 // A platform colour value: red in the low byte, then green, then blue.

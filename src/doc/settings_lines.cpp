@@ -68,7 +68,7 @@ constexpr ScalarKey kScalarKeys[] = {
     Ranged("specialDayInfo", &Settings::specialDayInfo, 0, 13, 2),
     Ranged("taskDayInfo", &Settings::taskDayInfo, 0, 13, 1),
     Flag("startUp", &Settings::startUp, Check::FlagText),
-    Ranged("optTabCurSel", &Settings::optTabCurSel, 0, 5, 0),
+    Ranged("optTabCurSel", &Settings::optTabCurSel, 0, 6, 0),
     Ranged("rmTaskInfo", &Settings::rmTaskInfo, 1, 1, 0),
     Ranged("rmTaskSpan", &Settings::rmTaskSpan, 0, 365, 7),
     Ranged("rmOverTask", &Settings::rmOverTask, 1, 1, 0),
@@ -102,6 +102,11 @@ constexpr ScalarKey kScalarKeys[] = {
     Profile("longitudeMinute", &CProfile::longitudeMinute, 0, 60),
     Profile("longitudeSecond", &CProfile::longitudeSecond, 0, 60),
     Profile("fortuneFlg", &CProfile::fortuneFlg, 0, 1),
+    Ranged("rokuyoInfo", &Settings::rokuyoInfo, 0, 2, 0),
+    Ranged("kyurekiInfo", &Settings::kyurekiInfo, 0, 1, 0),
+    Ranged("sekkiInfo", &Settings::sekkiInfo, 0, 2, 0),
+    Ranged("warekiInfo", &Settings::warekiInfo, 0, 1, 0),
+    Ranged("weekNumberInfo", &Settings::weekNumberInfo, 0, 2, 0),
 };
 
 const ScalarKey* FindScalarKey(std::string_view key) {

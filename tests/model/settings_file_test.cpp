@@ -60,7 +60,7 @@ const std::vector<std::string> kChangedScalars = {"version=182",
                                                   "specialDayInfo=0",
                                                   "taskDayInfo=7",
                                                   "startUp=1",
-                                                  "optTabCurSel=5",
+                                                  "optTabCurSel=6",
                                                   "rmTaskInfo=1",
                                                   "rmTaskSpan=365",
                                                   "rmOverTask=0",
@@ -93,7 +93,12 @@ const std::vector<std::string> kChangedScalars = {"version=182",
                                                   "longitudeDegree=180",
                                                   "longitudeMinute=60",
                                                   "longitudeSecond=60",
-                                                  "fortuneFlg=1"};
+                                                  "fortuneFlg=1",
+                                                  "rokuyoInfo=2",
+                                                  "kyurekiInfo=1",
+                                                  "sekkiInfo=1",
+                                                  "warekiInfo=1",
+                                                  "weekNumberInfo=2"};
 
 std::string KeyOf(const std::string& line) {
     return line.substr(0, line.find('='));
@@ -120,8 +125,8 @@ TEST_F(SettingsFileTest, DefaultFileCarriesEveryScalarThenTheListsInOrder) {
     EXPECT_EQ(lines[25], "fontFaceName=Times New Roman");
     EXPECT_EQ(lines[31], "colorWeekday=255255255");
     EXPECT_EQ(lines[44], "birthYear=2024");  // the current year
-    EXPECT_EQ(lines[55], "holiday=1`1`1`0`元旦");
-    EXPECT_EQ(lines[69], "specialDay=2`2`14`0`バレンタインデー");
+    EXPECT_EQ(lines[60], "holiday=1`1`1`0`元旦");
+    EXPECT_EQ(lines[74], "specialDay=2`2`14`0`バレンタインデー");
 }
 
 TEST_F(SettingsFileTest, FileIsWrittenInCodePage932) {

@@ -86,7 +86,7 @@ TEST(SettingsLineTest, EveryRangedKeyKeepsItsBoundsAndReplacesJustOutside) {
         {"todayInfo", &Settings::todayInfo, 0, 13, 11},
         {"specialDayInfo", &Settings::specialDayInfo, 0, 13, 2},
         {"taskDayInfo", &Settings::taskDayInfo, 0, 13, 1},
-        {"optTabCurSel", &Settings::optTabCurSel, 0, 5, 0},
+        {"optTabCurSel", &Settings::optTabCurSel, 0, 6, 0},
         {"rmTaskInfo", &Settings::rmTaskInfo, 1, 1, 0},
         {"rmTaskSpan", &Settings::rmTaskSpan, 0, 365, 7},
         {"rmOverTask", &Settings::rmOverTask, 1, 1, 0},
@@ -98,6 +98,11 @@ TEST(SettingsLineTest, EveryRangedKeyKeepsItsBoundsAndReplacesJustOutside) {
         {"zOrder", &Settings::zOrder, 0, 2, 0},
         {"mouseTransparent", &Settings::mouseTransparent, 0, 1, 0},
         {"snoozeIndex", &Settings::snoozeIndex, 0, 14, 4},
+        {"rokuyoInfo", &Settings::rokuyoInfo, 0, 2, 0},
+        {"kyurekiInfo", &Settings::kyurekiInfo, 0, 1, 0},
+        {"sekkiInfo", &Settings::sekkiInfo, 0, 2, 0},
+        {"warekiInfo", &Settings::warekiInfo, 0, 1, 0},
+        {"weekNumberInfo", &Settings::weekNumberInfo, 0, 2, 0},
         {"startWeek", &Settings::startWeek, 1, 7, 1},
     };
     for (const RangeCase& c : cases) {
