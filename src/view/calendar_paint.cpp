@@ -6,6 +6,7 @@
 
 #include "tasks/task_rules.h"
 #include "view/calendar_texts.h"
+#include "view/koyomi_marks.h"
 #include "view/mark_symbols.h"
 #include "view/text_routine.h"
 
@@ -22,6 +23,12 @@ FontSpec UserFont(const Settings& settings, int height) {
 
 FontSpec MarkFont(const Settings& settings, int height) {
     return {std::string(kMarkFontFace), height, settings.fontWeight, false};
+}
+
+// Kanji labels and week numbers: a face that holds the kanji, at a plain
+// weight, since the user's face need not have them and bold blots small kanji.
+FontSpec LabelFont(int height) {
+    return {std::string(kMarkFontFace), height, 400, false};
 }
 
 bool SameDay(const DateFields& a, const DateFields& b) {
@@ -116,6 +123,8 @@ private:
         const bool isToday = SameDay(date, today_);
         const std::vector<const CTaskTime*>& tasks = tasks_.Of(key);
         std::string tip = DayTooltipText(day, isToday, tasks, settings_.time12or24);
+        const DayKoyomi* marks = DayMarksShown(settings_) ? koyomi_.Of(date) : nullptr;
+        if (marks != nullptr) AddKoyomiLines(*marks, tip);
         if (!tip.empty() && index <= static_cast<std::size_t>(kLastDayTool - kFirstDayTool)) {
             result.tooltips.push_back(
                 {kFirstDayTool + static_cast<int>(index), cell, std::move(tip)});
@@ -124,6 +133,43 @@ private:
         const int centre = cell.left + plan_.units.columnWidth / 2;
         DrawMarks(centre, cell.top, isToday, day.specialDayFlag == 2, !tasks.empty());
         DrawDayNumber(date, day.holidayFlag == 1, centre, cell.top);
+        if (marks != nullptr) DrawCellLabel(*marks, centre, cell.top);
+    }
+
+    void AddKoyomiLines(const DayKoyomi& marks, std::string& tip) const {
+        const std::string lines = KoyomiTooltipLines(settings_, marks);
+        if (lines.empty()) return;
+        if (!tip.empty()) tip += "\r\n";
+        tip += lines;
+    }
+
+    void DrawCellLabel(const DayKoyomi& marks, int centre, int top) {
+        const std::string_view label = CellLabel(settings_, marks);
+        if (label.empty()) return;
+        const FontSpec font = LabelFont(plan_.units.labelHeight);
+        const int width = MeasureText(glyphs_, font, label).width;
+        DrawText(canvas_, glyphs_, font, label, {centre - width / 2, top + plan_.units.labelTop},
+                 Color(&Settings::colorWeekday));
+    }
+
+    // Right-aligned in the column, on the baseline of the day numbers.
+    void DrawWeekNumbers(const DateFields& date, int weekdayOfFirst) {
+        const FontSpec font = LabelFont(plan_.units.labelHeight);
+        const int baseline = glyphs_.Ascent(UserFont(settings_, plan_.units.fontHeight));
+        const int lift = baseline - glyphs_.Ascent(font);
+        const DateTime first = *DateTime::Build(date.year, date.month, 1);
+        const int rows =
+            WeekRowCount(settings_, MonthLength(date.year, date.month), weekdayOfFirst);
+        for (int row = 0; row < rows; ++row) {
+            const int firstDay = WeekRowFirstDay(settings_, row, weekdayOfFirst);
+            const int number = RowWeekNumber(settings_, first.MidnightDaysAway(firstDay - 1));
+            const std::string text = std::to_string(number);
+            const Point cell = WeekNumberCell(plan_.units, block_, row);
+            const int width = MeasureText(glyphs_, font, text).width;
+            const int right = cell.x + plan_.units.weekColumnWidth - plan_.units.labelHeight / 4;
+            DrawText(canvas_, glyphs_, font, text, {right - width, cell.y + lift},
+                     Color(&Settings::colorWeekday));
+        }
     }
 
     void StartBlock(const DateFields& date, int weekdayOfFirst) {
@@ -131,8 +177,8 @@ private:
         blockMonth_ = date.month;
         block_ = placer_.NextBlock();
         const FontSpec small = UserFont(settings_, plan_.units.smallHeight);
-        DrawText(canvas_, glyphs_, small, MonthTitle(date.year, date.month, settings_.styleOfMonth),
-                 block_, Color(&Settings::colorWeekday));
+        DrawTitle(date, small);
+        if (WeekNumbersShown(settings_)) DrawWeekNumbers(date, weekdayOfFirst);
         const int names = WeekdayNameCount(settings_, MonthLength(date.year, date.month));
         for (int j = 0; j < names; ++j) {
             const int weekday = WeekdayOfNameCell(settings_, j, weekdayOfFirst);
@@ -143,6 +189,16 @@ private:
                      {cell.x + plan_.units.columnWidth / 2 - width / 2, cell.y},
                      WeekdayColor(weekday + 1));
         }
+    }
+
+    void DrawTitle(const DateFields& date, const FontSpec& small) {
+        if (settings_.warekiInfo == 1) {
+            DrawText(canvas_, glyphs_, MarkFont(settings_, small.height),
+                     EraMonthTitle(date.year, date.month), block_, Color(&Settings::colorWeekday));
+            return;
+        }
+        DrawText(canvas_, glyphs_, small, MonthTitle(date.year, date.month, settings_.styleOfMonth),
+                 block_, Color(&Settings::colorWeekday));
     }
 
     Rgb WeekdayColor(int weekday) const {
@@ -191,6 +247,7 @@ private:
     PixelCanvas& canvas_;
     DateFields today_;
     TasksByDay tasks_;
+    KoyomiDays koyomi_;
     BlockPlacer placer_;
     Point block_;
     int blockYear_ = 0;
@@ -212,6 +269,10 @@ CalendarPlan PlanCalendar(const Settings& settings, DateTime displayDate, GlyphS
                           DisplayScale scale) {
     CalendarPlan plan;
     plan.units = ComputeUnits(settings, NameWidth(settings, glyphs, scale), scale);
+    if (CellLabelShown(settings) || WeekNumbersShown(settings)) {
+        const int dayAscent = glyphs.Ascent(UserFont(settings, plan.units.fontHeight));
+        FitKoyomiMarks(settings, dayAscent, plan.units, scale);
+    }
     plan.grid = ComputeGrid(settings);
     plan.frame = ComputeWindowFrame(settings, plan.units, plan.grid);
     plan.months = ComputeShownMonths(settings, displayDate.Fields());

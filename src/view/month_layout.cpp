@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "view/koyomi_marks.h"
+
 namespace vesm {
 
 namespace {
@@ -42,7 +44,7 @@ int BlockRows(int dayFormat) {
 }
 
 int HorizontalStep(const Settings& settings, const LayoutUnits& units) {
-    int width = BlockColumns(settings.dayFormat) * units.columnWidth;
+    int width = BlockColumns(settings.dayFormat) * units.columnWidth + units.weekColumnWidth;
     return settings.dayFormat == kDayColumn ? width : width + units.hMargin;
 }
 
@@ -65,9 +67,19 @@ Size WindowSizeWithoutClock(const Settings& settings, const LayoutUnits& units,
         case kDayColumn:
             return {4 * b * cw + units.hMargin, 2 * units.vMargin + 33 * a * rh + rh / 2};
         default:
-            return {(b + 1) * units.hMargin + 7 * b * cw,
+            return {(b + 1) * units.hMargin + b * (7 * cw + units.weekColumnWidth),
                     2 * units.vMargin + 9 * rh * (a - 1) + 8 * rh + rh / 2};
     }
+}
+
+// Blocks start right of the margin and their week number column.
+int FirstBlockX(const LayoutUnits& units) {
+    return units.hMargin + units.weekColumnWidth;
+}
+
+// The slot of the month's 1st in a grid of weeks that begin on the first column.
+int LeadSlots(const Settings& settings, int weekdayOfFirst) {
+    return ((weekdayOfFirst - 1) - FirstColumnWeekday(settings) + 7) % 7;
 }
 
 NavigationZones ComputeZones(Size window, const LayoutUnits& units, bool clock) {
@@ -114,6 +126,20 @@ LayoutUnits ComputeUnits(const Settings& settings, int nameWidth, DisplayScale s
     units.hMargin = HorizontalMargin(settings, scale);
     units.vMargin = VerticalMargin(settings, scale);
     return units;
+}
+
+void FitKoyomiMarks(const Settings& settings, int dayAscent, LayoutUnits& units,
+                    DisplayScale scale) {
+    const bool label = CellLabelShown(settings);
+    const bool weeks = WeekNumbersShown(settings);
+    if (!label && !weeks) return;
+    // Two characters side by side must fit the cell's width.
+    units.labelHeight = std::max(1, std::min(units.smallHeight * 2 / 3, units.columnWidth / 2));
+    if (label) {
+        units.labelTop = dayAscent + scale.Pixels(1);
+        units.rowHeight = std::max(units.rowHeight, units.labelTop + units.labelHeight);
+    }
+    if (weeks) units.weekColumnWidth = units.labelHeight * 3 / 2;
 }
 
 int ShownMonths::LastYear() const {
@@ -168,7 +194,10 @@ WindowFrame ComputeWindowFrame(const Settings& settings, const LayoutUnits& unit
 }
 
 BlockPlacer::BlockPlacer(const Settings& settings, const LayoutUnits& units)
-    : settings_(settings), units_(units), x_(units.hMargin), row_(-BlockRows(settings.dayFormat)) {}
+    : settings_(settings),
+      units_(units),
+      x_(FirstBlockX(units)),
+      row_(-BlockRows(settings.dayFormat)) {}
 
 Point BlockPlacer::NextBlock() {
     const int blockRows = BlockRows(settings_.dayFormat);
@@ -186,7 +215,7 @@ Point BlockPlacer::NextBlock() {
         }
         if (count_ == 1) {
             row_ += blockRows;
-            x_ = units_.hMargin;
+            x_ = FirstBlockX(units_);
         } else {
             x_ += HorizontalStep(settings_, units_);
         }
@@ -223,8 +252,7 @@ Point DayCell(const Settings& settings, const LayoutUnits& units, Point block, i
             return {block.x + 2 * cw, block.y + day * rh};
         default: {
             // Position of the day in a grid of weeks that begin on the first column.
-            const int lead = ((weekdayOfFirst - 1) - FirstColumnWeekday(settings) + 7) % 7;
-            const int slot = lead + day - 1;
+            const int slot = LeadSlots(settings, weekdayOfFirst) + day - 1;
             return {block.x + slot % 7 * cw, block.y + (slot / 7 + 2) * rh};
         }
     }
@@ -232,6 +260,18 @@ Point DayCell(const Settings& settings, const LayoutUnits& units, Point block, i
 
 Size CellSize(const LayoutUnits& units) {
     return {units.columnWidth, units.rowHeight};
+}
+
+int WeekRowCount(const Settings& settings, int monthLength, int weekdayOfFirst) {
+    return CeilDiv(LeadSlots(settings, weekdayOfFirst) + monthLength, 7);
+}
+
+Point WeekNumberCell(const LayoutUnits& units, Point block, int row) {
+    return {block.x - units.weekColumnWidth, block.y + (row + 2) * units.rowHeight};
+}
+
+int WeekRowFirstDay(const Settings& settings, int row, int weekdayOfFirst) {
+    return row * 7 - LeadSlots(settings, weekdayOfFirst) + 1;
 }
 
 }  // namespace vesm

@@ -22,6 +22,11 @@ struct LayoutUnits {
     int columnWidth = 0;  // cw
     int hMargin = 0;      // hm
     int vMargin = 0;      // vm
+    // The calendar's marks: a label under each day number and a week number
+    // column left of each block; both 0 while they are not shown.
+    int labelHeight = 0;
+    int labelTop = 0;  // from the cell's top
+    int weekColumnWidth = 0;
 };
 
 // The font height in the monitor's pixels; every other unit derives from it.
@@ -29,6 +34,11 @@ int FontHeight(const Settings& settings, DisplayScale scale = {});
 int SmallHeight(const Settings& settings, DisplayScale scale = {});
 // nameWidth: the widest ink width of "Sun" .. "Sat" at the small height.
 LayoutUnits ComputeUnits(const Settings& settings, int nameWidth, DisplayScale scale = {});
+// Makes room for the calendar's marks the settings show: the rows grow just
+// enough for the label under the day number, whose baseline lies `dayAscent`
+// below the cell's top.
+void FitKoyomiMarks(const Settings& settings, int dayAscent, LayoutUnits& units,
+                    DisplayScale scale = {});
 int HorizontalMargin(const Settings& settings, DisplayScale scale = {});
 int VerticalMargin(const Settings& settings, DisplayScale scale = {});
 
@@ -93,5 +103,12 @@ Point DayCell(const Settings& settings, const LayoutUnits& units, Point block, i
               int weekdayOfFirst);
 
 Size CellSize(const LayoutUnits& units);
+
+// The week rows of a normal grid block: how many a month fills, where the
+// week number of each stands (top-left of its column cell) and the day of
+// the month in the row's first column (0 or less in the month before).
+int WeekRowCount(const Settings& settings, int monthLength, int weekdayOfFirst);
+Point WeekNumberCell(const LayoutUnits& units, Point block, int row);
+int WeekRowFirstDay(const Settings& settings, int row, int weekdayOfFirst);
 
 }  // namespace vesm

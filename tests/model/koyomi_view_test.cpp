@@ -10,6 +10,7 @@
 #include "doc/task_time.h"
 #include "support/synthetic_glyphs.h"
 #include "view/calendar_paint.h"
+#include "view/koyomi_marks.h"
 
 namespace vesm {
 namespace {
@@ -106,6 +107,209 @@ TEST(KoyomiOptionsOff, EveryPictureIsUnchanged) {
         settings.taskDayInfo = 1;
         EXPECT_EQ(PaintChecksum(settings), c.checksum) << c.name;
     }
+}
+
+TEST(KoyomiTexts, TooltipLinesAndCellLabelFollowTheirSettings) {
+    const DayKoyomi winter{{11, true, 3}, Rokuyo::Sensho, 18};
+    const DayKoyomi plain{{4, false, 12}, Rokuyo::Tomobiki, -1};
+    struct Case {
+        int rokuyo, kyureki, sekki;
+        const DayKoyomi& marks;
+        const char* tip;
+        const char* label;
+    };
+    const Case cases[] = {
+        {1, 1, 1, winter, "旧暦 閏11月3日 先勝\r\n冬至", ""},
+        {0, 1, 0, winter, "旧暦 閏11月3日", ""},
+        {2, 0, 1, winter, "先勝\r\n冬至", "先勝"},
+        {0, 0, 2, winter, "冬至", "冬至"},
+        {2, 0, 2, winter, "先勝\r\n冬至", "冬至"},
+        {2, 1, 2, plain, "旧暦 4月12日 友引", "友引"},
+        {0, 0, 2, plain, "", ""},
+        {0, 0, 0, winter, "", ""},
+    };
+    for (const Case& c : cases) {
+        Settings settings;
+        settings.rokuyoInfo = c.rokuyo;
+        settings.kyurekiInfo = c.kyureki;
+        settings.sekkiInfo = c.sekki;
+        EXPECT_EQ(KoyomiTooltipLines(settings, c.marks), c.tip) << c.tip;
+        EXPECT_EQ(CellLabel(settings, c.marks), c.label) << c.tip;
+    }
+}
+
+TEST(KoyomiTexts, EraTitlesTakeTheEraOfTheMonthsFirstDay) {
+    EXPECT_EQ(EraMonthTitle(2026, 12), "令和8年12月");
+    EXPECT_EQ(EraMonthTitle(2019, 5), "令和元年5月");
+    EXPECT_EQ(EraMonthTitle(2019, 4), "平成31年4月");
+    EXPECT_EQ(EraMonthTitle(1989, 1), "昭和64年1月");
+    EXPECT_EQ(EraMonthTitle(1989, 2), "平成元年2月");
+}
+
+TEST(KoyomiTexts, RowWeekNumbersAcrossTheTurnOfTheYear) {
+    struct Case {
+        int weekNumberInfo, startWeek;
+        int year, month, day;  // the row's first day
+        int expected;
+    };
+    const Case cases[] = {
+        {1, 1, 2025, 12, 28, 1},   // ISO by the row's Thursday, 1 January 2026
+        {2, 1, 2025, 12, 28, 1},   // US: the row holding 1 January
+        {1, 1, 2026, 12, 27, 53},  // 2026 has 53 ISO weeks
+        {2, 1, 2026, 12, 27, 1},  {2, 1, 2027, 1, 3, 2},
+        {1, 1, 2027, 1, 3, 1},    {1, 2, 2026, 12, 28, 53},  // Monday rows
+        {2, 2, 2026, 12, 28, 53},                            // US needs Sunday rows: ISO instead
+        {1, 1, 2026, 5, 17, 21},
+    };
+    for (const Case& c : cases) {
+        Settings settings;
+        settings.weekNumberInfo = c.weekNumberInfo;
+        settings.startWeek = c.startWeek;
+        EXPECT_EQ(RowWeekNumber(settings, *DateTime::Build(c.year, c.month, c.day)), c.expected)
+            << c.year << "-" << c.month << "-" << c.day << " " << c.weekNumberInfo;
+    }
+}
+
+TEST(KoyomiTexts, MarksOfADayComeFromItsYearAndStopOutsideTheComputedYears) {
+    KoyomiDays days;
+    const DayKoyomi* newYear = days.Of(DateTime::Build(2026, 2, 17)->Fields());
+    ASSERT_NE(newYear, nullptr);
+    EXPECT_EQ(newYear->lunar.month, 1);
+    EXPECT_EQ(newYear->lunar.day, 1);
+    const DayKoyomi* leap = days.Of(DateTime::Build(2024, 12, 31)->Fields());
+    ASSERT_NE(leap, nullptr);  // the last day of a leap year
+    EXPECT_EQ(leap->solarTerm, -1);
+    EXPECT_EQ(days.Of(DateTime::Build(2026, 12, 22)->Fields())->solarTerm, 18);
+    EXPECT_EQ(days.Of(DateTime::Build(1979, 12, 31)->Fields()), nullptr);
+    EXPECT_EQ(days.Of(DateTime::Build(2100, 1, 1)->Fields()), nullptr);
+}
+
+// One painted calendar of 2026 with the marks' options as a case sets them.
+class KoyomiPaint : public ::testing::Test {
+protected:
+    void Paint(int month) {
+        days_ = DaysAround(2026);
+        const PaintInput input{settings_, *DateTime::Build(2026, month, 10),
+                               *DateTime::Build(2026, 5, 20, 9, 30), days_, tasks_};
+        plan_ = PlanCalendar(settings_, input.displayDate, glyphs_);
+        const Size size = CanvasSize(plan_, {4000, 4000});
+        canvas_ = std::make_unique<OwnedCanvas>(size.width, size.height);
+        result_ = PaintCalendar(input, plan_, glyphs_, canvas_->Canvas());
+    }
+    std::size_t IndexOf(int month, int day) const {
+        for (std::size_t i = 0; i < days_.size(); ++i) {
+            if (days_[i].date.Year() == 2026 && days_[i].date.Month() == month &&
+                days_[i].date.Day() == day) {
+                return i;
+            }
+        }
+        ADD_FAILURE() << "no such day";
+        return 0;
+    }
+    Rect CellOf(int month, int day) const { return result_.cells[IndexOf(month, day)]; }
+    std::string TipOf(int month, int day) const {
+        const int id = kFirstDayTool + static_cast<int>(IndexOf(month, day));
+        for (const TooltipTool& tool : result_.tooltips) {
+            if (tool.id == id) return tool.text;
+        }
+        return {};
+    }
+    Pixel At(int x, int y) const { return canvas_->Canvas().At(x, y); }
+    Pixel Colour(int Settings::*color) const {
+        return PixelFromRgb(RgbFromDecimal(settings_.*color));
+    }
+    // Just inside the label's first character, under the centre of the cell.
+    Pixel LabelPixel(int month, int day, int dy = 1) const {
+        const Rect cell = CellOf(month, day);
+        const int centre = cell.left + plan_.units.columnWidth / 2;
+        const int half = SyntheticGlyphs::BlockWidth(plan_.units.labelHeight);
+        return At(centre - half + 1, cell.top + plan_.units.labelTop + dy);
+    }
+
+    Settings settings_;
+    std::vector<DayRecord> days_;
+    std::vector<CTaskTime> tasks_;
+    SyntheticGlyphs glyphs_;
+    CalendarPlan plan_;
+    PaintResult result_;
+    std::unique_ptr<OwnedCanvas> canvas_;
+};
+
+TEST_F(KoyomiPaint, CellLabelGrowsTheRowsJustBelowTheDayNumber) {
+    settings_.todayInfo = 0;
+    Paint(5);
+    const LayoutUnits plain = plan_.units;
+    const Size plainWindow = result_.window;
+    settings_.sekkiInfo = 2;
+    Paint(5);
+    const LayoutUnits& units = plan_.units;
+    EXPECT_EQ(units.labelTop, SyntheticGlyphs::AscentFor(units.fontHeight) + 1);
+    EXPECT_GT(units.labelTop + units.labelHeight, plain.rowHeight);
+    EXPECT_EQ(units.rowHeight, units.labelTop + units.labelHeight);
+    EXPECT_LE(2 * SyntheticGlyphs::BlockWidth(units.labelHeight) + 1, units.columnWidth);
+    EXPECT_EQ(result_.window.width, plainWindow.width);
+    EXPECT_EQ(result_.window.height - plainWindow.height,
+              (9 * 2 + 8) * (units.rowHeight - plain.rowHeight) + units.rowHeight / 2 -
+                  plain.rowHeight / 2);
+    EXPECT_EQ(CellOf(5, 21).bottom - CellOf(5, 21).top, units.rowHeight);
+    EXPECT_EQ(CellOf(5, 28).top - CellOf(5, 21).top, units.rowHeight);
+    // 小満 on 21 May, in the weekday colour; nothing on other days
+    EXPECT_EQ(LabelPixel(5, 21), Colour(&Settings::colorWeekday));
+    EXPECT_EQ(LabelPixel(5, 21, -1), Colour(&Settings::colorBackground));
+    EXPECT_EQ(LabelPixel(5, 22), Colour(&Settings::colorBackground));
+    settings_.rokuyoInfo = 2;
+    Paint(5);
+    EXPECT_EQ(LabelPixel(5, 10), Colour(&Settings::colorWeekday));  // a Sunday
+    EXPECT_EQ(LabelPixel(5, 22), Colour(&Settings::colorWeekday));
+}
+
+TEST_F(KoyomiPaint, WeekNumbersStandInAColumnLeftOfEachBlock) {
+    settings_.todayInfo = 0;
+    settings_.numOfMonth = 2;
+    settings_.numOfPast = 0;
+    settings_.calendarFormat = 1;  // two blocks side by side
+    settings_.numOfColumn = 2;
+    Paint(5);
+    const Rect plainMay = CellOf(5, 1);
+    const Rect plainJune = CellOf(6, 1);
+    const Size plainWindow = result_.window;
+    settings_.weekNumberInfo = 1;
+    Paint(5);
+    const int column = plan_.units.weekColumnWidth;
+    ASSERT_GT(column, 0);
+    EXPECT_EQ(CellOf(5, 1).left, plainMay.left + column);
+    EXPECT_EQ(CellOf(6, 1).left, plainJune.left + 2 * column);
+    EXPECT_EQ(result_.window.width, plainWindow.width + 2 * column);
+    EXPECT_EQ(result_.window.height, plainWindow.height);
+    EXPECT_EQ(result_.zones.right.left, result_.window.width - plan_.units.hMargin);
+    // Ink in the column beside each week row: June 2026 fills five Sunday
+    // rows, so its sixth stays empty.
+    const auto inked = [&](const Rect& sunday, int rowsDown) {
+        const int top = sunday.top + rowsDown * plan_.units.rowHeight;
+        for (int x = sunday.left - column; x < sunday.left; ++x) {
+            for (int y = top; y < top + plan_.units.rowHeight; ++y) {
+                if (At(x, y) == Colour(&Settings::colorWeekday)) return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(inked(CellOf(5, 3), -1));
+    EXPECT_TRUE(inked(CellOf(5, 31), 0));
+    EXPECT_TRUE(inked(CellOf(6, 7), -1));
+    EXPECT_TRUE(inked(CellOf(6, 28), 0));
+    EXPECT_FALSE(inked(CellOf(6, 28), 1));
+}
+
+TEST_F(KoyomiPaint, TooltipsCarryTheLunarDateAndTermAfterTheDaysOwnLines) {
+    settings_.kyurekiInfo = 1;
+    settings_.rokuyoInfo = 1;
+    settings_.sekkiInfo = 1;
+    Paint(2);
+    EXPECT_EQ(TipOf(2, 17), "旧暦 1月1日 先勝");
+    EXPECT_EQ(TipOf(2, 4), "旧暦 12月17日 仏滅\r\n立春");
+    EXPECT_EQ(LabelPixel(2, 17), Colour(&Settings::colorBackground));
+    Paint(5);
+    EXPECT_EQ(TipOf(5, 20).rfind("・今日\r\n旧暦 ", 0), 0u) << TipOf(5, 20);
 }
 
 }  // namespace

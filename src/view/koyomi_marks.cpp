@@ -1,0 +1,81 @@
+#include "view/koyomi_marks.h"
+
+namespace vesm {
+
+namespace {
+
+constexpr int kFirstYear = 1980;
+constexpr int kLastYear = 2099;
+constexpr int kInTooltip = 1;
+constexpr int kInCell = 2;
+constexpr int kUsWeeks = 2;
+constexpr int kSunday = 1;
+constexpr int kNormalGrid = 0;
+
+int DayOfYear(const DateFields& date) {
+    static constexpr int kBefore[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    const bool leap = date.year % 4 == 0 && (date.year % 100 != 0 || date.year % 400 == 0);
+    return kBefore[date.month - 1] + (leap && date.month > 2 ? 1 : 0) + date.day - 1;
+}
+
+}  // namespace
+
+const DayKoyomi* KoyomiDays::Of(const DateFields& date) {
+    if (date.year < kFirstYear || date.year > kLastYear) return nullptr;
+    auto found = years_.find(date.year);
+    if (found == years_.end()) found = years_.emplace(date.year, KoyomiOfYear(date.year)).first;
+    const auto index = static_cast<std::size_t>(DayOfYear(date));
+    return index < found->second.size() ? &found->second[index] : nullptr;
+}
+
+bool DayMarksShown(const Settings& settings) {
+    return settings.rokuyoInfo != 0 || settings.kyurekiInfo != 0 || settings.sekkiInfo != 0;
+}
+
+bool CellLabelShown(const Settings& settings) {
+    return settings.rokuyoInfo == kInCell || settings.sekkiInfo == kInCell;
+}
+
+bool WeekNumbersShown(const Settings& settings) {
+    return settings.weekNumberInfo != 0 && settings.dayFormat == kNormalGrid;
+}
+
+std::string_view CellLabel(const Settings& settings, const DayKoyomi& marks) {
+    if (settings.sekkiInfo == kInCell && marks.solarTerm >= 0) {
+        return SolarTermName(marks.solarTerm);
+    }
+    if (settings.rokuyoInfo == kInCell) return RokuyoName(marks.rokuyo);
+    return {};
+}
+
+std::string KoyomiTooltipLines(const Settings& settings, const DayKoyomi& marks) {
+    std::string first;
+    if (settings.kyurekiInfo == 1) first = "旧暦 " + LunarDateText(marks.lunar);
+    if (settings.rokuyoInfo >= kInTooltip) {
+        if (!first.empty()) first += ' ';
+        first += RokuyoName(marks.rokuyo);
+    }
+    std::string lines = first;
+    if (settings.sekkiInfo >= kInTooltip && marks.solarTerm >= 0) {
+        if (!lines.empty()) lines += "\r\n";
+        lines += SolarTermName(marks.solarTerm);
+    }
+    return lines;
+}
+
+std::string EraMonthTitle(int year, int month) {
+    return EraYearText(EraOf(year, month, 1)) + "年" + std::to_string(month) + "月";
+}
+
+int RowWeekNumber(const Settings& settings, DateTime rowStart) {
+    const bool us = settings.weekNumberInfo == kUsWeeks && settings.startWeek == kSunday;
+    if (us) {
+        const DateFields saturday = rowStart.MidnightDaysAway(6).Fields();
+        return UsWeekNumber(saturday.year, saturday.month, saturday.day);
+    }
+    const int toThursday = (5 - rowStart.Weekday() + 7) % 7;
+    const DateFields thursday = rowStart.MidnightDaysAway(toThursday).Fields();
+    return IsoWeekNumber(thursday.year, thursday.month, thursday.day);
+}
+
+}  // namespace vesm
