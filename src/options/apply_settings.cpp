@@ -45,6 +45,12 @@ void CopyOptionValues(const Settings& edited, Settings& target) {
     target.zOrder = edited.zOrder;
     target.mouseTransparent = edited.mouseTransparent;
     target.optTabCurSel = edited.optTabCurSel;
+    // Calendar marks page.
+    target.rokuyoInfo = edited.rokuyoInfo;
+    target.kyurekiInfo = edited.kyurekiInfo;
+    target.sekkiInfo = edited.sekkiInfo;
+    target.warekiInfo = edited.warekiInfo;
+    target.weekNumberInfo = edited.weekNumberInfo;
 }
 
 void ApplySettings(CvesmDoc& doc, const OptionsValues& values) {

@@ -13,7 +13,7 @@ namespace vesm {
 namespace {
 
 constexpr const char* kTabTitles[kOptionPageCount] = {
-    "カレンダー表示", "祝日", "記念日", "フォントと色", "時刻と日付", "ウィンドウ関連",
+    "カレンダー表示", "祝日", "記念日", "フォントと色", "時刻と日付", "ウィンドウ関連", "暦",
 };
 
 // Where each page sits, in the tab control's client coordinates.

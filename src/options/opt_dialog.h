@@ -1,4 +1,4 @@
-// The options dialog: a tab control over six pages that hold the user's
+// The options dialog: a tab control over seven pages that hold the user's
 // pending choices. OK and "適用" write them all into the document and create
 // or remove the start-up shortcut; "キャンセル" writes nothing.
 #pragma once

@@ -6,6 +6,7 @@
 #include "options/tab_page4.h"
 #include "options/tab_page5.h"
 #include "options/tab_page6.h"
+#include "options/tab_page7.h"
 
 namespace vesm {
 
@@ -17,6 +18,7 @@ std::vector<std::unique_ptr<COptionsPage>> MakeOptionPages(const CvesmDoc& doc) 
     pages.push_back(std::make_unique<CTabPage4>());
     pages.push_back(std::make_unique<CTabPage5>());
     pages.push_back(std::make_unique<CTabPage6>());
+    pages.push_back(std::make_unique<CTabPage7>());
     return pages;
 }
 

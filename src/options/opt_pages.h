@@ -1,4 +1,4 @@
-// The six pages of the options dialog, in tab order.
+// The seven pages of the options dialog, in tab order.
 #pragma once
 
 #include <memory>
@@ -9,14 +9,17 @@
 
 namespace vesm {
 
-inline constexpr int kOptionPageCount = 6;
+inline constexpr int kOptionPageCount = 7;
+inline constexpr int kWindowPageIndex = 5;
+inline constexpr int kKoyomiPageIndex = 6;
 
 std::vector<std::unique_ptr<COptionsPage>> MakeOptionPages(const CvesmDoc& doc);
 
-// The page a stored tab index opens on: 0 to 4 are the first five pages, any
-// other value the window page.
+// The page a stored tab index opens on: 0 to 4 are the first five pages, 6
+// the calendar marks page, any other value the window page.
 constexpr int PageForTabIndex(int tabIndex) {
-    return tabIndex >= 0 && tabIndex < kOptionPageCount - 1 ? tabIndex : kOptionPageCount - 1;
+    if (tabIndex == kKoyomiPageIndex) return kKoyomiPageIndex;
+    return tabIndex >= 0 && tabIndex < kWindowPageIndex ? tabIndex : kWindowPageIndex;
 }
 
 }  // namespace vesm

@@ -79,7 +79,7 @@
 #define IDC_PROFILE_LONGITUDE_SECOND 1138
 // ---- end profile ----
 
-// ---- options: dialog 322 and pages 323, 462, 465 ----
+// ---- options: dialog 322 and pages 323, 462, 465, 466 ----
 #define IDD_OPTIONS 322
 #define IDC_OPT_TAB 1000
 #define IDC_OPT_APPLY 1047
@@ -113,7 +113,20 @@
 #define IDC_P6_NORMAL 1144
 #define IDC_P6_TOPMOST 1145
 #define IDC_P6_BOTTOM 1146
-// ---- end options: dialog 322 and pages 323, 462, 465 ----
+#define IDD_PAGE_KOYOMI 466
+// Each group of three radios has consecutive ids: off, tooltip or ISO, cell or US.
+#define IDC_P7_ROKUYO_OFF 1170
+#define IDC_P7_ROKUYO_TIP 1171
+#define IDC_P7_ROKUYO_CELL 1172
+#define IDC_P7_KYUREKI 1173
+#define IDC_P7_SEKKI_OFF 1174
+#define IDC_P7_SEKKI_TIP 1175
+#define IDC_P7_SEKKI_CELL 1176
+#define IDC_P7_WAREKI 1177
+#define IDC_P7_WEEK_OFF 1178
+#define IDC_P7_WEEK_ISO 1179
+#define IDC_P7_WEEK_US 1180
+// ---- end options: dialog 322 and pages 323, 462, 465, 466 ----
 
 // ---- tasks: task list dialog ----
 #define IDD_TASK_LIST 362

@@ -134,7 +134,7 @@ void FitKoyomiMarks(const Settings& settings, int dayAscent, LayoutUnits& units,
     const bool weeks = WeekNumbersShown(settings);
     if (!label && !weeks) return;
     // Two characters side by side must fit the cell's width.
-    units.labelHeight = std::max(1, std::min(units.smallHeight * 2 / 3, units.columnWidth / 2));
+    units.labelHeight = std::max(1, std::min(units.smallHeight * 4 / 5, units.columnWidth / 2));
     if (label) {
         units.labelTop = dayAscent + scale.Pixels(1);
         units.rowHeight = std::max(units.rowHeight, units.labelTop + units.labelHeight);

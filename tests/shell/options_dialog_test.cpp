@@ -153,12 +153,12 @@ TEST_F(OptionsDialogTest, OpensOnTheStoredTabWithEveryPageInPlace) {
     SetStored([](Settings& s) { s.optTabCurSel = kTimePage; });
     ASSERT_NE(Open(), nullptr);
     EXPECT_EQ(GetText(window), "Options...");
-    const char* titles[] = {"カレンダー表示", "祝日",       "記念日",
-                            "フォントと色",   "時刻と日付", "ウィンドウ関連"};
-    ASSERT_EQ(SendMessageW(Tab(), TCM_GETITEMCOUNT, 0, 0), 6);
+    const char* titles[] = {"カレンダー表示", "祝日",           "記念日", "フォントと色",
+                            "時刻と日付",     "ウィンドウ関連", "暦"};
+    ASSERT_EQ(SendMessageW(Tab(), TCM_GETITEMCOUNT, 0, 0), 7);
     POINT origin{10, 30};
     MapWindowPoints(Tab(), window, &origin, 1);
-    for (int index = 0; index < 6; ++index) {
+    for (int index = 0; index < 7; ++index) {
         wchar_t text[64] = {};
         TCITEMW item{};
         item.mask = TCIF_TEXT;
