@@ -50,9 +50,6 @@ protected:
     void Click(int id) { SendMessageW(GetDlgItem(Page(), id), BM_CLICK, 0, 0); }
     bool Checked(int id) const { return IsChecked(Page(), id); }
     void PressOk() { SendMessageW(GetDlgItem(window, IDOK), BM_CLICK, 0, 0); }
-    bool FileHas(const std::string& line) const {
-        return host.SettingsFile().find("\r\n" + line + "\r\n") != std::string::npos;
-    }
 
     FakeHost host;
     ScratchFolder startup;
@@ -62,63 +59,47 @@ protected:
     HWND window = nullptr;
 };
 
-TEST_F(KoyomiPageTest, ClickedChoicesReachTheFileAndTheView) {
+// One road: the stored choices shown, "リセット" clearing them in the page
+// only, clicks choosing new ones, OK writing them after fortuneFlg and redrawing.
+TEST_F(KoyomiPageTest, StoredChoicesResetAndClickedOnesReachTheFileAndTheView) {
     Settings stored = doc->GetSettings();
     stored.optTabCurSel = kKoyomiPageIndex;
-    Open(stored);
-    EXPECT_TRUE(IsWindowVisible(Page()));
-    EXPECT_EQ(TabSelection(GetDlgItem(window, IDC_OPT_TAB)), kKoyomiPageIndex);
-    for (int off : {IDC_P7_ROKUYO_OFF, IDC_P7_SEKKI_OFF, IDC_P7_WEEK_OFF})
-        EXPECT_TRUE(Checked(off));
-    EXPECT_FALSE(Checked(IDC_P7_KYUREKI));
-    EXPECT_FALSE(Checked(IDC_P7_WAREKI));
-
-    for (int id :
-         {IDC_P7_ROKUYO_CELL, IDC_P7_KYUREKI, IDC_P7_SEKKI_TIP, IDC_P7_WAREKI, IDC_P7_WEEK_US}) {
-        Click(id);
-    }
-    EXPECT_FALSE(Checked(IDC_P7_ROKUYO_OFF));
-    const int redraws = host.redraws;
-    PressOk();
-    const Settings s = doc->GetSettings();
-    EXPECT_EQ(s.rokuyoInfo, 2);
-    EXPECT_EQ(s.kyurekiInfo, 1);
-    EXPECT_EQ(s.sekkiInfo, 1);
-    EXPECT_EQ(s.warekiInfo, 1);
-    EXPECT_EQ(s.weekNumberInfo, 2);
-    EXPECT_GT(host.redraws, redraws);
-    const std::string written = host.SettingsFile();
-    const std::size_t fortune = written.find("fortuneFlg=");
-    const std::size_t marks = written.find(
-        "rokuyoInfo=2\r\nkyurekiInfo=1\r\nsekkiInfo=1\r\nwarekiInfo=1\r\nweekNumberInfo=2\r\n");
-    ASSERT_NE(marks, std::string::npos);
-    EXPECT_LT(fortune, marks);
-    EXPECT_TRUE(FileHas("optTabCurSel=6"));
-}
-
-TEST_F(KoyomiPageTest, ResetTurnsEveryMarkOffInThePageOnly) {
-    Settings stored = doc->GetSettings();
     stored.rokuyoInfo = 1;
     stored.kyurekiInfo = 1;
     stored.sekkiInfo = 2;
     stored.warekiInfo = 1;
     stored.weekNumberInfo = 1;
     Open(stored);
-    for (int on :
-         {IDC_P7_ROKUYO_TIP, IDC_P7_KYUREKI, IDC_P7_SEKKI_CELL, IDC_P7_WAREKI, IDC_P7_WEEK_ISO}) {
-        EXPECT_TRUE(Checked(on)) << on;
-    }
+    EXPECT_TRUE(IsWindowVisible(Page()));
+    EXPECT_EQ(TabSelection(GetDlgItem(window, IDC_OPT_TAB)), kKoyomiPageIndex);
+    const int shown[] = {IDC_P7_ROKUYO_TIP, IDC_P7_KYUREKI, IDC_P7_SEKKI_CELL, IDC_P7_WAREKI,
+                         IDC_P7_WEEK_ISO};
+    for (int on : shown) EXPECT_TRUE(Checked(on)) << on;
+
     SendMessageW(Page(), WM_COMMAND, MAKEWPARAM(IDC_PAGE_RESET, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(Page(), IDC_PAGE_RESET)));
     for (int off : {IDC_P7_ROKUYO_OFF, IDC_P7_SEKKI_OFF, IDC_P7_WEEK_OFF})
         EXPECT_TRUE(Checked(off));
-    EXPECT_FALSE(Checked(IDC_P7_KYUREKI));
-    EXPECT_FALSE(Checked(IDC_P7_WAREKI));
+    for (int on : shown) EXPECT_FALSE(Checked(on)) << on;
     EXPECT_EQ(doc->GetSettings().sekkiInfo, 2);  // nothing written before OK
+
+    for (int id : {IDC_P7_ROKUYO_CELL, IDC_P7_KYUREKI, IDC_P7_SEKKI_TIP, IDC_P7_WEEK_US}) {
+        Click(id);
+    }
+    const int redraws = host.redraws;
     PressOk();
     const Settings s = doc->GetSettings();
-    EXPECT_EQ(s.rokuyoInfo + s.kyurekiInfo + s.sekkiInfo + s.warekiInfo + s.weekNumberInfo, 0);
-    EXPECT_TRUE(FileHas("sekkiInfo=0"));
+    EXPECT_EQ(s.rokuyoInfo, 2);
+    EXPECT_EQ(s.kyurekiInfo, 1);
+    EXPECT_EQ(s.sekkiInfo, 1);
+    EXPECT_EQ(s.warekiInfo, 0);
+    EXPECT_EQ(s.weekNumberInfo, 2);
+    EXPECT_GT(host.redraws, redraws);
+    const std::string& written = host.SettingsFile();
+    EXPECT_NE(written.find("\r\nfortuneFlg=0\r\nrokuyoInfo=2\r\nkyurekiInfo=1\r\nsekkiInfo=1\r\n"
+                           "warekiInfo=0\r\nweekNumberInfo=2\r\n"),
+              std::string::npos);
+    EXPECT_NE(written.find("\r\noptTabCurSel=6\r\n"), std::string::npos);
 }
 
 }  // namespace
