@@ -305,6 +305,11 @@ TEST_F(KoyomiPaint, TooltipsCarryTheLunarDateAndTermAfterTheDaysOwnLines) {
     EXPECT_EQ(LabelPixel(2, 17), Colour(&Settings::colorBackground));
     Paint(5);
     EXPECT_EQ(TipOf(5, 20).rfind("・今日\r\n旧暦 ", 0), 0u) << TipOf(5, 20);
+    settings_.kyurekiInfo = 0;
+    settings_.rokuyoInfo = 0;
+    Paint(2);  // the term alone
+    EXPECT_EQ(TipOf(2, 4), "立春");
+    EXPECT_EQ(TipOf(2, 5), "");
 }
 
 }  // namespace
