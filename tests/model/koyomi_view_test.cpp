@@ -177,6 +177,7 @@ TEST(KoyomiTexts, MarksOfADayComeFromItsYearAndStopOutsideTheComputedYears) {
     ASSERT_NE(leap, nullptr);  // the last day of a leap year
     EXPECT_EQ(leap->solarTerm, -1);
     EXPECT_EQ(days.Of(DateTime::Build(2026, 12, 22)->Fields())->solarTerm, 18);
+    EXPECT_NE(days.Of(DateTime::Build(2099, 12, 31)->Fields()), nullptr);
     EXPECT_EQ(days.Of(DateTime::Build(1979, 12, 31)->Fields()), nullptr);
     EXPECT_EQ(days.Of(DateTime::Build(2100, 1, 1)->Fields()), nullptr);
 }
@@ -305,10 +306,16 @@ TEST_F(KoyomiPaint, TooltipsCarryTheLunarDateAndTermAfterTheDaysOwnLines) {
     EXPECT_EQ(LabelPixel(2, 17), Colour(&Settings::colorBackground));
     Paint(5);
     EXPECT_EQ(TipOf(5, 20).rfind("・今日\r\n旧暦 ", 0), 0u) << TipOf(5, 20);
-    settings_.kyurekiInfo = 0;
-    settings_.rokuyoInfo = 0;
-    Paint(2);  // the term alone
-    EXPECT_EQ(TipOf(2, 4), "立春");
+    // each choice alone is enough for its line
+    int Settings::*const alone[] = {&Settings::kyurekiInfo, &Settings::rokuyoInfo,
+                                    &Settings::sekkiInfo};
+    const char* expected[] = {"旧暦 12月17日", "仏滅", "立春"};
+    for (int i = 0; i < 3; ++i) {
+        settings_.kyurekiInfo = settings_.rokuyoInfo = settings_.sekkiInfo = 0;
+        settings_.*alone[i] = 1;
+        Paint(2);
+        EXPECT_EQ(TipOf(2, 4), expected[i]);
+    }
     EXPECT_EQ(TipOf(2, 5), "");
 }
 
