@@ -54,21 +54,36 @@ int FirstColumnWeekday(const Settings& settings) {
     return ((settings.startWeek - 1) % 7 + 7) % 7;
 }
 
+// A block's height: its title, name and gap rows plus its rows of days.
+int BlockHeight(const Settings& settings, const LayoutUnits& units) {
+    const int rh = units.rowHeight;
+    const int dh = units.dayRowHeight;
+    switch (settings.dayFormat) {
+        case kDayRow:
+            return 3 * rh + dh;
+        case kDayColumn:
+            return 2 * rh + 31 * dh;
+        default:
+            return 3 * rh + 6 * dh;
+    }
+}
+
 Size WindowSizeWithoutClock(const Settings& settings, const LayoutUnits& units,
                             const BlockGrid& grid) {
     const int rh = units.rowHeight;
     const int cw = units.columnWidth;
     const int a = grid.rows;
     const int b = grid.columns;
+    const int block = BlockHeight(settings, units);
     switch (settings.dayFormat) {
         case kDayRow:
             return {(b + 1) * units.hMargin + 31 * b * cw,
-                    2 * units.vMargin + 4 * rh * (a - 1) + 3 * rh + rh / 2};
+                    2 * units.vMargin + block * (a - 1) + block - rh + rh / 2};
         case kDayColumn:
-            return {4 * b * cw + units.hMargin, 2 * units.vMargin + 33 * a * rh + rh / 2};
+            return {4 * b * cw + units.hMargin, 2 * units.vMargin + a * block + rh / 2};
         default:
             return {(b + 1) * units.hMargin + b * (7 * cw + units.weekColumnWidth),
-                    2 * units.vMargin + 9 * rh * (a - 1) + 8 * rh + rh / 2};
+                    2 * units.vMargin + block * (a - 1) + block - rh + rh / 2};
     }
 }
 
@@ -123,6 +138,7 @@ LayoutUnits ComputeUnits(const Settings& settings, int nameWidth, DisplayScale s
     units.rawColumnWidth = std::max(nameWidth, 1) - 1;  // no negative widths without glyphs
     units.rowHeight = units.smallHeight * settings.frameSizeOfDate / 100;
     units.columnWidth = units.rawColumnWidth * settings.frameSizeOfDate / 100;
+    units.dayRowHeight = units.rowHeight;
     units.hMargin = HorizontalMargin(settings, scale);
     units.vMargin = VerticalMargin(settings, scale);
     return units;
@@ -137,7 +153,7 @@ void FitKoyomiMarks(const Settings& settings, int dayAscent, LayoutUnits& units,
     units.labelHeight = std::max(1, std::min(units.smallHeight * 4 / 5, units.columnWidth / 2));
     if (label) {
         units.labelTop = dayAscent + scale.Pixels(1);
-        units.rowHeight = std::max(units.rowHeight, units.labelTop + units.labelHeight);
+        units.dayRowHeight = std::max(units.rowHeight, units.labelTop + units.labelHeight);
     }
     if (weeks) units.weekColumnWidth = units.labelHeight * 3 / 2;
 }
@@ -220,7 +236,7 @@ Point BlockPlacer::NextBlock() {
             x_ += HorizontalStep(settings_, units_);
         }
     }
-    return {x_, units_.vMargin + row_ * units_.rowHeight};
+    return {x_, units_.vMargin + row_ / blockRows * BlockHeight(settings_, units_)};
 }
 
 int WeekdayNameCount(const Settings& settings, int monthLength) {
@@ -230,7 +246,7 @@ int WeekdayNameCount(const Settings& settings, int monthLength) {
 Point WeekdayNameCell(const Settings& settings, const LayoutUnits& units, Point block, int index) {
     const int rh = units.rowHeight;
     if (settings.dayFormat == kDayColumn) {
-        return {block.x + units.columnWidth, block.y + (index + 1) * rh + rh / 3};
+        return {block.x + units.columnWidth, block.y + rh + index * units.dayRowHeight + rh / 3};
     }
     return {block.x + index * units.columnWidth, block.y + rh};
 }
@@ -245,21 +261,22 @@ Point DayCell(const Settings& settings, const LayoutUnits& units, Point block, i
               int weekdayOfFirst) {
     const int cw = units.columnWidth;
     const int rh = units.rowHeight;
+    const int dh = units.dayRowHeight;
     switch (settings.dayFormat) {
         case kDayRow:
             return {block.x + (day - 1) * cw, block.y + 2 * rh};
         case kDayColumn:
-            return {block.x + 2 * cw, block.y + day * rh};
+            return {block.x + 2 * cw, block.y + rh + (day - 1) * dh};
         default: {
             // Position of the day in a grid of weeks that begin on the first column.
             const int slot = LeadSlots(settings, weekdayOfFirst) + day - 1;
-            return {block.x + slot % 7 * cw, block.y + (slot / 7 + 2) * rh};
+            return {block.x + slot % 7 * cw, block.y + 2 * rh + slot / 7 * dh};
         }
     }
 }
 
 Size CellSize(const LayoutUnits& units) {
-    return {units.columnWidth, units.rowHeight};
+    return {units.columnWidth, units.dayRowHeight};
 }
 
 int WeekRowCount(const Settings& settings, int monthLength, int weekdayOfFirst) {
@@ -267,7 +284,8 @@ int WeekRowCount(const Settings& settings, int monthLength, int weekdayOfFirst) 
 }
 
 Point WeekNumberCell(const LayoutUnits& units, Point block, int row) {
-    return {block.x - units.weekColumnWidth, block.y + (row + 2) * units.rowHeight};
+    return {block.x - units.weekColumnWidth,
+            block.y + 2 * units.rowHeight + row * units.dayRowHeight};
 }
 
 int WeekRowFirstDay(const Settings& settings, int row, int weekdayOfFirst) {

@@ -18,10 +18,11 @@ struct LayoutUnits {
     int markNudge = 1;    // marks stand this far left of and above the centred place
     int smallHeight = 0;  // font height of titles and weekday names
     int rawColumnWidth = 0;
-    int rowHeight = 0;    // rh
-    int columnWidth = 0;  // cw
-    int hMargin = 0;      // hm
-    int vMargin = 0;      // vm
+    int rowHeight = 0;     // rh
+    int dayRowHeight = 0;  // rows of day numbers: rh, or taller for a label
+    int columnWidth = 0;   // cw
+    int hMargin = 0;       // hm
+    int vMargin = 0;       // vm
     // The calendar's marks: a label under each day number and a week number
     // column left of each block; both 0 while they are not shown.
     int labelHeight = 0;
@@ -34,8 +35,8 @@ int FontHeight(const Settings& settings, DisplayScale scale = {});
 int SmallHeight(const Settings& settings, DisplayScale scale = {});
 // nameWidth: the widest ink width of "Sun" .. "Sat" at the small height.
 LayoutUnits ComputeUnits(const Settings& settings, int nameWidth, DisplayScale scale = {});
-// Makes room for the calendar's marks the settings show: the rows grow just
-// enough for the label under the day number, whose baseline lies `dayAscent`
+// Makes room for the calendar's marks the settings show: the rows of days
+// grow just enough for the label under the day number, whose baseline lies `dayAscent`
 // below the cell's top.
 void FitKoyomiMarks(const Settings& settings, int dayAscent, LayoutUnits& units,
                     DisplayScale scale = {});

@@ -233,22 +233,28 @@ protected:
     std::unique_ptr<OwnedCanvas> canvas_;
 };
 
-TEST_F(KoyomiPaint, CellLabelGrowsTheRowsJustBelowTheDayNumber) {
+TEST_F(KoyomiPaint, CellLabelGrowsTheRowsOfDaysJustBelowTheDayNumber) {
     settings_.todayInfo = 0;
     Paint(5);
     const LayoutUnits plain = plan_.units;
     const Size plainWindow = result_.window;
+    const Rect plainApril = CellOf(4, 1);
+    const Rect plainMay = CellOf(5, 1);
     settings_.sekkiInfo = 2;
     Paint(5);
     const LayoutUnits& units = plan_.units;
     EXPECT_EQ(units.labelTop, SyntheticGlyphs::AscentFor(units.fontHeight) + 1);
     EXPECT_GT(units.labelTop + units.labelHeight, plain.rowHeight);
-    EXPECT_EQ(units.rowHeight, units.labelTop + units.labelHeight);
+    EXPECT_EQ(units.dayRowHeight, units.labelTop + units.labelHeight);
+    EXPECT_EQ(units.rowHeight, plain.rowHeight);  // titles and weekday names keep theirs
     EXPECT_LE(2 * SyntheticGlyphs::BlockWidth(units.labelHeight) + 1, units.columnWidth);
     EXPECT_EQ(result_.window.width, plainWindow.width);
-    EXPECT_GT(result_.window.height, plainWindow.height);
-    EXPECT_EQ(CellOf(5, 21).bottom - CellOf(5, 21).top, units.rowHeight);
-    EXPECT_EQ(CellOf(5, 28).top - CellOf(5, 21).top, units.rowHeight);
+    EXPECT_EQ(result_.window.height - plainWindow.height,
+              3 * 6 * (units.dayRowHeight - units.rowHeight));
+    EXPECT_EQ(CellOf(4, 1).top, plainApril.top);
+    EXPECT_EQ(CellOf(5, 1).top - plainMay.top, 6 * (units.dayRowHeight - units.rowHeight));
+    EXPECT_EQ(CellOf(5, 21).bottom - CellOf(5, 21).top, units.dayRowHeight);
+    EXPECT_EQ(CellOf(5, 28).top - CellOf(5, 21).top, units.dayRowHeight);
     // 小満 on 21 May, in the weekday colour; nothing on other days
     EXPECT_EQ(LabelPixel(5, 21), Colour(&Settings::colorWeekday));
     EXPECT_EQ(LabelPixel(5, 21, -1), Colour(&Settings::colorBackground));
@@ -257,6 +263,11 @@ TEST_F(KoyomiPaint, CellLabelGrowsTheRowsJustBelowTheDayNumber) {
     Paint(5);
     EXPECT_EQ(LabelPixel(5, 10), Colour(&Settings::colorWeekday));  // a Sunday
     EXPECT_EQ(LabelPixel(5, 22), Colour(&Settings::colorWeekday));
+    settings_.dayFormat = 2;  // one row per day
+    Paint(5);
+    EXPECT_EQ(CellOf(5, 2).top - CellOf(5, 1).top, plan_.units.dayRowHeight);
+    EXPECT_EQ(LabelPixel(5, 22), Colour(&Settings::colorWeekday));
+    EXPECT_LE(CellOf(6, 30).bottom, result_.window.height);
 }
 
 TEST_F(KoyomiPaint, WeekNumbersStandInAColumnLeftOfEachBlock) {
@@ -281,9 +292,9 @@ TEST_F(KoyomiPaint, WeekNumbersStandInAColumnLeftOfEachBlock) {
     // Ink in the column beside each week row: June 2026 fills five Sunday
     // rows, so its sixth stays empty.
     const auto inked = [&](const Rect& sunday, int rowsDown) {
-        const int top = sunday.top + rowsDown * plan_.units.rowHeight;
+        const int top = sunday.top + rowsDown * plan_.units.dayRowHeight;
         for (int x = sunday.left - column; x < sunday.left; ++x) {
-            for (int y = top; y < top + plan_.units.rowHeight; ++y) {
+            for (int y = top; y < top + plan_.units.dayRowHeight; ++y) {
                 if (At(x, y) == Colour(&Settings::colorWeekday)) return true;
             }
         }
