@@ -11,6 +11,7 @@
 #include "support/synthetic_glyphs.h"
 #include "view/calendar_paint.h"
 #include "view/koyomi_marks.h"
+#include "view/mark_symbols.h"
 
 namespace vesm {
 namespace {
@@ -263,6 +264,10 @@ TEST_F(KoyomiPaint, CellLabelGrowsTheRowsOfDaysJustBelowTheDayNumber) {
     Paint(5);
     EXPECT_EQ(LabelPixel(5, 10), Colour(&Settings::colorWeekday));  // a Sunday
     EXPECT_EQ(LabelPixel(5, 22), Colour(&Settings::colorWeekday));
+    settings_.frameSizeOfDate = 50;  // narrow cells take smaller labels
+    Paint(5);
+    EXPECT_LE(2 * SyntheticGlyphs::BlockWidth(plan_.units.labelHeight) + 1,
+              plan_.units.columnWidth);
     settings_.dayFormat = 2;  // one row per day
     Paint(5);
     EXPECT_EQ(CellOf(5, 2).top - CellOf(5, 1).top, plan_.units.dayRowHeight);
@@ -283,7 +288,8 @@ TEST_F(KoyomiPaint, WeekNumbersStandInAColumnLeftOfEachBlock) {
     settings_.weekNumberInfo = 1;
     Paint(5);
     const int column = plan_.units.weekColumnWidth;
-    ASSERT_GT(column, 0);
+    const int label = plan_.units.labelHeight;
+    EXPECT_LE(2 * SyntheticGlyphs::BlockWidth(label) + 1, column - label / 4);  // "53" fits
     EXPECT_EQ(CellOf(5, 1).left, plainMay.left + column);
     EXPECT_EQ(CellOf(6, 1).left, plainJune.left + 2 * column);
     EXPECT_EQ(result_.window.width, plainWindow.width + 2 * column);
@@ -305,6 +311,29 @@ TEST_F(KoyomiPaint, WeekNumbersStandInAColumnLeftOfEachBlock) {
     EXPECT_TRUE(inked(CellOf(6, 7), -1));
     EXPECT_TRUE(inked(CellOf(6, 28), 0));
     EXPECT_FALSE(inked(CellOf(6, 28), 1));
+
+    // The numbers drawn (each measured, then drawn) are those of each row's
+    // first day, and era titles come in the label face.
+    const int firstDays[][2] = {{4, 26}, {5, 3}, {5, 10}, {5, 17}, {5, 24}, {5, 31},
+                                {5, 31}, {6, 7}, {6, 14}, {6, 21}, {6, 28}};
+    settings_.warekiInfo = 1;
+    for (int scheme : {1, 2}) {
+        settings_.weekNumberInfo = scheme;
+        glyphs_ = SyntheticGlyphs();
+        Paint(5);
+        std::u32string numbers, expected, titles;
+        for (const auto& request : glyphs_.Requests()) {
+            if (request.font.face != kMarkFontFace) continue;
+            if (request.font.height == label) numbers += request.character;
+            if (request.font.height == plan_.units.smallHeight) titles += request.character;
+        }
+        for (const auto& day : firstDays) {
+            const int number = RowWeekNumber(settings_, *DateTime::Build(2026, day[0], day[1]));
+            for (char digit : std::to_string(number) + std::to_string(number)) expected += digit;
+        }
+        EXPECT_EQ(numbers, expected) << scheme;
+        EXPECT_EQ(titles, U"令和8年5月令和8年6月");
+    }
 }
 
 TEST_F(KoyomiPaint, TooltipsCarryTheLunarDateAndTermAfterTheDaysOwnLines) {
