@@ -313,26 +313,43 @@ TEST_F(KoyomiPaint, WeekNumbersStandInAColumnLeftOfEachBlock) {
     EXPECT_FALSE(inked(CellOf(6, 28), 1));
 
     // The numbers drawn (each measured, then drawn) are those of each row's
-    // first day, and era titles come in the label face.
-    const int firstDays[][2] = {{4, 26}, {5, 3}, {5, 10}, {5, 17}, {5, 24}, {5, 31},
-                                {5, 31}, {6, 7}, {6, 14}, {6, 21}, {6, 28}};
+    // first day, across the turn of the year too; era titles come in the label face.
+    struct Shown {
+        int month;
+        int scheme;
+        int firstDays[11];  // yyyymmdd
+        const char32_t* titles;
+    };
+    const Shown shown[] = {
+        {5,
+         1,
+         {20260426, 20260503, 20260510, 20260517, 20260524, 20260531,  // May
+          20260531, 20260607, 20260614, 20260621, 20260628},           // June
+         U"令和8年5月令和8年6月"},
+        {12,
+         2,
+         {20261129, 20261206, 20261213, 20261220, 20261227,             // December
+          20261227, 20270103, 20270110, 20270117, 20270124, 20270131},  // January
+         U"令和8年12月令和9年1月"},
+    };
     settings_.warekiInfo = 1;
-    for (int scheme : {1, 2}) {
-        settings_.weekNumberInfo = scheme;
+    for (const Shown& c : shown) {
+        settings_.weekNumberInfo = c.scheme;
         glyphs_ = SyntheticGlyphs();
-        Paint(5);
+        Paint(c.month);
         std::u32string numbers, expected, titles;
         for (const auto& request : glyphs_.Requests()) {
             if (request.font.face != kMarkFontFace) continue;
             if (request.font.height == label) numbers += request.character;
             if (request.font.height == plan_.units.smallHeight) titles += request.character;
         }
-        for (const auto& day : firstDays) {
-            const int number = RowWeekNumber(settings_, *DateTime::Build(2026, day[0], day[1]));
-            for (char digit : std::to_string(number) + std::to_string(number)) expected += digit;
+        for (int day : c.firstDays) {
+            const DateTime start = *DateTime::Build(day / 10000, day / 100 % 100, day % 100);
+            const std::string number = std::to_string(RowWeekNumber(settings_, start));
+            for (char digit : number + number) expected += digit;
         }
-        EXPECT_EQ(numbers, expected) << scheme;
-        EXPECT_EQ(titles, U"令和8年5月令和8年6月");
+        EXPECT_EQ(numbers, expected) << c.month;
+        EXPECT_EQ(titles, c.titles);
     }
 }
 
