@@ -15,6 +15,7 @@
 #include "options/opt_dialog.h"
 #include "options/opt_pages.h"
 #include "res/resource.h"
+#include "shell/support/dialog_driver.h"
 #include "shell/support/scratch_folder.h"
 #include "win32/controls.h"
 #include "win32/utf.h"
@@ -46,10 +47,7 @@ protected:
         ASSERT_NE(window, nullptr);
     }
 
-    HWND Page() const { return dialog->Page(kKoyomiPageIndex)->Hwnd(); }
-    void Click(int id) { SendMessageW(GetDlgItem(Page(), id), BM_CLICK, 0, 0); }
-    bool Checked(int id) const { return IsChecked(Page(), id); }
-    void PressOk() { SendMessageW(GetDlgItem(window, IDOK), BM_CLICK, 0, 0); }
+    DialogDriver Page() const { return DialogDriver(dialog->Page(kKoyomiPageIndex)->Hwnd()); }
 
     FakeHost host;
     ScratchFolder startup;
@@ -70,24 +68,24 @@ TEST_F(KoyomiPageTest, StoredChoicesResetAndClickedOnesReachTheFileAndTheView) {
     stored.warekiInfo = 1;
     stored.weekNumberInfo = 1;
     Open(stored);
-    EXPECT_TRUE(IsWindowVisible(Page()));
+    EXPECT_TRUE(IsWindowVisible(Page().Hwnd()));
     EXPECT_EQ(TabSelection(GetDlgItem(window, IDC_OPT_TAB)), kKoyomiPageIndex);
     const int shown[] = {IDC_P7_ROKUYO_TIP, IDC_P7_KYUREKI, IDC_P7_SEKKI_CELL, IDC_P7_WAREKI,
                          IDC_P7_WEEK_ISO};
-    for (int on : shown) EXPECT_TRUE(Checked(on)) << on;
+    for (int on : shown) EXPECT_TRUE(Page().Checked(on)) << on;
 
-    SendMessageW(Page(), WM_COMMAND, MAKEWPARAM(IDC_PAGE_RESET, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(Page(), IDC_PAGE_RESET)));
-    for (int off : {IDC_P7_ROKUYO_OFF, IDC_P7_SEKKI_OFF, IDC_P7_WEEK_OFF})
-        EXPECT_TRUE(Checked(off));
-    for (int on : shown) EXPECT_FALSE(Checked(on)) << on;
+    Page().Press(IDC_PAGE_RESET);
+    for (int off : {IDC_P7_ROKUYO_OFF, IDC_P7_SEKKI_OFF, IDC_P7_WEEK_OFF}) {
+        EXPECT_TRUE(Page().Checked(off));
+    }
+    for (int on : shown) EXPECT_FALSE(Page().Checked(on)) << on;
     EXPECT_EQ(doc->GetSettings().sekkiInfo, 2);  // nothing written before OK
 
     for (int id : {IDC_P7_ROKUYO_CELL, IDC_P7_KYUREKI, IDC_P7_SEKKI_TIP, IDC_P7_WEEK_US}) {
-        Click(id);
+        Page().Click(id);
     }
     const int redraws = host.redraws;
-    PressOk();
+    DialogDriver(window).Press(IDOK);
     const Settings s = doc->GetSettings();
     EXPECT_EQ(s.rokuyoInfo, 2);
     EXPECT_EQ(s.kyurekiInfo, 1);
