@@ -50,11 +50,19 @@ FileRead FileDocHost::ReadFile(const std::string&) {
     if (!settingsFile_) return {FileRead::Status::NotFound, {}};
     std::error_code error;
     if (!std::filesystem::exists(*settingsFile_, error)) return {FileRead::Status::NotFound, {}};
+    // A folder opens as a stream here but fails at the first read.
+    if (std::filesystem::is_directory(*settingsFile_, error)) {
+        return {FileRead::Status::OpenFailed, {}};
+    }
     std::ifstream file(*settingsFile_, std::ios::binary);
     if (!file) return {FileRead::Status::OpenFailed, {}};
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) return {FileRead::Status::OpenFailed, {}};
-    return {FileRead::Status::Ok, std::move(bytes)};
+    try {
+        std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        if (file.bad()) return {FileRead::Status::OpenFailed, {}};
+        return {FileRead::Status::Ok, std::move(bytes)};
+    } catch (const std::ios_base::failure&) {
+        return {FileRead::Status::OpenFailed, {}};
+    }
 }
 
 bool FileDocHost::ReplaceFile(const std::string&, const std::string&) {

@@ -6,10 +6,12 @@
 // With --koyomi it prints instead every day's Japanese calendar marks.
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "doc/doc.h"
@@ -97,8 +99,10 @@ Outcome ParseArguments(const std::vector<std::string>& args) {
     return {request, 0};
 }
 
+// A folder opens as a stream on some systems, so it is refused by name.
 bool Readable(const std::string& path) {
-    return static_cast<bool>(std::ifstream(path));
+    std::error_code error;
+    return !std::filesystem::is_directory(path, error) && static_cast<bool>(std::ifstream(path));
 }
 
 void Print(const vesm::MarkedDay& mark) {

@@ -74,6 +74,9 @@ grep -q '^2024-02' "$work/out" && fail "bad rule line: a February day is marked"
 grep -q "祝日または記念日のデータに誤りがあります" "$work/err" || fail "bad rule line: no message"
 expect_status 1 "missing settings file" 2024 --settings "$work/none.ini"
 grep -q "none.ini" "$work/err" || fail "missing settings file: message does not name it"
+mkdir "$work/folder.ini"
+expect_status 1 "a folder as settings file" 2024 --settings "$work/folder.ini"
+grep -q "folder.ini" "$work/err" || fail "a folder as settings file: message does not name it"
 
 [ "$failures" -eq 0 ] && echo "vesm-holidays: all checks passed"
 [ "$failures" -eq 0 ]
