@@ -41,8 +41,9 @@ std::tm ToTm(int year, int month, int day, int hour, int minute, int second) {
 
 std::optional<DateTime> DateTime::Build(int year, int month, int day, int hour, int minute,
                                         int second) {
-    if (year < 1900 || month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 || hour > 23 ||
-        minute < 0 || minute > 59 || second < 0 || second > 59) {
+    if (year < 1900 || year > kLastConvertibleYear || month < 1 || month > 12 || day < 1 ||
+        day > 31 || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 ||
+        second > 59) {
         return std::nullopt;
     }
     std::tm fields = ToTm(year, month, day, hour, minute, second);
@@ -102,8 +103,8 @@ int WeekRow(int day, int weekday) {
     return offset % 7 != 0 ? offset / 7 + 2 : offset / 7 + 1;
 }
 
-int CalendarDayKey(const DateFields& fields) {
-    return fields.year * 10000 + fields.month * 100 + fields.day;
+std::int64_t CalendarDayKey(const DateFields& fields) {
+    return std::int64_t{fields.year} * 10000 + fields.month * 100 + fields.day;
 }
 
 }  // namespace vesm

@@ -45,7 +45,7 @@ public:
     constexpr explicit DateTime(std::int64_t seconds) : seconds_(seconds) {}
 
     // The local date-time of these fields, or nothing when a field is out of
-    // range (year >= 1900, month 1..12, day 1..31, hour 0..23, minute and
+    // range (year 1900..kLastConvertibleYear, month 1..12, day 1..31, hour 0..23, minute and
     // second 0..59) or the result lies before 1970-01-01 00:00 UTC. A day past
     // the month's end rolls over (31 April is 1 May).
     static std::optional<DateTime> Build(int year, int month, int day, int hour = 0, int minute = 0,
@@ -77,6 +77,10 @@ private:
     std::int64_t seconds_ = 0;
 };
 
+// The last year whose dates every platform's local-time conversion reaches;
+// Build refuses later years everywhere, as Windows does.
+inline constexpr int kLastConvertibleYear = 3000;
+
 // 1975-01-01 00:00:00 local time: no particular day, all tasks, or no alarm.
 DateTime NoDayDate();
 
@@ -85,7 +89,8 @@ int FebruaryLength(int year);
 int MonthLength(int year, int month);
 // 1-based row of a day in a month grid whose weeks begin on Sunday.
 int WeekRow(int day, int weekday);
-// year x 10000 + month x 100 + day, for comparing by calendar day.
-int CalendarDayKey(const DateFields& fields);
+// year x 10000 + month x 100 + day, for comparing by calendar day; wide
+// enough for any year a date can carry.
+std::int64_t CalendarDayKey(const DateFields& fields);
 
 }  // namespace vesm

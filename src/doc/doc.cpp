@@ -1,10 +1,14 @@
 // Creation of the document, its settings and the settings file.
 #include "doc/doc.h"
 
-#include "doc/cp932_codec.h"
+#include <iterator>
+
 #include "doc/doc_messages.h"
+#include "doc/file_text.h"
+#include "doc/rule_parse.h"
 #include "doc/settings_file.h"
 #include "doc/settings_lines.h"
+#include "doc/task_parse.h"
 
 namespace vesm {
 
@@ -85,7 +89,7 @@ bool CvesmDoc::ReadSettingsFile() {
     for (;;) {
         FileRead read = host_.ReadFile(settingsPath_);
         if (read.status == FileRead::Status::Ok) {
-            ApplySettingsText(DecodeCp932(read.bytes));
+            ApplySettingsBytes(read.bytes);
             return true;
         }
         if (read.status == FileRead::Status::NotFound) return false;
@@ -103,27 +107,36 @@ bool CvesmDoc::ReadSettingsFile() {
     }
 }
 
-void CvesmDoc::ApplySettingsText(std::string_view text) {
+// Lines and their "=" are found in the raw bytes: neither CR, LF nor "=" is
+// ever the second byte of a character, so a stray lead byte cannot join lines.
+// The tasks are sorted in once, after the last line.
+void CvesmDoc::ApplySettingsBytes(std::string_view bytes) {
     int displayedMonth = displayDate_.Month();
-    for (std::string_view raw : SplitTextLines(text)) {
+    std::vector<CTaskTime> loadedTasks;
+    for (std::string_view raw : SplitTextLines(bytes)) {
         SettingsLine line = SplitSettingsLine(raw);
         if (line.key == kHolidayKey) {
-            ParseDayRules(RuleListId::Holiday, line.value);
+            AddDayRules(RuleListId::Holiday, ParseRuleBytes(line.value));
         } else if (line.key == kSpecialDayKey) {
-            ParseDayRules(RuleListId::SpecialDay, line.value);
+            AddDayRules(RuleListId::SpecialDay, ParseRuleBytes(line.value));
         } else if (line.key == kTaskKey) {
-            ParseTasks(line.value);
+            ParsedTasks parsed = ParseTaskBytes(line.value);
+            std::move(parsed.tasks.begin(), parsed.tasks.end(), std::back_inserter(loadedTasks));
+            KeepFarTasks(parsed);
         } else {
-            ApplyScalarLine(settings_, line, displayedMonth);
+            std::string value = ReadFileText(line.value).text;
+            ApplyScalarLine(settings_, {line.key, value}, displayedMonth);
         }
     }
+    InsertLoadedTasks(std::move(loadedTasks));
 }
 
 bool CvesmDoc::SaveSettings() {
     std::lock_guard guard(lock_);
     if (settingsPath_.empty()) return false;
-    std::string text = FormatSettingsText(settings_, {holidays_, specialDays_, tasks_});
-    return host_.ReplaceFile(settingsPath_, EncodeCp932(text));
+    return host_.ReplaceFile(
+        settingsPath_,
+        FormatSettingsFile(settings_, {holidays_, specialDays_, tasks_, farTaskRecords_}));
 }
 
 // Files older than version 182 may name the font "Dolphin" without the font

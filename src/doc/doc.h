@@ -22,6 +22,8 @@ namespace vesm {
 
 enum class RuleListId { Holiday, SpecialDay };
 struct TaskKey;
+struct ParsedRules;
+struct ParsedTasks;
 
 class CvesmDoc {
 public:
@@ -120,7 +122,11 @@ public:
 private:
     void CreateFolders();
     bool ReadSettingsFile();
-    void ApplySettingsText(std::string_view text);
+    void ApplySettingsBytes(std::string_view bytes);
+    void AddDayRules(RuleListId list, ParsedRules parsed);
+    // Keeps the far records and reports the bad ones of one task line.
+    void KeepFarTasks(const ParsedTasks& parsed);
+    void InsertLoadedTasks(std::vector<CTaskTime> loaded);
     void MigrateOldSettings();
     void CheckDisplayedYear();
     void ShowWarning(std::string_view text);
@@ -145,6 +151,8 @@ private:
     bool specialDaysInKeyOrder_ = true;
     std::vector<CTaskTime> tasks_;
     bool tasksInKeyOrder_ = true;  // lets InsertTaskSorted search instead of walk
+    // Task records dated beyond the platform's time conversion, as read.
+    std::vector<std::string> farTaskRecords_;
     std::vector<DayRecord> days_;
     DayTableRange dayRange_;
     Rect clockRect_;

@@ -27,12 +27,16 @@ bool IsInRuleKeyOrder(const std::vector<CHolidayTime>& rules) {
 
 void CvesmDoc::ParseDayRules(RuleListId list, std::string_view value) {
     std::lock_guard guard(lock_);
-    ParsedRules parsed = ParseRuleValue(value);
+    AddDayRules(list, ParseRuleValue(value));
+}
+
+void CvesmDoc::AddDayRules(RuleListId list, ParsedRules parsed) {
     DateTime reference = FirstShownMonth();
     for (RuleFields& fields : parsed.rules) {
         CHolidayTime rule;
         rule.Set(reference, fields.month, fields.dayOrOrdinal, fields.kind, fields.weekday,
                  std::move(fields.name));
+        rule.nameAsRead = std::move(fields.nameAsRead);
         InsertDayRule(list, rule);
     }
     if (parsed.hadBadRecord) ShowWarning(kRuleDataMessage);

@@ -1,7 +1,11 @@
 // Reading the task lines of the settings file into the document's task list.
+#include <algorithm>
+#include <utility>
+
 #include "doc/doc.h"
 #include "doc/doc_messages.h"
 #include "doc/task_parse.h"
+#include "tasks/task_rules.h"
 
 namespace vesm {
 
@@ -9,7 +13,33 @@ void CvesmDoc::ParseTasks(std::string_view value) {
     std::lock_guard guard(lock_);
     ParsedTasks parsed = ParseTaskValue(value);
     for (const CTaskTime& task : parsed.tasks) InsertTaskSorted(task);
+    KeepFarTasks(parsed);
+}
+
+void CvesmDoc::KeepFarTasks(const ParsedTasks& parsed) {
+    farTaskRecords_.insert(farTaskRecords_.end(), parsed.farRecords.begin(),
+                           parsed.farRecords.end());
     if (parsed.hadBadRecord) ShowWarning(kTaskDataMessage);
+}
+
+// The order inserting them one by one in file order gives, at the cost of one
+// sort: each task goes before the equal ones already in the list, so equal
+// keys come out in reverse file order, ahead of an equal task the list had.
+void CvesmDoc::InsertLoadedTasks(std::vector<CTaskTime> loaded) {
+    if (!tasksInKeyOrder_) {
+        for (const CTaskTime& task : loaded) InsertTaskSorted(task);
+        return;
+    }
+    std::reverse(loaded.begin(), loaded.end());
+    std::move(tasks_.begin(), tasks_.end(), std::back_inserter(loaded));
+    std::vector<std::pair<TaskKey, std::size_t>> order;
+    order.reserve(loaded.size());
+    for (std::size_t i = 0; i < loaded.size(); ++i) order.emplace_back(SortKey(loaded[i]), i);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    tasks_.clear();
+    tasks_.reserve(order.size());
+    for (const auto& entry : order) tasks_.push_back(std::move(loaded[entry.second]));
 }
 
 }  // namespace vesm

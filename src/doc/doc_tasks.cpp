@@ -31,7 +31,7 @@ void CvesmDoc::ReplaceTasks(DateTime day, const std::vector<CTaskTime>& working)
         tasks_.clear();
         tasksInKeyOrder_ = true;
     } else {
-        int dayKey = CalendarDayKey(day.Fields());
+        std::int64_t dayKey = CalendarDayKey(day.Fields());
         std::erase_if(tasks_, [dayKey](const CTaskTime& task) {
             return CalendarDayKey(task.taskTime.Fields()) == dayKey;
         });
@@ -48,7 +48,7 @@ bool CvesmDoc::PurgeOverdueTasks(DateTime reference) {
     if (settings_.rmOverTask != 1) {
         return false;
     }
-    int cutoff = CutoffDayKey(reference, settings_.rmTaskSpan);
+    std::int64_t cutoff = CutoffDayKey(reference, settings_.rmTaskSpan);
     std::size_t deleted =
         std::erase_if(tasks_, [cutoff](const CTaskTime& task) { return IsTaskOld(task, cutoff); });
     if (deleted == 0) {

@@ -15,25 +15,17 @@ inline constexpr char kFieldSeparator = '`';
 // Cuts the value at every backquote; "a``b" gives three fields, "" one.
 std::vector<std::string_view> SplitListFields(std::string_view value);
 
-// Reads a value of records of `fieldCount` fields each: `read` gets a record's
-// first field and returns the record, or nothing when it is bad. Valid records
-// are appended to `records`; returns whether a bad or incomplete one was met.
-template <typename Record, typename Read>
-bool ReadListRecords(std::string_view value, std::size_t fieldCount, std::vector<Record>& records,
-                     Read read) {
-    if (value.empty()) return false;
-    std::vector<std::string_view> fields = SplitListFields(value);
+// Reads `fieldTotal` fields as records of `fieldCount` fields each: `read`
+// gets the index of a record's first field and returns whether the record was
+// good. Returns whether a bad or incomplete record was met.
+template <typename Read>
+bool ReadListRecords(std::size_t fieldTotal, std::size_t fieldCount, Read read) {
     bool hadBadRecord = false;
     std::size_t at = 0;
-    for (; at + fieldCount <= fields.size(); at += fieldCount) {
-        std::optional<Record> record = read(&fields[at]);
-        if (record) {
-            records.push_back(std::move(*record));
-        } else {
-            hadBadRecord = true;
-        }
+    for (; at + fieldCount <= fieldTotal; at += fieldCount) {
+        if (!read(at)) hadBadRecord = true;
     }
-    return hadBadRecord || at != fields.size();
+    return hadBadRecord || at != fieldTotal;
 }
 
 // Month 1..12; day-or-ordinal 1..the month's length in `year`; weekday 0..7;

@@ -1,6 +1,7 @@
 #include "doc/rule_parse.h"
 
 #include "doc/c_number.h"
+#include "doc/cp932_codec.h"
 #include "doc/list_fields.h"
 
 namespace vesm {
@@ -8,6 +9,7 @@ namespace vesm {
 namespace {
 
 constexpr std::size_t kRuleFieldCount = 5;
+constexpr std::size_t kNameField = 4;
 constexpr int kValidityYear = 2000;
 
 bool IsValidRule(const RuleFields& rule) {
@@ -18,25 +20,38 @@ bool IsValidRule(const RuleFields& rule) {
 }  // namespace
 
 ParsedRules ParseRuleValue(std::string_view value) {
+    return ParseRuleBytes(EncodeCp932(value));
+}
+
+ParsedRules ParseRuleBytes(std::string_view bytes) {
     ParsedRules parsed;
-    parsed.hadBadRecord = ReadListRecords(
-        value, kRuleFieldCount, parsed.rules,
-        [](const std::string_view* field) -> std::optional<RuleFields> {
-            RuleFields rule{ReadCNumber(field[0]), ReadCNumber(field[1]), ReadCNumber(field[2]),
-                            ReadCNumber(field[3]), std::string(field[4])};
-            if (!IsValidRule(rule)) return std::nullopt;
-            return rule;
-        });
+    if (bytes.empty()) return parsed;
+    std::vector<FileText> fields;
+    for (std::string_view field : SplitCp932Fields(bytes)) fields.push_back(ReadFileText(field));
+    parsed.hadBadRecord = ReadListRecords(fields.size(), kRuleFieldCount, [&](std::size_t at) {
+        const FileText* field = &fields[at];
+        RuleFields rule{ReadCNumber(field[0].text), ReadCNumber(field[1].text),
+                        ReadCNumber(field[2].text), ReadCNumber(field[3].text),
+                        field[kNameField].text,     field[kNameField]};
+        if (!IsValidRule(rule)) return false;
+        parsed.rules.push_back(std::move(rule));
+        return true;
+    });
     return parsed;
 }
 
 std::string EncodeRule(const CHolidayTime& rule) {
+    std::string value = RuleNumbers(rule);
+    value += ListText(rule.name);
+    return value;
+}
+
+std::string RuleNumbers(const CHolidayTime& rule) {
     std::string value;
     for (int number : {rule.kind, rule.month, rule.dayOrOrdinal, rule.weekday}) {
         value += std::to_string(number);
         value += kFieldSeparator;
     }
-    value += ListText(rule.name);
     return value;
 }
 

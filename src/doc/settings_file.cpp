@@ -1,5 +1,7 @@
 #include "doc/settings_file.h"
 
+#include "doc/cp932_codec.h"
+#include "doc/file_text.h"
 #include "doc/rule_parse.h"
 #include "doc/settings_lines.h"
 #include "doc/task_parse.h"
@@ -8,10 +10,13 @@ namespace vesm {
 
 namespace {
 
-void AppendListLine(std::string_view key, const std::string& value, std::string& out) {
+// The numbers are plain ASCII, the same in code page 932.
+void AppendListLine(std::string_view key, const std::string& numbers, const std::string& text,
+                    std::string& out) {
     out += key;
     out += '=';
-    out += value;
+    out += numbers;
+    out += text;
     out += "\r\n";
 }
 
@@ -31,19 +36,27 @@ std::vector<std::string_view> SplitTextLines(std::string_view text) {
     return lines;
 }
 
-std::string FormatSettingsText(const Settings& settings, const SettingsLists& lists) {
-    std::string text;
-    text.reserve(2048 + 40 * (lists.holidays.size() + lists.specialDays.size()) +
-                 80 * lists.tasks.size());
-    AppendScalarLines(settings, text);
+std::string FormatSettingsFile(const Settings& settings, const SettingsLists& lists) {
+    std::string scalars;
+    AppendScalarLines(settings, scalars);
+    std::string bytes = EncodeCp932(scalars);
+    bytes.reserve(bytes.size() + 40 * (lists.holidays.size() + lists.specialDays.size()) +
+                  80 * lists.tasks.size());
     for (const CHolidayTime& rule : lists.holidays) {
-        AppendListLine(kHolidayKey, EncodeRule(rule), text);
+        AppendListLine(kHolidayKey, RuleNumbers(rule), FileBytes(rule.nameAsRead, rule.name),
+                       bytes);
     }
     for (const CHolidayTime& rule : lists.specialDays) {
-        AppendListLine(kSpecialDayKey, EncodeRule(rule), text);
+        AppendListLine(kSpecialDayKey, RuleNumbers(rule), FileBytes(rule.nameAsRead, rule.name),
+                       bytes);
     }
-    for (const CTaskTime& task : lists.tasks) AppendListLine(kTaskKey, EncodeTask(task), text);
-    return text;
+    for (const CTaskTime& task : lists.tasks) {
+        AppendListLine(kTaskKey, TaskNumbers(task), FileBytes(task.textAsRead, task.text), bytes);
+    }
+    for (const std::string& record : lists.farTaskRecords) {
+        AppendListLine(kTaskKey, record, {}, bytes);
+    }
+    return bytes;
 }
 
 }  // namespace vesm

@@ -13,12 +13,19 @@ namespace vesm {
 
 struct ParsedTasks {
     std::vector<CTaskTime> tasks;  // the valid records, in the value's order
-    bool hadBadRecord = false;     // a bad or incomplete record was skipped
+    // Valid records dated beyond what the platform's time conversion reaches,
+    // each as its file bytes, to be written back as they came.
+    std::vector<std::string> farRecords;
+    bool hadBadRecord = false;  // a bad or incomplete record was skipped
 };
 
 ParsedTasks ParseTaskValue(std::string_view value);
+// The same from the file's code page 932 bytes; each text remembers its bytes.
+ParsedTasks ParseTaskBytes(std::string_view bytes);
 
 // The encoded value of one task, without the key.
 std::string EncodeTask(const CTaskTime& task);
+// Its thirteen numeric fields, each followed by its separator: all but the text.
+std::string TaskNumbers(const CTaskTime& task);
 
 }  // namespace vesm

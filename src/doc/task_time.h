@@ -4,6 +4,7 @@
 #include <string>
 
 #include "doc/date_time.h"
+#include "doc/file_text.h"
 
 namespace vesm {
 
@@ -14,6 +15,7 @@ struct CTaskTime {
     int alarmArmed = 0;  // 0..1
     std::string text;
     DateTime alarmTime;
+    FileText textAsRead;  // the text as the settings file had it
 };
 
 }  // namespace vesm

@@ -54,7 +54,7 @@ HWND CTaskDialog::Rows() const {
 
 bool CTaskDialog::OnInitDialog() {
     working_.clear();
-    int dayKey = CalendarDayKey(day_.Fields());
+    std::int64_t dayKey = CalendarDayKey(day_.Fields());
     for (std::size_t i = 0; i < doc_.TaskCount(); ++i) {
         CTaskTime task = doc_.Task(i);
         if (!OneDay() || CalendarDayKey(task.taskTime.Fields()) == dayKey) {

@@ -56,6 +56,22 @@ std::optional<CTaskTime> TaskFromFields(const TaskFieldValues& v) {
     return task;
 }
 
+bool IsBeyondConversion(const TaskFieldValues& v) {
+    auto far = [](int year, int month, int day, int hour, int minute) {
+        return year >= kLastConvertibleYear && IsCalendarDay(year, month, day) &&
+               IsTimeOfDay(hour, minute) && !DateTime::Build(year, month, day, hour, minute);
+    };
+    auto fits = [&](int year, int month, int day, int hour, int minute) {
+        return BuildMinute(year, month, day, hour, minute) || far(year, month, day, hour, minute);
+    };
+    bool farTask = far(v.taskYear, v.taskMonth, v.taskDay, v.taskHour, v.taskMinute);
+    bool farAlarm = far(v.alarmYear, v.alarmMonth, v.alarmDay, v.alarmHour, v.alarmMinute);
+    return InRange(v.taskMode, 0, 3) && InRange(v.alarmMode, 0, 2) && InRange(v.alarmArmed, 0, 1) &&
+           (farTask || farAlarm) &&
+           fits(v.taskYear, v.taskMonth, v.taskDay, v.taskHour, v.taskMinute) &&
+           fits(v.alarmYear, v.alarmMonth, v.alarmDay, v.alarmHour, v.alarmMinute);
+}
+
 TaskFieldValues FieldsOfTask(const CTaskTime& task) {
     DateFields t = task.taskTime.Fields();
     DateFields a = task.alarmTime.Fields();
@@ -99,7 +115,7 @@ DateTime RelativeAlarmTime(DateTime taskTime, const RelativeAlarmChoice& choice)
 
 FixedAlarmChoice RecoverFixedAlarm(const CTaskTime& task) {
     DateFields alarm = task.alarmTime.Fields();
-    int alarmDay = CalendarDayKey(alarm);
+    std::int64_t alarmDay = CalendarDayKey(alarm);
     FixedAlarmChoice choice{0, alarm.hour, alarm.minute};
     for (int k = 1; k <= 7; ++k) {
         if (CalendarDayKey(task.taskTime.MidnightDaysAway(-k).Fields()) == alarmDay) {
@@ -189,11 +205,11 @@ std::size_t InsertTaskSorted(std::vector<CTaskTime>& list, const CTaskTime& task
     return position;
 }
 
-int CutoffDayKey(DateTime reference, int rmTaskSpan) {
+std::int64_t CutoffDayKey(DateTime reference, int rmTaskSpan) {
     return CalendarDayKey(reference.MidnightDaysAway(-rmTaskSpan).Fields());
 }
 
-bool IsTaskOld(const CTaskTime& task, int cutoffDayKey) {
+bool IsTaskOld(const CTaskTime& task, std::int64_t cutoffDayKey) {
     return CalendarDayKey(task.taskTime.Fields()) <= cutoffDayKey;
 }
 

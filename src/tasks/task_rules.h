@@ -37,6 +37,9 @@ struct TaskFieldValues {
 // a date is not a real calendar day, a time is not a time of day, or a time
 // cannot be represented (before 1970-01-01 00:00 UTC).
 std::optional<CTaskTime> TaskFromFields(const TaskFieldValues& values);
+// Whether the values fail TaskFromFields only because a date lies beyond the
+// last year the platform's local-time conversion reaches.
+bool IsBeyondConversion(const TaskFieldValues& values);
 // The values written for a record; the inverse of TaskFromFields.
 TaskFieldValues FieldsOfTask(const CTaskTime& task);
 
@@ -142,9 +145,9 @@ std::size_t InsertTaskSorted(std::vector<CTaskTime>& list, const CTaskTime& task
 
 // year x 10000 + month x 100 + day of the cutoff date: the calendar day
 // rmTaskSpan days before the reference instant's day.
-int CutoffDayKey(DateTime reference, int rmTaskSpan);
+std::int64_t CutoffDayKey(DateTime reference, int rmTaskSpan);
 // Dated on or before the cutoff date.
-bool IsTaskOld(const CTaskTime& task, int cutoffDayKey);
+bool IsTaskOld(const CTaskTime& task, std::int64_t cutoffDayKey);
 bool IsAlarmPending(const CTaskTime& task);
 // Shown in the task list: every task while old tasks are not handled, else a
 // task that is not old or whose alarm is still pending.

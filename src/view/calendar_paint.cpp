@@ -42,21 +42,21 @@ public:
     explicit TasksByDay(const PaintInput& input) {
         const Settings& settings = input.settings;
         const bool hideOld = settings.rmTaskInfo == 1;
-        const int cutoff = hideOld ? CutoffDayKey(input.now, settings.rmTaskSpan) : 0;
+        const std::int64_t cutoff = hideOld ? CutoffDayKey(input.now, settings.rmTaskSpan) : 0;
         for (const CTaskTime& task : input.tasks) {
-            const int key = CalendarDayKey(task.taskTime.Fields());
+            const std::int64_t key = CalendarDayKey(task.taskTime.Fields());
             if (hideOld && key <= cutoff) continue;
             byDay_[key].push_back(&task);
         }
     }
 
-    const std::vector<const CTaskTime*>& Of(int dayKey) const {
+    const std::vector<const CTaskTime*>& Of(std::int64_t dayKey) const {
         auto found = byDay_.find(dayKey);
         return found == byDay_.end() ? none_ : found->second;
     }
 
 private:
-    std::unordered_map<int, std::vector<const CTaskTime*>> byDay_;
+    std::unordered_map<std::int64_t, std::vector<const CTaskTime*>> byDay_;
     std::vector<const CTaskTime*> none_;
 };
 
@@ -109,7 +109,7 @@ private:
     void PaintDay(std::size_t index, PaintResult& result) {
         const DayRecord& day = input_.days[index];
         const DateFields date = day.date.Fields();
-        const int key = CalendarDayKey(date);
+        const std::int64_t key = CalendarDayKey(date);
         if (key < plan_.months.FirstDayKey() || key > plan_.months.LastDayKey()) return;
 
         const int weekdayOfFirst = ((date.weekday - 1 - (date.day - 1)) % 7 + 7) % 7 + 1;
