@@ -6,10 +6,32 @@ namespace vesm {
 
 namespace {
 
-// One fixed name beside the target: only one instance runs, and the next save
-// truncates and then removes whatever a crash left behind.
-std::wstring TemporaryPath(const std::wstring& path) {
-    return path + L".tmp";
+// A few fixed names beside the target: only one instance runs, and the next
+// save truncates and then removes whatever a crash left behind. Something that
+// cannot be cleared there (a folder, a file another program holds) is passed
+// over for the next name rather than failing every save.
+constexpr int kTemporaryNames = 4;
+
+std::wstring TemporaryPath(const std::wstring& path, int attempt) {
+    return attempt == 0 ? path + L".tmp" : path + L"." + std::to_wstring(attempt) + L".tmp";
+}
+
+HANDLE CreateTemporary(const std::wstring& temporary) {
+    return CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// A read-only, hidden or system file refuses CREATE_ALWAYS until its
+// attributes are cleared; a folder is left alone.
+HANDLE CreateOrClearTemporary(const std::wstring& temporary) {
+    HANDLE file = CreateTemporary(temporary);
+    if (file != INVALID_HANDLE_VALUE) return file;
+    const DWORD attributes = GetFileAttributesW(temporary.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return INVALID_HANDLE_VALUE;
+    }
+    if (!SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL)) return INVALID_HANDLE_VALUE;
+    return CreateTemporary(temporary);
 }
 
 bool WriteAll(HANDLE file, const std::string& bytes) {
@@ -29,9 +51,12 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 }  // namespace
 
 bool ReplaceFileContents(const std::wstring& path, const std::string& bytes) {
-    const std::wstring temporary = TemporaryPath(path);
-    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    std::wstring temporary;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < kTemporaryNames && file == INVALID_HANDLE_VALUE; ++attempt) {
+        temporary = TemporaryPath(path, attempt);
+        file = CreateOrClearTemporary(temporary);
+    }
     if (file == INVALID_HANDLE_VALUE) {
         return false;
     }

@@ -106,6 +106,8 @@ public:
     bool IsTaskVisible(const CTaskTime& task, DateTime reference) const;
     std::size_t TaskCount() const;
     CTaskTime Task(std::size_t index) const;
+    // Whether the task at index is due now, without copying it; false past the end.
+    bool IsTaskDueAt(std::size_t index, DateTime now) const;
     // Single fields of the task at index, for the alarm dialog; an index past
     // the end (the list changed meanwhile) is ignored.
     void SetTaskMode(int value, std::size_t index);

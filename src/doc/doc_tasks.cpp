@@ -74,6 +74,11 @@ CTaskTime CvesmDoc::Task(std::size_t index) const {
     return index < tasks_.size() ? tasks_[index] : CTaskTime{};
 }
 
+bool CvesmDoc::IsTaskDueAt(std::size_t index, DateTime now) const {
+    std::lock_guard guard(lock_);
+    return index < tasks_.size() && IsTaskDue(tasks_[index], now);
+}
+
 void CvesmDoc::SetTaskMode(int value, std::size_t index) {
     std::lock_guard guard(lock_);
     if (index < tasks_.size()) {

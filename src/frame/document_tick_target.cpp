@@ -61,6 +61,10 @@ CTaskTime DocumentTickTarget::Task(std::size_t index) {
     return doc_.Task(index);
 }
 
+bool DocumentTickTarget::IsTaskDue(std::size_t index, DateTime now) {
+    return doc_.IsTaskDueAt(index, now);
+}
+
 void DocumentTickTarget::ArmTick(int delayMs) {
     SetTimer(frame_, kMinuteTimerId, static_cast<UINT>(delayMs), nullptr);
 }

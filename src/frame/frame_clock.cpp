@@ -5,6 +5,10 @@
 
 namespace vesm {
 
+bool TickTarget::IsTaskDue(std::size_t index, DateTime now) {
+    return vesm::IsTaskDue(Task(index), now);
+}
+
 void FrameClock::Tick(TickTarget& target) {
     const DateTime now = target.Now();
     ReactToChange(target, now, target.CurrentSettings());
@@ -38,17 +42,19 @@ void FrameClock::ReactToChange(TickTarget& target, DateTime now, const Settings&
 }
 
 // The count is read again before every step: an alarm dialog runs a modal loop
-// in which other dialogs may change the list. The delay armed for the last
-// task examined stays in force.
+// in which other dialogs may change the list. The delay for the last task
+// examined stays in force: the short one after an alarm, else the next minute,
+// armed once, since no tick can run between two tasks that raise nothing.
 void FrameClock::ScanDueTasks(TickTarget& target, DateTime now) {
+    bool lastWasDue = false;
     for (std::size_t i = 0; i < target.TaskCount(); ++i) {
-        if (IsTaskDue(target.Task(i), now)) {
+        lastWasDue = target.IsTaskDue(i, now);
+        if (lastWasDue) {
             target.ArmTick(kAlarmRaisedDelayMs);
             target.RaiseAlarm(i);
-        } else {
-            target.ArmTick(NextMinuteDelayMs(target.Now()));
         }
     }
+    if (!lastWasDue) target.ArmTick(NextMinuteDelayMs(target.Now()));
 }
 
 }  // namespace vesm

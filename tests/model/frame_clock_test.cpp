@@ -122,6 +122,23 @@ TEST(FrameClockTest, ShownClockRepaintsEachNewMinute) {
     EXPECT_EQ(clock.LastTick(), target.now);
 }
 
+// Arming the timer is a call into the window system: a long list must not
+// make one per task.
+TEST(DueScanTest, ManyTasksArmTheTickOnceUnlessTheLastOneRaises) {
+    FrameClock clock(At(2024, 5, 10, 10, 0, 5));
+    FakeTarget target;
+    target.now = At(2024, 5, 10, 10, 1, 0);
+    target.tasks.assign(1000, TaskWithAlarm(At(2024, 6, 1, 9), At(2024, 6, 1, 8)));
+    target.tasks[500].alarmTime = At(2024, 5, 10, 10, 0);
+    clock.Tick(target);
+    EXPECT_EQ(target.raised, std::vector<std::size_t>{500});
+    EXPECT_EQ(target.armedDelays, (std::vector<int>{500, 60250}));
+    target.tasks.back().alarmTime = At(2024, 5, 10, 10, 0);
+    target.armedDelays.clear();
+    clock.Tick(target);
+    EXPECT_EQ(target.armedDelays, (std::vector<int>{500, 500}));
+}
+
 TEST(DueScanTest, AlarmThirtySecondsBeforeItsTaskRaisesAtTheTickAfterIt) {
     const DateTime taskTime = At(2024, 5, 10, 15, 0, 0);
     FakeTarget target;

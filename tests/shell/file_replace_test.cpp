@@ -49,11 +49,22 @@ TEST_F(FileReplaceTest, LargeContentArrivesWhole) {
     EXPECT_EQ(ReadAll(target), big);
 }
 
-TEST_F(FileReplaceTest, OldFileStaysWholeWhenTheTemporaryCannotBeCreated) {
+// A crash or a sync tool may leave a folder or a read-only file where the
+// temporary goes; neither may stop a save, twice in a row.
+TEST_F(FileReplaceTest, AFolderOrReadOnlyFileAtTheTemporaryPathDoesNotBlockSaving) {
     ASSERT_TRUE(ReplaceFileContents(target, oldBytes));
-    ASSERT_TRUE(CreateDirectoryW(temporary.c_str(), nullptr));  // blocks the temporary file
-    EXPECT_FALSE(ReplaceFileContents(target, "new contents"));
-    EXPECT_EQ(ReadAll(target), oldBytes);
+    ASSERT_TRUE(CreateDirectoryW(temporary.c_str(), nullptr));
+    const std::wstring second = target + L".1.tmp";
+    HANDLE readOnly = CreateFileW(second.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_READONLY, nullptr);
+    ASSERT_NE(readOnly, INVALID_HANDLE_VALUE);
+    CloseHandle(readOnly);
+    for (const char* contents : {"new contents", "newer"}) {
+        ASSERT_TRUE(ReplaceFileContents(target, contents));
+        EXPECT_EQ(ReadAll(target), contents);
+    }
+    EXPECT_TRUE(FolderExists(temporary));
+    EXPECT_FALSE(FileExists(second));
     RemoveDirectoryW(temporary.c_str());
 }
 
