@@ -16,7 +16,7 @@ struct CHolidayTime : DayRecord {
     int dayOrOrdinal = 0;  // day of month when weekday is 0, else ordinal 1..5
     int weekday = 0;       // 0 fixed date, 1..7 Sunday..Saturday
     std::string name;
-    FileText nameAsRead;  // the name as the settings file had it
+    FileText nameAsRead{};  // the name as the settings file had it
 
     // Stores the fields and computes the concrete date: the rule's day in the
     // twelve months that begin with the reference date's month. A fixed day

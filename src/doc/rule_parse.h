@@ -17,7 +17,7 @@ struct RuleFields {
     int dayOrOrdinal = 0;
     int weekday = 0;
     std::string name;
-    FileText nameAsRead;
+    FileText nameAsRead{};
 };
 
 struct ParsedRules {

@@ -15,7 +15,7 @@ struct CTaskTime {
     int alarmArmed = 0;  // 0..1
     std::string text;
     DateTime alarmTime;
-    FileText textAsRead;  // the text as the settings file had it
+    FileText textAsRead{};  // the text as the settings file had it
 };
 
 }  // namespace vesm
