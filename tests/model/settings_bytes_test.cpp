@@ -47,7 +47,7 @@ TEST(SettingsBytesTest, StrayLeadByteBeforeABareLineFeedEndsOnlyItsLine) {
 
 TEST(SettingsBytesTest, UneditedNamesAndTextsGoBackByteForByte) {
     const std::string texts[] = {"a\x81 b", "\xED\x40\xFA\x5C", "\x87\x40", "end\x82",
-                                 "\x81`x",  "\xA0\xFD\xFE\xFF", "\x82\xA0"};
+                                 "\x81`x",  "\xA0\xFD\xFE\xFF", "\x82\xA0", "\x9F`\xE0`\xFC`"};
     std::string file;
     for (const std::string& text : texts) {
         file += "holiday=1`1`1`0`" + text + "\r\n";
