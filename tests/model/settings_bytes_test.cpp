@@ -94,6 +94,8 @@ TEST(SettingsBytesTest, TasksBeyondTheTimeConversionAreKeptAsTheyCame) {
     EXPECT_TRUE(loaded.host.messages.empty());
     std::string saved = SavedBytes(loaded);
     for (const std::string& line : far) EXPECT_TRUE(Contains(saved, line)) << line;
+    ASSERT_TRUE(loaded.doc->LoadSettings());
+    EXPECT_EQ(SavedBytes(loaded), saved);
 
     Loaded bad;
     Load(bad,
