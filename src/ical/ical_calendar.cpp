@@ -1,0 +1,217 @@
+#include "ical/ical_calendar.h"
+
+#include <algorithm>
+
+namespace vesm::ical {
+
+namespace {
+
+constexpr const char* kNotCalendar =
+    "iCalendar ファイルではありません (BEGIN:VCALENDAR で始まっていません)。";
+
+std::string Upper(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return out;
+}
+
+std::string AtLine(int line, const std::string& what) {
+    return std::to_string(line) + " 行目" + what;
+}
+
+// Length of the UTF-8 sequence at the start of text, or 0 when it is invalid.
+std::size_t Utf8SequenceLength(std::string_view text) {
+    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    unsigned char lead = byte(0);
+    if (lead < 0x80) return 1;
+    std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+    if (length == 0 || lead > 0xF4 || text.size() < length) return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) return 0;
+    }
+    if (lead == 0xE0 && byte(1) < 0xA0) return 0;   // overlong
+    if (lead == 0xED && byte(1) >= 0xA0) return 0;  // surrogate
+    if (lead == 0xF0 && byte(1) < 0x90) return 0;   // overlong
+    if (lead == 0xF4 && byte(1) >= 0x90) return 0;  // past U+10FFFF
+    return length;
+}
+
+bool IsUtf8(std::string_view text) {
+    while (!text.empty()) {
+        std::size_t length = Utf8SequenceLength(text);
+        if (length == 0) return false;
+        text.remove_prefix(length);
+    }
+    return true;
+}
+
+struct LogicalLine {
+    std::string text;
+    int line = 0;
+};
+
+// The file's lines with folds joined, blank lines dropped; or the message.
+struct Unfolded {
+    std::vector<LogicalLine> lines;
+    std::string error;
+};
+
+Unfolded Unfold(std::string_view bytes) {
+    Unfolded out;
+    int number = 0;
+    while (!bytes.empty()) {
+        std::size_t end = bytes.find('\n');
+        std::string_view line = bytes.substr(0, end);
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+        ++number;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.empty()) continue;
+        if (!IsUtf8(line)) {
+            out.error = AtLine(number, "が UTF-8 ではありません。iCalendar ファイルは UTF-8 で" +
+                                           std::string("書かれている必要があります。"));
+            return out;
+        }
+        const bool continuation = line[0] == ' ' || line[0] == '\t';
+        if (continuation && !out.lines.empty()) {
+            out.lines.back().text.append(line.substr(1));
+        } else {
+            out.lines.push_back({std::string(line), number});
+        }
+        if (out.lines.back().text.size() > kMaxLineBytes) {
+            out.error = AtLine(out.lines.back().line, "が長すぎます (1 MB を超えています)。");
+            return out;
+        }
+    }
+    return out;
+}
+
+// Splits at the first unquoted character of `stops`.
+std::size_t FindUnquoted(std::string_view text, std::size_t from, std::string_view stops) {
+    bool quoted = false;
+    for (std::size_t i = from; i < text.size(); ++i) {
+        if (text[i] == '"') quoted = !quoted;
+        if (!quoted && stops.find(text[i]) != std::string_view::npos) return i;
+    }
+    return std::string_view::npos;
+}
+
+std::string Unquoted(std::string_view value) {
+    std::string out;
+    for (char c : value) {
+        if (c != '"') out += c;
+    }
+    return out;
+}
+
+std::optional<Property> ParseContentLine(const LogicalLine& logical) {
+    std::string_view text = logical.text;
+    std::size_t colon = FindUnquoted(text, 0, ":");
+    if (colon == std::string_view::npos) return std::nullopt;
+    std::size_t nameEnd = std::min(text.find(';'), colon);
+    if (nameEnd == 0) return std::nullopt;
+    Property property;
+    property.name = Upper(text.substr(0, nameEnd));
+    property.value = std::string(text.substr(colon + 1));
+    property.line = logical.line;
+    std::size_t at = nameEnd;
+    while (at < colon) {
+        std::size_t next = FindUnquoted(text, at + 1, ";:");
+        std::string_view param = text.substr(at + 1, next - at - 1);
+        std::size_t equals = param.find('=');
+        if (equals == std::string_view::npos) return std::nullopt;
+        property.params.emplace_back(Upper(param.substr(0, equals)),
+                                     Unquoted(param.substr(equals + 1)));
+        at = next;
+    }
+    return property;
+}
+
+class TreeBuilder {
+public:
+    std::string Add(const Property& property) {
+        if (open_.empty() && (property.name != "BEGIN" || Upper(property.value) != "VCALENDAR")) {
+            return kNotCalendar;
+        }
+        if (property.name == "BEGIN") return Begin(property);
+        if (property.name == "END") return End(property);
+        if (!open_.empty()) open_.back().properties.push_back(property);
+        return {};
+    }
+    bool Done() const { return done_.has_value(); }
+    std::optional<Component> Take() { return std::move(done_); }
+
+private:
+    std::string Begin(const Property& property) {
+        const std::string name = Upper(property.value);
+        if (open_.size() == kMaxDepth) return AtLine(property.line, "の入れ子が深すぎます。");
+        if ((name == "VEVENT" || name == "VTODO") && ++events_ > kMaxEvents) {
+            return "予定が多すぎます (一度に読み込めるのは " + std::to_string(kMaxEvents) +
+                   " 件までです)。";
+        }
+        open_.push_back(Component{name, {}, {}, property.line});
+        return {};
+    }
+
+    std::string End(const Property& property) {
+        const std::string name = Upper(property.value);
+        if (open_.empty() || open_.back().name != name) {
+            return AtLine(property.line, "の END:" + name + " に対応する BEGIN がありません。");
+        }
+        Component closed = std::move(open_.back());
+        open_.pop_back();
+        if (open_.empty()) {
+            done_ = std::move(closed);
+        } else {
+            open_.back().children.push_back(std::move(closed));
+        }
+        return {};
+    }
+
+    std::vector<Component> open_;
+    std::optional<Component> done_;
+    std::size_t events_ = 0;
+};
+
+}  // namespace
+
+std::optional<std::string> Property::Param(std::string_view wanted) const {
+    for (const auto& [name, value] : params) {
+        if (name == wanted) return value;
+    }
+    return std::nullopt;
+}
+
+const Property* Component::Find(std::string_view wanted) const {
+    for (const Property& property : properties) {
+        if (property.name == wanted) return &property;
+    }
+    return nullptr;
+}
+
+CalendarRead ReadCalendar(std::string_view bytes) {
+    constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    if (bytes.size() > kMaxFileBytes) {
+        return {std::nullopt, "ファイルが大きすぎます (64 MB を超えています)。"};
+    }
+    if (bytes.starts_with(kBom)) bytes.remove_prefix(kBom.size());
+    Unfolded unfolded = Unfold(bytes);
+    if (!unfolded.error.empty()) return {std::nullopt, unfolded.error};
+    TreeBuilder builder;
+    for (const LogicalLine& line : unfolded.lines) {
+        std::optional<Property> property = ParseContentLine(line);
+        if (!property) {
+            const bool first = &line == &unfolded.lines.front();
+            return {std::nullopt,
+                    first ? kNotCalendar : AtLine(line.line, "は iCalendar の行ではありません。")};
+        }
+        std::string error = builder.Add(*property);
+        if (!error.empty()) return {std::nullopt, error};
+        if (builder.Done()) return {builder.Take(), {}};
+    }
+    if (unfolded.lines.empty()) return {std::nullopt, kNotCalendar};
+    return {std::nullopt, "ファイルが途中で切れています (END:VCALENDAR がありません)。"};
+}
+
+}  // namespace vesm::ical

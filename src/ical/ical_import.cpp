@@ -1,0 +1,412 @@
+#include "ical/ical_import.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <optional>
+
+#include "doc/cp932_codec.h"
+#include "doc/doc.h"
+#include "ical/ical_calendar.h"
+#include "ical/ical_export.h"
+#include "ical/ical_text.h"
+#include "ical/ical_time.h"
+#include "tasks/task_editor_rules.h"
+
+namespace vesm::ical {
+
+namespace {
+
+constexpr int kFirstYear = 1980;
+constexpr int kLastYear = 2099;
+constexpr std::size_t kRuleNameLimit = 72;  // characters, as the rule editor's name box
+constexpr int kLastOrdinal = 5;
+constexpr std::int64_t kMaxIntervalMinutes = 2 * 60 + 59;  // the editor's longest interval
+constexpr int kMaxAlarmDaysBefore = 7;
+constexpr std::size_t kShownRecords = 5;
+constexpr std::size_t kShownNotes = 10;
+
+constexpr const char* kRuleParts[] = {"FREQ",  "INTERVAL", "BYMONTH", "BYMONTHDAY",
+                                      "BYDAY", "COUNT",    "UNTIL",   "WKST"};
+constexpr const char* kOutOfRange = "1980 年から 2099 年の外の日付は読み込みません";
+
+// A plain decimal number, or the fallback when the text is empty.
+std::optional<int> NumberOr(const std::string& text, int fallback) {
+    if (text.empty()) return fallback;
+    if (text.size() > 2 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    return std::stoi(text);
+}
+
+std::string Printf(const char* format, int a, int b, int c, int d = 0, int e = 0) {
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, format, a, b, c, d, e);
+    return buffer;
+}
+
+std::string OneLine(std::string text) {
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    std::replace(text.begin(), text.end(), '\r', ' ');
+    std::replace(text.begin(), text.end(), '\t', ' ');
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::size_t CharacterStart(const std::string& text, std::size_t at) {
+    while (at > 0 && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) --at;
+    return at;
+}
+
+// The texts the editors refuse; the same messages they show.
+std::optional<std::string> TextRefusal(const std::string& text) {
+    if (text.empty()) return "名前 (SUMMARY) がありません";
+    if (text.find('`') != std::string::npos) return "バッククォート文字(`)は使用できません";
+    if (!CanEncodeCp932(text)) return "保存できない文字が含まれています";
+    return std::nullopt;
+}
+
+std::string ShortenToCharacters(std::string text, std::size_t limit);
+
+// Cut by characters first, so a huge text is never re-encoded character by character.
+std::string ShortenToBytes(std::string text) {
+    text = ShortenToCharacters(std::move(text), kTaskTextLimitBytes);
+    while (!FitsTaskTextLimit(text)) text.erase(CharacterStart(text, text.size() - 1));
+    return text;
+}
+
+std::string ShortenToCharacters(std::string text, std::size_t limit) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+        if (++count > limit) return text.substr(0, i);
+    }
+    return text;
+}
+
+bool SameRule(const CHolidayTime& a, const CHolidayTime& b) {
+    return a.month == b.month && a.dayOrOrdinal == b.dayOrOrdinal && a.weekday == b.weekday &&
+           a.name == b.name;
+}
+
+bool SameTask(const CTaskTime& a, const CTaskTime& b) {
+    return a.taskTime == b.taskTime && a.taskMode == b.taskMode && a.alarmMode == b.alarmMode &&
+           a.alarmArmed == b.alarmArmed && a.alarmTime == b.alarmTime && a.text == b.text;
+}
+
+std::string DateText(DateTime time) {
+    DateFields f = time.Fields();
+    return Printf("%04d/%02d/%02d", f.year, f.month, f.day);
+}
+
+std::string DateTimeText(DateTime time) {
+    DateFields f = time.Fields();
+    return Printf("%04d/%02d/%02d %02d:%02d", f.year, f.month, f.day, f.hour, f.minute);
+}
+
+DateTime FloorMinute(DateTime time) {
+    return time - TimeSpan(time.Fields().second);
+}
+
+struct AlarmFit {
+    int mode = 0;
+    DateTime time;
+};
+
+// The editor's alarm nearest the wanted instant and not after it: an interval
+// of up to 2:59 around a task time, or a time of day on the task's day or up
+// to seven days before; the earliest choice when the wanted one is earlier still.
+AlarmFit FitAlarm(DateTime wanted, const CTaskTime& task, int preferredMode) {
+    const DateTime firstDay = task.taskTime.MidnightDaysAway(-kMaxAlarmDaysBefore);
+    const DateTime lastMinute = task.taskTime.MidnightDaysAway(1) - TimeSpan::Minutes(1);
+    const bool timed = task.taskMode != 0;
+    const DateTime intervalEnd = task.taskTime + TimeSpan::Minutes(kMaxIntervalMinutes);
+    const DateTime latest = timed ? std::max(lastMinute, intervalEnd) : lastMinute;
+    const DateTime time = std::clamp(FloorMinute(wanted), firstDay, latest);
+    const bool inInterval = timed &&
+                            (time - task.taskTime).Seconds() >= -kMaxIntervalMinutes * 60 &&
+                            time <= intervalEnd;
+    const bool inDays = time <= lastMinute;
+    if (inInterval && (preferredMode != 1 || !inDays)) return {2, time};
+    return {1, time};
+}
+
+class Planner {
+public:
+    Planner(const ExistingRecords& existing, DateTime reference, const Component& calendar)
+        : existing_(existing), reference_(reference), zones_(calendar) {}
+
+    void Event(const Component& event) {
+        line_ = event.line;
+        const bool todo = event.name == "VTODO";
+        const Property* start = event.Find(todo ? "DUE" : "DTSTART");
+        if (!start) {
+            Note(todo ? "期限 (DUE) のない ToDo は読み込みません"
+                      : "開始日時 (DTSTART) がありません");
+            return;
+        }
+        std::optional<IcalTime> time = ParseTimeProperty(*start);
+        if (!time) {
+            Note("日時 " + start->value + " が読めません");
+            return;
+        }
+        const Property* summary = event.Find("SUMMARY");
+        std::string text = OneLine(summary ? UnescapeText(summary->value) : std::string());
+        const Property* rule = event.Find("RRULE");
+        if (rule && time->dateOnly && AddRule(*time, ParseRuleParts(rule->value), text)) return;
+        if (rule) Note("繰り返しは最初の 1 回だけ読み込みます");
+        AddTask(event, *time, std::move(text));
+    }
+
+    ImportPlan Take() { return std::move(plan_); }
+
+private:
+    void Note(const std::string& text) {
+        plan_.notes.push_back(std::to_string(line_) + " 行目: " + text);
+    }
+
+    // A yearly rule on one day of one month; false when the recurrence is
+    // something a special-day rule cannot say.
+    bool AddRule(const IcalTime& start, const std::map<std::string, std::string>& parts,
+                 const std::string& name) {
+        auto part = [&](const char* key) {
+            auto found = parts.find(key);
+            return found == parts.end() ? std::string() : found->second;
+        };
+        for (const auto& [key, value] : parts) {
+            if (std::find(std::begin(kRuleParts), std::end(kRuleParts), key) ==
+                std::end(kRuleParts)) {
+                return false;
+            }
+        }
+        if (part("FREQ") != "YEARLY" || (!part("INTERVAL").empty() && part("INTERVAL") != "1")) {
+            return false;
+        }
+        std::optional<int> month = NumberOr(part("BYMONTH"), start.civil.month);
+        std::optional<int> day = NumberOr(part("BYMONTHDAY"), start.civil.day);
+        if (!month || *month < 1 || *month > 12 || !day || *day < 1 || *day > 31) return false;
+        int dayOrOrdinal = *day;
+        int weekday = 0;
+        if (!part("BYDAY").empty()) {
+            std::optional<WeekdayItem> item = ParseWeekdayItem(part("BYDAY"));
+            if (!item || item->ordinal == 0 || item->ordinal < -1 || part("BYMONTH").empty() ||
+                !part("BYMONTHDAY").empty()) {
+                return false;
+            }
+            dayOrOrdinal = item->ordinal == -1 ? kLastOrdinal : item->ordinal;
+            weekday = item->weekday + 1;
+        }
+        if (!part("COUNT").empty() || !part("UNTIL").empty()) {
+            Note("記念日は毎年になります (繰り返しの終わりは読み込みません)");
+        }
+        const std::string shortened = ShortenToCharacters(name, kRuleNameLimit);
+        if (std::optional<std::string> refusal = TextRefusal(shortened)) {
+            Note(*refusal + "。読み込みません");
+            return true;
+        }
+        if (shortened != name) Note("名前を 72 文字に切り詰めました");
+        CHolidayTime record;
+        record.Set(reference_, *month, dayOrOrdinal, 2, weekday, shortened);
+        AddUnique(plan_.specialDays, existing_.specialDays, record, SameRule);
+        return true;
+    }
+
+    std::optional<DateTime> Instant(const IcalTime& time) {
+        const CivilTime& c = time.civil;
+        if (time.dateOnly || time.zone == ZoneKind::Floating) {
+            std::optional<DateTime> local =
+                DateTime::Build(c.year, c.month, c.day, c.hour, c.minute, std::min(c.second, 59));
+            if (!local) Note(kOutOfRange);
+            return local;
+        }
+        std::optional<std::int64_t> utc =
+            time.zone == ZoneKind::Utc ? SecondsOfCivil(c) : zones_.ToUtc(c, time.tzid);
+        if (!utc) {
+            Note("タイムゾーン " + time.tzid + " がわからないため読み込みません");
+            return std::nullopt;
+        }
+        return DateTime(*utc);
+    }
+
+    void AddTask(const Component& event, const IcalTime& start, std::string text) {
+        std::optional<DateTime> instant = Instant(start);
+        if (!instant) return;
+        if (instant->Seconds() < 0) {
+            Note(kOutOfRange);
+            return;
+        }
+        DateFields f = instant->Fields();
+        if (f.year < kFirstYear || f.year > kLastYear) {
+            Note(kOutOfRange);
+            return;
+        }
+        CTaskTime task;
+        task.text = ShortenToBytes(text);
+        if (std::optional<std::string> refusal = TextRefusal(task.text)) {
+            Note(*refusal + "。読み込みません");
+            return;
+        }
+        if (task.text != text) Note("予定を 72 バイトに切り詰めました");
+        task.taskMode = start.dateOnly ? 0 : 1;
+        task.taskTime = *DateTime::Build(f.year, f.month, f.day, start.dateOnly ? 0 : f.hour,
+                                         start.dateOnly ? 0 : f.minute);
+        task.alarmArmed = 1;
+        task.alarmTime = NoDayDate();
+        ReadAlarms(event, start, task);
+        AddUnique(plan_.tasks, existing_.tasks, task, SameTask);
+    }
+
+    void ReadAlarms(const Component& event, const IcalTime& start, CTaskTime& task) {
+        const Component* alarm = nullptr;
+        for (const Component& child : event.children) {
+            if (child.name != "VALARM") continue;
+            if (child.Find(kTaskTimeAlarmProperty) && !start.dateOnly) {
+                task.taskMode = 2;
+            } else if (!alarm) {
+                alarm = &child;
+            }
+        }
+        const Property* mode = event.Find(kTaskModeProperty);
+        if (mode && !start.dateOnly &&
+            (mode->value == "1" || mode->value == "2" || mode->value == "3")) {
+            task.taskMode = mode->value[0] - '0';
+        }
+        if (!alarm) return;
+        std::optional<DateTime> wanted = AlarmInstant(*alarm, event, task);
+        if (!wanted) {
+            Note("アラームの時刻が読めないため、アラームなしで読み込みます");
+            return;
+        }
+        const Property* preferred = alarm->Find(kAlarmModeProperty);
+        AlarmFit fit = FitAlarm(*wanted, task, preferred && preferred->value == "1" ? 1 : 2);
+        task.alarmMode = fit.mode;
+        task.alarmTime = fit.time;
+        if (fit.time != *wanted) {
+            Note("アラームを選べる時刻 " + DateTimeText(fit.time) + " に合わせました");
+        }
+    }
+
+    std::optional<DateTime> AlarmInstant(const Component& alarm, const Component& event,
+                                         const CTaskTime& task) {
+        const Property* trigger = alarm.Find("TRIGGER");
+        if (!trigger) return std::nullopt;
+        if (trigger->Param("VALUE") == "DATE-TIME") {
+            std::optional<IcalTime> at = ParseTimeProperty(*trigger);
+            if (!at || at->zone != ZoneKind::Utc) return std::nullopt;
+            return DateTime(SecondsOfCivil(at->civil));
+        }
+        std::optional<std::int64_t> offset = ParseDuration(trigger->value);
+        if (!offset) return std::nullopt;
+        DateTime base = task.taskTime;
+        const Property* end = event.Find("DTEND");
+        if (trigger->Param("RELATED") == "END" && end) {
+            std::optional<IcalTime> endTime = ParseTimeProperty(*end);
+            std::optional<DateTime> endInstant = endTime ? Instant(*endTime) : std::nullopt;
+            if (!endInstant) return std::nullopt;
+            base = *endInstant;
+        }
+        return base + TimeSpan(*offset);
+    }
+
+    template <typename Record, typename Same>
+    void AddUnique(std::vector<Record>& planned, const std::vector<Record>& present,
+                   const Record& record, Same same) {
+        auto matches = [&](const Record& other) { return same(other, record); };
+        if (std::any_of(present.begin(), present.end(), matches) ||
+            std::any_of(planned.begin(), planned.end(), matches)) {
+            ++plan_.duplicates;
+            return;
+        }
+        planned.push_back(record);
+    }
+
+    const ExistingRecords& existing_;
+    DateTime reference_;
+    ZoneTable zones_;
+    ImportPlan plan_;
+    int line_ = 0;
+};
+
+std::string RuleText(const CHolidayTime& rule) {
+    static constexpr const char* kWeekdays[] = {"日", "月", "火", "水", "木", "金", "土"};
+    if (rule.weekday == 0)
+        return Printf("%02d/%02d ", rule.month, rule.dayOrOrdinal, 0) + rule.name;
+    std::string ordinal = rule.dayOrOrdinal == kLastOrdinal
+                              ? std::string("最終")
+                              : "第" + std::to_string(rule.dayOrOrdinal);
+    return std::to_string(rule.month) + "月" + ordinal + kWeekdays[rule.weekday - 1] + "曜日 " +
+           rule.name;
+}
+
+std::string TaskText(const CTaskTime& task) {
+    return (task.taskMode == 0 ? DateText(task.taskTime) : DateTimeText(task.taskTime)) + " " +
+           task.text;
+}
+
+template <typename Record, typename Describe>
+void AppendList(std::string& out, const char* heading, const std::vector<Record>& records,
+                Describe describe) {
+    if (records.empty()) return;
+    out += heading;
+    for (std::size_t i = 0; i < records.size() && i < kShownRecords; ++i) {
+        out += "\n  " + describe(records[i]);
+    }
+    if (records.size() > kShownRecords) {
+        out += "\n  ほか " + std::to_string(records.size() - kShownRecords) + " 件";
+    }
+    out += "\n";
+}
+
+}  // namespace
+
+ImportPlan PlanImport(std::string_view bytes, const ExistingRecords& existing, DateTime reference) {
+    CalendarRead read = ReadCalendar(bytes);
+    if (!read.calendar) {
+        ImportPlan refused;
+        refused.error = read.error;
+        return refused;
+    }
+    Planner planner(existing, reference, *read.calendar);
+    for (const Component& child : read.calendar->children) {
+        if (child.name == "VEVENT" || child.name == "VTODO") planner.Event(child);
+    }
+    return planner.Take();
+}
+
+std::string ImportSummary(const ImportPlan& plan) {
+    if (!plan.error.empty()) return plan.error;
+    std::string out;
+    if (plan.specialDays.empty() && plan.tasks.empty()) {
+        out = "追加するものはありません。\n";
+    } else {
+        out = "記念日 " + std::to_string(plan.specialDays.size()) + " 件、予定 " +
+              std::to_string(plan.tasks.size()) + " 件を追加します。\n";
+    }
+    AppendList(out, "記念日:", plan.specialDays, RuleText);
+    AppendList(out, "予定:", plan.tasks, TaskText);
+    if (plan.duplicates > 0) {
+        out += "すでにある " + std::to_string(plan.duplicates) + " 件は追加しません。\n";
+    }
+    if (!plan.notes.empty()) {
+        out += "注意:";
+        for (std::size_t i = 0; i < plan.notes.size() && i < kShownNotes; ++i) {
+            out += "\n  " + plan.notes[i];
+        }
+        if (plan.notes.size() > kShownNotes) {
+            out += "\n  ほか " + std::to_string(plan.notes.size() - kShownNotes) + " 件";
+        }
+        out += "\n";
+    }
+    return out;
+}
+
+void ApplyImport(CvesmDoc& doc, const ImportPlan& plan) {
+    for (const CHolidayTime& rule : plan.specialDays) {
+        doc.InsertDayRule(RuleListId::SpecialDay, rule);
+    }
+    for (const CTaskTime& task : plan.tasks) doc.InsertTaskSorted(task);
+}
+
+}  // namespace vesm::ical

@@ -1,0 +1,19 @@
+// The text layer of iCalendar: TEXT escaping and content lines folded at
+// 75 octets.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vesm::ical {
+
+// Backslash, semicolon, comma and line breaks escaped for a TEXT value.
+std::string EscapeText(std::string_view text);
+// The inverse; "\N" is a line break too, and an unknown escape keeps its character.
+std::string UnescapeText(std::string_view value);
+
+// One content line ended by CRLF, folded so no physical line exceeds 75
+// octets and no UTF-8 character is split.
+std::string FoldLine(std::string_view line);
+
+}  // namespace vesm::ical

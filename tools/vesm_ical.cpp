@@ -1,0 +1,113 @@
+// vesm-ical export SETTINGS OUT.ics
+// vesm-ical import SETTINGS IN.ics OUT_SETTINGS
+//
+// Writes the special days and tasks of a settings file as iCalendar, or adds
+// the records of an iCalendar file to a copy of a settings file. SETTINGS is
+// only ever read.
+#include <cstdio>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "doc/cp932_codec.h"
+#include "doc/doc.h"
+#include "doc/settings_file.h"
+#include "file_doc_host.h"
+#include "ical/ical_export.h"
+#include "ical/ical_import.h"
+
+namespace {
+
+constexpr const char* kProgram = "vesm-ical";
+constexpr int kFailed = 1;
+constexpr int kBadUsage = 2;
+
+constexpr const char* kUsage =
+    "usage: vesm-ical export SETTINGS OUT.ics\n"
+    "       vesm-ical import SETTINGS IN.ics OUT_SETTINGS\n"
+    "Exports the special days and tasks of a vesmira.ini, or writes OUT_SETTINGS: SETTINGS\n"
+    "with the special days and tasks of IN.ics added. SETTINGS is never changed.\n";
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "%s: %s\n", kProgram, message.c_str());
+    return kFailed;
+}
+
+std::optional<std::string> ReadAll(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    if (file.bad()) return std::nullopt;
+    return bytes.str();
+}
+
+bool WriteAll(const std::string& path, const std::string& bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    return static_cast<bool>(file);
+}
+
+struct Lists {
+    std::vector<vesm::CHolidayTime> holidays;
+    std::vector<vesm::CHolidayTime> specialDays;
+    std::vector<vesm::CTaskTime> tasks;
+};
+
+Lists ListsOf(const vesm::CvesmDoc& doc) {
+    Lists lists;
+    for (std::size_t i = 0; i < doc.RuleCount(vesm::RuleListId::Holiday); ++i) {
+        lists.holidays.push_back(doc.Rule(vesm::RuleListId::Holiday, i));
+    }
+    for (std::size_t i = 0; i < doc.RuleCount(vesm::RuleListId::SpecialDay); ++i) {
+        lists.specialDays.push_back(doc.Rule(vesm::RuleListId::SpecialDay, i));
+    }
+    for (std::size_t i = 0; i < doc.TaskCount(); ++i) lists.tasks.push_back(doc.Task(i));
+    return lists;
+}
+
+int Export(vesm::CvesmDoc& doc, const std::string& out) {
+    Lists lists = ListsOf(doc);
+    std::string text = vesm::ical::ExportCalendar(lists.specialDays, lists.tasks, doc.Host().Now());
+    if (!WriteAll(out, text)) return Fail("cannot write " + out);
+    std::printf("記念日 %zu 件、予定 %zu 件を書き出しました。\n", lists.specialDays.size(),
+                lists.tasks.size());
+    return 0;
+}
+
+int Import(vesm::CvesmDoc& doc, const std::string& in, const std::string& out) {
+    std::optional<std::string> bytes = ReadAll(in);
+    if (!bytes) return Fail("cannot read " + in);
+    Lists before = ListsOf(doc);
+    vesm::ical::ImportPlan plan =
+        vesm::ical::PlanImport(*bytes, {before.specialDays, before.tasks}, doc.FirstShownMonth());
+    if (!plan.error.empty()) return Fail(in + ": " + plan.error);
+    vesm::ical::ApplyImport(doc, plan);
+    Lists after = ListsOf(doc);
+    std::string text = vesm::FormatSettingsText(doc.GetSettings(),
+                                                {after.holidays, after.specialDays, after.tasks});
+    if (!WriteAll(out, vesm::EncodeCp932(text))) return Fail("cannot write " + out);
+    std::fputs(vesm::ical::ImportSummary(plan).c_str(), stdout);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const bool exporting = args.size() == 3 && args[0] == "export";
+    const bool importing = args.size() == 4 && args[0] == "import";
+    if (!exporting && !importing) {
+        std::fputs(kUsage, stderr);
+        return kBadUsage;
+    }
+    if (!ReadAll(args[1])) return Fail("cannot read the settings file " + args[1]);
+    if (importing && args[3] == args[1]) return Fail("OUT_SETTINGS must differ from SETTINGS");
+    vesm::FileDocHost host(kProgram, args[1]);
+    vesm::CvesmDoc doc(host);
+    if (doc.ExitRequested()) return Fail("the settings could not be loaded");
+    return exporting ? Export(doc, args[2]) : Import(doc, args[2], args[3]);
+}
