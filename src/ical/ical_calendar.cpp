@@ -207,6 +207,7 @@ CalendarRead ReadCalendar(std::string_view bytes) {
                     first ? kNotCalendar : AtLine(line.line, "は iCalendar の行ではありません。")};
         }
         std::string error = builder.Add(*property);
+        if (!error.empty() && &line == &unfolded.lines.back()) break;  // cut off mid-line
         if (!error.empty()) return {std::nullopt, error};
         if (builder.Done()) return {builder.Take(), {}};
     }
