@@ -86,8 +86,9 @@ TEST(IcalRead, RefusesBrokenFilesWithOneMessage) {
         {"BEGIN:VEVENT\r\nEND:VEVENT\r\n", "iCalendar ファイルではありません"},
         {good.substr(0, good.size() - 10), "途中で切れて"},
         {Calendar("SUMMARY:" + EncodeCp932("会議") + "\r\n"), "3 行目が UTF-8 ではありません"},
-        {"\xFF\xFE"
-         "B\0E\0",
+        {std::string("\xFF\xFE"
+                     "B\0E\0",
+                     6),
          "UTF-8 ではありません"},
         {Calendar("X:" + std::string(10u << 20, 'a') + "\r\n"), "長すぎます"},
         {Calendar(manyEvents), "予定が多すぎます"},
