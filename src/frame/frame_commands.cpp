@@ -41,6 +41,12 @@ FrameCommand FrameCommandFor(int commandId) {
             return FrameCommand::ContextHelp;
         case ID_PROFILE:
             return FrameCommand::Profile;
+        case ID_ICAL_EXPORT:
+        case ID_ICAL_EXPORT2:
+            return FrameCommand::ExportCalendar;
+        case ID_ICAL_IMPORT:
+        case ID_ICAL_IMPORT2:
+            return FrameCommand::ImportCalendar;
         default:
             return FrameCommand::None;
     }

@@ -17,6 +17,8 @@ enum class FrameCommand {
     Help,
     ContextHelp,
     Profile,
+    ExportCalendar,
+    ImportCalendar,
 };
 
 FrameCommand FrameCommandFor(int commandId);

@@ -1,6 +1,7 @@
 // Every menu command the frame receives; About is passed on to the
 // application object.
 #include "doc/doc.h"
+#include "frame/calendar_file_commands.h"
 #include "frame/frame_commands.h"
 #include "frame/main_frame.h"
 #include "options/opt_dialog.h"
@@ -64,6 +65,12 @@ bool CMainFrame::OnCommand(int id, int, HWND) {
             return true;
         case FrameCommand::Profile:
             RunEditingDialog([this] { RunProfileDialog(doc_); });
+            return true;
+        case FrameCommand::ExportCalendar:
+            RunEditingDialog([this] { ExportCalendarFile(doc_); });
+            return true;
+        case FrameCommand::ImportCalendar:
+            RunEditingDialog([this] { ImportCalendarFile(doc_); });
             return true;
         case FrameCommand::None:
             return false;

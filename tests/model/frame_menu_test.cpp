@@ -23,7 +23,7 @@ TEST(ContextMenuTest, TrayOffersNavigationOnlyWhenClicksPassThrough) {
     const char* texts[] = {"前月へ（&B)", "翌月へ（&F)", "表示月を指定（&S)",
                            "表示月を元に戻す（&U)", ""};
     for (std::size_t i = 0; i < items.size(); ++i) {
-        EXPECT_EQ(items[i].position, static_cast<int>(i) + 3);
+        EXPECT_EQ(items[i].position, static_cast<int>(i) + 5);
         EXPECT_EQ(items[i].commandId, ids[i]);
         EXPECT_EQ(items[i].text, texts[i]);
     }

@@ -295,7 +295,9 @@ TEST(IcalImport, MapsForeignEventsToTheEditorsChoices) {
         EXPECT_EQ(t.text, "x");
         const std::string notes = ImportSummary(plan);
         EXPECT_EQ(notes.find("注意") != std::string::npos, c.note != nullptr) << notes;
-        if (c.note) EXPECT_NE(notes.find(c.note), std::string::npos) << notes;
+        if (c.note) {
+            EXPECT_NE(notes.find(c.note), std::string::npos) << notes;
+        }
     }
 }
 
@@ -340,7 +342,9 @@ TEST(IcalImport, RulesTextsAndRefusals) {
         ImportPlan plan = Plan(Calendar(Event(t.event)));
         EXPECT_EQ(plan.tasks.size(), t.tasks) << t.event;
         for (const CTaskTime& task : plan.tasks) EXPECT_TRUE(FitsTaskTextLimit(task.text));
-        if (!plan.tasks.empty()) EXPECT_EQ(plan.tasks[0].text, longText.substr(0, 36 * 3));
+        if (!plan.tasks.empty()) {
+            EXPECT_EQ(plan.tasks[0].text, longText.substr(0, 36 * 3));
+        }
         EXPECT_NE(ImportSummary(plan).find(t.note), std::string::npos) << ImportSummary(plan);
     }
     EXPECT_NE(ImportSummary(Plan("junk")).find("iCalendar ファイルではありません"),

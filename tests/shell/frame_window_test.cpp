@@ -293,7 +293,7 @@ TEST(FrameMenuTest, TrayMenuGrowsByTheNavigationBlockWhenClicksPassThrough) {
     settings.mouseTransparent = 0;
     HMENU plain = LoadContextMenu(instance, tray, settings);
     ASSERT_NE(plain, nullptr);
-    EXPECT_EQ(GetMenuItemCount(GetSubMenu(plain, 0)), 7);
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(plain, 0)), 9);
     EXPECT_EQ(SeparatorCount(GetSubMenu(plain, 0)), 2);
     DestroyMenu(plain);
 
@@ -301,15 +301,17 @@ TEST(FrameMenuTest, TrayMenuGrowsByTheNavigationBlockWhenClicksPassThrough) {
     HMENU menu = LoadContextMenu(instance, tray, settings);
     ASSERT_NE(menu, nullptr);
     HMENU popup = GetSubMenu(menu, 0);
-    EXPECT_EQ(GetMenuItemCount(popup), 12);
+    EXPECT_EQ(GetMenuItemCount(popup), 14);
     EXPECT_EQ(SeparatorCount(popup), 3);
     EXPECT_EQ(ItemText(popup, 1), L"予定表(&T)");
-    EXPECT_EQ(GetMenuItemID(popup, 2), 0u);
-    EXPECT_EQ(ItemText(popup, 3), L"前月へ（&B)");
-    EXPECT_EQ(GetMenuItemID(popup, 6), 32785u);
-    EXPECT_EQ(GetMenuItemID(popup, 7), 0u);
-    EXPECT_EQ(ItemText(popup, 8), L"ヘルプ(&H)");
-    EXPECT_EQ(GetMenuItemID(popup, 11), 32775u);
+    EXPECT_EQ(ItemText(popup, 2), L"iCalendarに書き出す(&E)...");
+    EXPECT_EQ(ItemText(popup, 3), L"iCalendarを読み込む(&I)...");
+    EXPECT_EQ(GetMenuItemID(popup, 4), 0u);
+    EXPECT_EQ(ItemText(popup, 5), L"前月へ（&B)");
+    EXPECT_EQ(GetMenuItemID(popup, 8), 32785u);
+    EXPECT_EQ(GetMenuItemID(popup, 9), 0u);
+    EXPECT_EQ(ItemText(popup, 10), L"ヘルプ(&H)");
+    EXPECT_EQ(GetMenuItemID(popup, 13), 32775u);
     DestroyMenu(menu);
 }
 
@@ -322,10 +324,11 @@ TEST(FrameMenuTest, ShiftOffersTheProfileMenuAndTheCalendarGetsNoNavigation) {
     HMENU menu = LoadContextMenu(GetModuleHandleW(nullptr), calendar, settings);
     ASSERT_NE(menu, nullptr);
     HMENU popup = GetSubMenu(menu, 0);
-    EXPECT_EQ(GetMenuItemCount(popup), 9);
-    EXPECT_EQ(ItemText(popup, 3), L"プロフィール(&P)");
-    EXPECT_EQ(GetMenuItemID(popup, 3), 32802u);
-    EXPECT_EQ(GetMenuItemID(popup, 8), 32804u);
+    EXPECT_EQ(GetMenuItemCount(popup), 11);
+    EXPECT_EQ(ItemText(popup, 3), L"iCalendarを読み込む(&I)...");
+    EXPECT_EQ(ItemText(popup, 5), L"プロフィール(&P)");
+    EXPECT_EQ(GetMenuItemID(popup, 5), 32802u);
+    EXPECT_EQ(GetMenuItemID(popup, 10), 32804u);
     DestroyMenu(menu);
 }
 

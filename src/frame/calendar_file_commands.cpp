@@ -1,0 +1,104 @@
+#include "frame/calendar_file_commands.h"
+
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "doc/doc.h"
+#include "ical/ical_export.h"
+#include "ical/ical_import.h"
+#include "win32/utf.h"
+
+namespace vesm {
+
+namespace {
+
+constexpr wchar_t kFilter[] = L"iCalendar (*.ics)\0*.ics\0すべてのファイル (*.*)\0*.*\0";
+constexpr DWORD kPathCharacters = 4096;
+
+std::optional<std::string> PickFile(bool save) {
+    std::wstring path(kPathCharacters, L'\0');
+    if (save) path.replace(0, 11, L"vesmira.ics");
+    OPENFILENAMEW dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.lpstrFilter = kFilter;
+    dialog.lpstrFile = path.data();
+    dialog.nMaxFile = kPathCharacters;
+    dialog.lpstrDefExt = L"ics";
+    dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY |
+                   (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+    if (!chosen) return std::nullopt;
+    return Narrow(path.c_str());
+}
+
+void Tell(CvesmDoc& doc, const std::string& text, MessageIcon icon) {
+    MessageRequest request;
+    request.text = text;
+    request.icon = icon;
+    doc.Host().ShowMessage(request);
+}
+
+std::vector<CHolidayTime> SpecialDays(const CvesmDoc& doc) {
+    std::vector<CHolidayTime> rules;
+    for (std::size_t i = 0; i < doc.RuleCount(RuleListId::SpecialDay); ++i) {
+        rules.push_back(doc.Rule(RuleListId::SpecialDay, i));
+    }
+    return rules;
+}
+
+std::vector<CTaskTime> Tasks(const CvesmDoc& doc) {
+    std::vector<CTaskTime> tasks;
+    for (std::size_t i = 0; i < doc.TaskCount(); ++i) tasks.push_back(doc.Task(i));
+    return tasks;
+}
+
+}  // namespace
+
+void ExportCalendarFile(CvesmDoc& doc) {
+    std::optional<std::string> path = PickFile(true);
+    if (!path) return;
+    const std::string text = ical::ExportCalendar(SpecialDays(doc), Tasks(doc), doc.Host().Now());
+    if (!doc.Host().ReplaceFile(*path, text)) {
+        Tell(doc, *path + " に書き出せませんでした。", MessageIcon::Warning);
+    }
+}
+
+void ImportCalendarFile(CvesmDoc& doc) {
+    std::optional<std::string> path = PickFile(false);
+    if (!path) return;
+    FileRead file = doc.Host().ReadFile(*path);
+    if (file.status != FileRead::Status::Ok) {
+        Tell(doc, *path + " を読み込めませんでした。", MessageIcon::Warning);
+        return;
+    }
+    const std::vector<CHolidayTime> specialDays = SpecialDays(doc);
+    const std::vector<CTaskTime> tasks = Tasks(doc);
+    ical::ImportPlan plan =
+        ical::PlanImport(file.bytes, {specialDays, tasks}, doc.FirstShownMonth());
+    if (!plan.error.empty()) {
+        Tell(doc, *path + "\n" + plan.error + "\n何も追加しませんでした。", MessageIcon::Warning);
+        return;
+    }
+    const std::string summary = ical::ImportSummary(plan);
+    if (plan.specialDays.empty() && plan.tasks.empty()) {
+        Tell(doc, summary, MessageIcon::Information);
+        return;
+    }
+    MessageRequest confirm;
+    confirm.text = summary;
+    confirm.caption = "iCalendarを読み込む";
+    confirm.icon = MessageIcon::Question;
+    confirm.buttons = MessageButtons::OkCancel;
+    if (doc.Host().ShowMessage(confirm) != MessageAnswer::Ok) return;
+    ical::ApplyImport(doc, plan);
+    doc.SaveSettings();
+    doc.RebuildDays();
+    doc.Host().RedrawViews();
+}
+
+}  // namespace vesm
