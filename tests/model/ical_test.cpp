@@ -54,6 +54,7 @@ std::string Unfold(std::string text) {
 TEST(IcalText, EscapesRoundTripAndFoldsWithoutSplittingCharacters) {
     const std::string text = "a\\b;c,d\ne";
     EXPECT_EQ(EscapeText(text), "a\\\\b\\;c\\,d\\ne");
+    EXPECT_EQ(EscapeText("x\r\ny\rz"), "x\\ny\\nz");
     EXPECT_EQ(UnescapeText(EscapeText(text)), text);
     EXPECT_EQ(UnescapeText("x\\Ny\\:"), "x\ny:");
 
@@ -90,6 +91,7 @@ TEST(IcalRead, RefusesBrokenFilesWithOneMessage) {
                      "B\0E\0",
                      6),
          "UTF-8 ではありません"},
+        {Calendar("X:\xF4\x90\x80\x80\r\n"), "3 行目が UTF-8 ではありません"},
         {Calendar("X:" + std::string(10u << 20, 'a') + "\r\n"), "長すぎます"},
         {Calendar(manyEvents), "予定が多すぎます"},
         {Calendar("BEGIN:VEVENT\r\nEND:VTODO\r\n"), "4 行目の END:VTODO"},
@@ -182,7 +184,8 @@ TEST(IcalExport, WritesRulesAndTasksAsEvents) {
           "DTSTART;VALUE=DATE:19800229\r\n", "SUMMARY:結婚記念日\\, 二人\r\n",
           "SUMMARY:終日\\;セミコロン\r\n", "DTSTART;TZID=Asia/Tokyo:20250302T103000\r\n",
           "DTSTART;VALUE=DATE:20250301\r\n", "TRIGGER:-PT5H30M\r\n", "TRIGGER:-PT15M\r\n",
-          "TRIGGER:PT30M\r\n", "TRIGGER:-P2D\r\n", "END:VCALENDAR\r\n"}) {
+          "TRIGGER:PT30M\r\n", "BEGIN:VALARM\r\nACTION:DISPLAY\r\n", "TRIGGER:-P2D\r\n",
+          "END:VCALENDAR\r\n"}) {
         EXPECT_NE(text.find(line), std::string::npos) << line;
     }
     EXPECT_EQ(text.find("TRIGGER:-PT1H"), std::string::npos) << "a given alarm is not armed";
@@ -281,6 +284,8 @@ TEST(IcalImport, MapsForeignEventsToTheEditorsChoices) {
          Task(At(2025, 3, 1), 0, "x"), nullptr},
         {Event("DTSTART;VALUE=DATE:20250301\r\nRRULE:FREQ=YEARLY;BYDAY=2SU\r\n" + s),
          Task(At(2025, 3, 1), 0, "x"), "最初の 1 回"},
+        {Event("DTSTART;VALUE=DATE:20250301\r\nRRULE:FREQ=YEARLY;BYMONTHDAY=32\r\n" + s),
+         Task(At(2025, 3, 1), 0, "x"), "最初の 1 回"},
         {Event("DTSTART:20250301T100000\r\n" + s + "SUMMARY:y\r\n" + alarm15 + alarm15),
          Task(At(2025, 3, 1, 10), 1, "x", 2, At(2025, 3, 1, 9, 45)), nullptr},
     };
@@ -320,33 +325,44 @@ TEST(IcalImport, RulesTextsAndRefusals) {
         EXPECT_EQ(plan.tasks.size(), 0u);
     }
 
-    std::string longText;
+    std::string longText, cut;
     for (int i = 0; i < 40; ++i) longText += "長";
+    for (int i = 0; i < 35; ++i) cut += "長";
     const std::string ok = "DTSTART:20250301T100000\r\n";
     const struct {
         std::string event;
-        std::size_t tasks;
         const char* note;
     } texts[] = {
-        {ok + "SUMMARY:" + longText + "\r\n", 1, "72 バイトに切り詰め"},
-        {ok + "SUMMARY:絵文字\xF0\x9F\x98\x80\r\n", 0, "保存できない文字"},
-        {ok + "SUMMARY:a`b\r\n", 0, "バッククォート"},
-        {ok, 0, "SUMMARY"},
-        {"SUMMARY:a\r\n", 0, "DTSTART"},
-        {"DTSTART:2025\r\nSUMMARY:a\r\n", 0, "読めません"},
-        {"DTSTART;TZID=Mars/Base:20250301T100000\r\nSUMMARY:a\r\n", 0, "Mars/Base"},
-        {"DTSTART:19790301T100000\r\nSUMMARY:a\r\n", 0, "2099"},
-        {"DTSTART:21000301T100000Z\r\nSUMMARY:a\r\n", 0, "2099"},
+        {ok + "SUMMARY:" + longText + "\r\n", "72 バイトに切り詰め"},
+        {ok + "SUMMARY:" + cut + "abc\r\n", "72 バイトに切り詰め"},
+        {ok + "SUMMARY:絵文字\xF0\x9F\x98\x80\r\n", "保存できない文字"},
+        {ok + "SUMMARY:a`b\r\n", "バッククォート"},
+        {ok, "SUMMARY"},
+        {"SUMMARY:a\r\n", "DTSTART"},
+        {"DTSTART;VALUE=DATE:21000229\r\nSUMMARY:a\r\n", "読めません"},
+        {"DTSTART:20250301T1O0000\r\nSUMMARY:a\r\n", "読めません"},
+        {"DTSTART;TZID=Mars/Base:20250301T100000\r\nSUMMARY:a\r\n", "Mars/Base"},
+        {"DTSTART:19790301T100000\r\nSUMMARY:a\r\n", "2099"},
+        {"DTSTART:21000301T100000Z\r\nSUMMARY:a\r\n", "2099"},
     };
-    for (const auto& t : texts) {
-        ImportPlan plan = Plan(Calendar(Event(t.event)));
-        EXPECT_EQ(plan.tasks.size(), t.tasks) << t.event;
-        for (const CTaskTime& task : plan.tasks) EXPECT_TRUE(FitsTaskTextLimit(task.text));
-        if (!plan.tasks.empty()) {
-            EXPECT_EQ(plan.tasks[0].text, longText.substr(0, 36 * 3));
+    // The first rows are shortened, the rest refused.
+    const std::string shortened[] = {longText.substr(0, 36 * 3), cut + "ab"};
+    for (std::size_t i = 0; i < std::size(texts); ++i) {
+        ImportPlan plan = Plan(Calendar(Event(texts[i].event)));
+        if (i < std::size(shortened)) {
+            ASSERT_EQ(plan.tasks.size(), 1u) << texts[i].event;
+            EXPECT_EQ(plan.tasks[0].text, shortened[i]);
+        } else {
+            EXPECT_EQ(plan.tasks.size(), 0u) << texts[i].event;
         }
-        EXPECT_NE(ImportSummary(plan).find(t.note), std::string::npos) << ImportSummary(plan);
+        EXPECT_NE(ImportSummary(plan).find(texts[i].note), std::string::npos)
+            << ImportSummary(plan);
     }
+    std::string longName(80, 'n');
+    ImportPlan named = Plan(Calendar(
+        Event("DTSTART;VALUE=DATE:20000101\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:" + longName + "\r\n")));
+    ASSERT_EQ(named.specialDays.size(), 1u);
+    EXPECT_EQ(named.specialDays[0].name, longName.substr(0, 72));
     EXPECT_NE(ImportSummary(Plan("junk")).find("iCalendar ファイルではありません"),
               std::string::npos);
 }
