@@ -52,40 +52,52 @@ struct LogicalLine {
     int line = 0;
 };
 
-// The file's lines with folds joined, blank lines dropped; or the message.
-struct Unfolded {
-    std::vector<LogicalLine> lines;
-    std::string error;
-};
+// The file's lines with folds joined and blank lines dropped, one at a time,
+// so a file with far too many events is refused before all of it is read.
+class LogicalLines {
+public:
+    explicit LogicalLines(std::string_view bytes) : rest_(bytes) {}
 
-Unfolded Unfold(std::string_view bytes) {
-    Unfolded out;
-    int number = 0;
-    while (!bytes.empty()) {
-        std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        ++number;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (line.empty()) continue;
-        if (!IsUtf8(line)) {
-            out.error = AtLine(number, "が UTF-8 ではありません。iCalendar ファイルは UTF-8 で" +
-                                           std::string("書かれている必要があります。"));
-            return out;
+    // The next line; nothing at the end or when a line is bad (Error() says why).
+    std::optional<LogicalLine> Next() {
+        std::optional<LogicalLine> logical;
+        while (!rest_.empty()) {
+            const std::size_t end = rest_.find('\n');
+            std::string_view line = rest_.substr(0, end);
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            const bool continuation = !line.empty() && (line[0] == ' ' || line[0] == '\t');
+            if (logical && !line.empty() && !continuation) break;
+            rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
+            ++number_;
+            if (line.empty()) continue;
+            if (!IsUtf8(line)) return Fail(number_, kNotUtf8);
+            if (logical) {
+                logical->text.append(line.substr(1));
+            } else {
+                logical = LogicalLine{std::string(line), number_};
+            }
+            if (logical->text.size() > kMaxLineBytes) return Fail(logical->line, kTooLong);
         }
-        const bool continuation = line[0] == ' ' || line[0] == '\t';
-        if (continuation && !out.lines.empty()) {
-            out.lines.back().text.append(line.substr(1));
-        } else {
-            out.lines.push_back({std::string(line), number});
-        }
-        if (out.lines.back().text.size() > kMaxLineBytes) {
-            out.error = AtLine(out.lines.back().line, "が長すぎます (1 MB を超えています)。");
-            return out;
-        }
+        return logical;
     }
-    return out;
-}
+    bool AtEnd() const { return rest_.find_first_not_of("\r\n") == std::string_view::npos; }
+    const std::string& Error() const { return error_; }
+
+private:
+    static constexpr const char* kNotUtf8 =
+        "が UTF-8 ではありません。iCalendar ファイルは UTF-8 で書かれている必要があります。";
+    static constexpr const char* kTooLong = "が長すぎます (1 MB を超えています)。";
+
+    std::optional<LogicalLine> Fail(int line, const char* what) {
+        error_ = AtLine(line, what);
+        rest_ = {};
+        return std::nullopt;
+    }
+
+    std::string_view rest_;
+    int number_ = 0;
+    std::string error_;
+};
 
 // Splits at the first unquoted character of `stops`.
 std::size_t FindUnquoted(std::string_view text, std::size_t from, std::string_view stops) {
@@ -196,22 +208,23 @@ CalendarRead ReadCalendar(std::string_view bytes) {
         return {std::nullopt, "ファイルが大きすぎます (64 MB を超えています)。"};
     }
     if (bytes.starts_with(kBom)) bytes.remove_prefix(kBom.size());
-    Unfolded unfolded = Unfold(bytes);
-    if (!unfolded.error.empty()) return {std::nullopt, unfolded.error};
+    LogicalLines lines(bytes);
     TreeBuilder builder;
-    for (const LogicalLine& line : unfolded.lines) {
-        std::optional<Property> property = ParseContentLine(line);
+    bool first = true;
+    while (std::optional<LogicalLine> line = lines.Next()) {
+        std::optional<Property> property = ParseContentLine(*line);
         if (!property) {
-            const bool first = &line == &unfolded.lines.front();
             return {std::nullopt,
-                    first ? kNotCalendar : AtLine(line.line, "は iCalendar の行ではありません。")};
+                    first ? kNotCalendar : AtLine(line->line, "は iCalendar の行ではありません。")};
         }
+        first = false;
         std::string error = builder.Add(*property);
-        if (!error.empty() && &line == &unfolded.lines.back()) break;  // cut off mid-line
+        if (!error.empty() && lines.AtEnd()) break;  // cut off inside the last line
         if (!error.empty()) return {std::nullopt, error};
         if (builder.Done()) return {builder.Take(), {}};
     }
-    if (unfolded.lines.empty()) return {std::nullopt, kNotCalendar};
+    if (!lines.Error().empty()) return {std::nullopt, lines.Error()};
+    if (first) return {std::nullopt, kNotCalendar};
     return {std::nullopt, "ファイルが途中で切れています (END:VCALENDAR がありません)。"};
 }
 

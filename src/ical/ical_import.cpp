@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <map>
 #include <optional>
+#include <set>
+#include <tuple>
 
 #include "doc/cp932_codec.h"
 #include "doc/doc.h"
@@ -12,6 +14,7 @@
 #include "ical/ical_text.h"
 #include "ical/ical_time.h"
 #include "tasks/task_editor_rules.h"
+#include "tasks/task_rules.h"
 
 namespace vesm::ical {
 
@@ -86,14 +89,24 @@ std::string ShortenToCharacters(std::string text, std::size_t limit) {
     return text;
 }
 
-bool SameRule(const CHolidayTime& a, const CHolidayTime& b) {
-    return a.month == b.month && a.dayOrOrdinal == b.dayOrOrdinal && a.weekday == b.weekday &&
-           a.name == b.name;
+// What makes two records the same, for leaving out what is already there.
+using RuleIdentity = std::tuple<int, int, int, std::string>;
+using TaskIdentity = std::tuple<std::int64_t, int, int, int, std::int64_t, std::string>;
+
+RuleIdentity IdentityOf(const CHolidayTime& r) {
+    return {r.month, r.dayOrOrdinal, r.weekday, r.name};
 }
 
-bool SameTask(const CTaskTime& a, const CTaskTime& b) {
-    return a.taskTime == b.taskTime && a.taskMode == b.taskMode && a.alarmMode == b.alarmMode &&
-           a.alarmArmed == b.alarmArmed && a.alarmTime == b.alarmTime && a.text == b.text;
+TaskIdentity IdentityOf(const CTaskTime& t) {
+    return {t.taskTime.Seconds(),  t.taskMode, t.alarmMode, t.alarmArmed,
+            t.alarmTime.Seconds(), t.text};
+}
+
+template <typename Record>
+auto IdentitiesOf(const std::vector<Record>& records) {
+    std::set<decltype(IdentityOf(records.front()))> identities;
+    for (const Record& record : records) identities.insert(IdentityOf(record));
+    return identities;
 }
 
 std::string DateText(DateTime time) {
@@ -136,7 +149,10 @@ AlarmFit FitAlarm(DateTime wanted, const CTaskTime& task, int preferredMode) {
 class Planner {
 public:
     Planner(const ExistingRecords& existing, DateTime reference, const Component& calendar)
-        : existing_(existing), reference_(reference), zones_(calendar) {}
+        : rulesSeen_(IdentitiesOf(existing.specialDays)),
+          tasksSeen_(IdentitiesOf(existing.tasks)),
+          reference_(reference),
+          zones_(calendar) {}
 
     void Event(const Component& event) {
         line_ = event.line;
@@ -209,7 +225,7 @@ private:
         if (shortened != name) Note("名前を 72 文字に切り詰めました");
         CHolidayTime record;
         record.Set(reference_, *month, dayOrOrdinal, 2, weekday, shortened);
-        AddUnique(plan_.specialDays, existing_.specialDays, record, SameRule);
+        AddUnique(plan_.specialDays, rulesSeen_, record);
         return true;
     }
 
@@ -255,7 +271,7 @@ private:
         task.alarmArmed = 1;
         task.alarmTime = NoDayDate();
         ReadAlarms(event, start, task);
-        AddUnique(plan_.tasks, existing_.tasks, task, SameTask);
+        AddUnique(plan_.tasks, tasksSeen_, task);
     }
 
     void ReadAlarms(const Component& event, const IcalTime& start, CTaskTime& task) {
@@ -310,19 +326,17 @@ private:
         return base + TimeSpan(*offset);
     }
 
-    template <typename Record, typename Same>
-    void AddUnique(std::vector<Record>& planned, const std::vector<Record>& present,
-                   const Record& record, Same same) {
-        auto matches = [&](const Record& other) { return same(other, record); };
-        if (std::any_of(present.begin(), present.end(), matches) ||
-            std::any_of(planned.begin(), planned.end(), matches)) {
+    template <typename Record, typename Identities>
+    void AddUnique(std::vector<Record>& planned, Identities& seen, const Record& record) {
+        if (!seen.insert(IdentityOf(record)).second) {
             ++plan_.duplicates;
             return;
         }
         planned.push_back(record);
     }
 
-    const ExistingRecords& existing_;
+    std::set<RuleIdentity> rulesSeen_;
+    std::set<TaskIdentity> tasksSeen_;
     DateTime reference_;
     ZoneTable zones_;
     ImportPlan plan_;
@@ -406,7 +420,13 @@ void ApplyImport(CvesmDoc& doc, const ImportPlan& plan) {
     for (const CHolidayTime& rule : plan.specialDays) {
         doc.InsertDayRule(RuleListId::SpecialDay, rule);
     }
-    for (const CTaskTime& task : plan.tasks) doc.InsertTaskSorted(task);
+    // In key order each task lands at or near the end, instead of shifting
+    // the whole list once per task.
+    std::vector<CTaskTime> tasks = plan.tasks;
+    std::stable_sort(tasks.begin(), tasks.end(), [](const CTaskTime& a, const CTaskTime& b) {
+        return SortKey(a) < SortKey(b);
+    });
+    for (const CTaskTime& task : tasks) doc.InsertTaskSorted(task);
 }
 
 }  // namespace vesm::ical
