@@ -54,7 +54,7 @@ std::string Unfold(std::string text) {
 TEST(IcalText, EscapesRoundTripAndFoldsWithoutSplittingCharacters) {
     const std::string text = "a\\b;c,d\ne";
     EXPECT_EQ(EscapeText(text), "a\\\\b\\;c\\,d\\ne");
-    EXPECT_EQ(EscapeText("x\r\ny\rz"), "x\\ny\\nz");
+    EXPECT_EQ(EscapeText("\r\nx\ry\r\n"), "\\nx\\ny\\n");
     EXPECT_EQ(UnescapeText(EscapeText(text)), text);
     EXPECT_EQ(UnescapeText("x\\Ny\\:"), "x\ny:");
 
@@ -286,6 +286,8 @@ TEST(IcalImport, MapsForeignEventsToTheEditorsChoices) {
          Task(At(2025, 3, 1), 0, "x"), "最初の 1 回"},
         {Event("DTSTART;VALUE=DATE:20250301\r\nRRULE:FREQ=YEARLY;BYMONTHDAY=32\r\n" + s),
          Task(At(2025, 3, 1), 0, "x"), "最初の 1 回"},
+        {Event("DTSTART;VALUE=DATE:20250301\r\nRRULE:FREQ=YEARLY;BYMONTH=13\r\n" + s),
+         Task(At(2025, 3, 1), 0, "x"), "最初の 1 回"},
         {Event("DTSTART:20250301T100000\r\n" + s + "SUMMARY:y\r\n" + alarm15 + alarm15),
          Task(At(2025, 3, 1, 10), 1, "x", 2, At(2025, 3, 1, 9, 45)), nullptr},
     };
@@ -312,7 +314,8 @@ TEST(IcalImport, RulesTextsAndRefusals) {
         int month, dayOrOrdinal, weekday;
     } rules[] = {
         {"DTSTART;VALUE=DATE:20000229\r\nRRULE:FREQ=YEARLY\r\n", 2, 29, 0},
-        {"DTSTART;VALUE=DATE:20000101\r\nRRULE:FREQ=YEARLY;BYMONTH=7;BYMONTHDAY=4\r\n", 7, 4, 0},
+        {"DTSTART;VALUE=DATE:20000101\r\nRRULE:FREQ=YEARLY;BYMONTH=12;BYMONTHDAY=31\r\n", 12, 31,
+         0},
         {"DTSTART;VALUE=DATE:20000101\r\nRRULE:FREQ=YEARLY;BYMONTH=5;BYDAY=-1MO;COUNT=3\r\n", 5, 5,
          2},
     };
@@ -341,6 +344,7 @@ TEST(IcalImport, RulesTextsAndRefusals) {
         {"SUMMARY:a\r\n", "DTSTART"},
         {"DTSTART;VALUE=DATE:21000229\r\nSUMMARY:a\r\n", "読めません"},
         {"DTSTART:20250301T1O0000\r\nSUMMARY:a\r\n", "読めません"},
+        {"DTSTART:20250301T10O000\r\nSUMMARY:a\r\n", "読めません"},
         {"DTSTART;TZID=Mars/Base:20250301T100000\r\nSUMMARY:a\r\n", "Mars/Base"},
         {"DTSTART:19790301T100000\r\nSUMMARY:a\r\n", "2099"},
         {"DTSTART:21000301T100000Z\r\nSUMMARY:a\r\n", "2099"},
@@ -358,7 +362,7 @@ TEST(IcalImport, RulesTextsAndRefusals) {
         EXPECT_NE(ImportSummary(plan).find(texts[i].note), std::string::npos)
             << ImportSummary(plan);
     }
-    std::string longName(80, 'n');
+    const std::string longName = "x" + std::string(79, 'n');
     ImportPlan named = Plan(Calendar(
         Event("DTSTART;VALUE=DATE:20000101\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:" + longName + "\r\n")));
     ASSERT_EQ(named.specialDays.size(), 1u);
