@@ -43,9 +43,10 @@ std::optional<int> NumberOr(const std::string& text, int fallback) {
     return std::stoi(text);
 }
 
-std::string Printf(const char* format, int a, int b, int c, int d = 0, int e = 0) {
+template <typename... Numbers>
+std::string Printf(const char* format, Numbers... numbers) {
     char buffer[48];
-    std::snprintf(buffer, sizeof buffer, format, a, b, c, d, e);
+    std::snprintf(buffer, sizeof buffer, format, numbers...);
     return buffer;
 }
 
@@ -345,8 +346,7 @@ private:
 
 std::string RuleText(const CHolidayTime& rule) {
     static constexpr const char* kWeekdays[] = {"日", "月", "火", "水", "木", "金", "土"};
-    if (rule.weekday == 0)
-        return Printf("%02d/%02d ", rule.month, rule.dayOrOrdinal, 0) + rule.name;
+    if (rule.weekday == 0) return Printf("%02d/%02d ", rule.month, rule.dayOrOrdinal) + rule.name;
     std::string ordinal = rule.dayOrOrdinal == kLastOrdinal
                               ? std::string("最終")
                               : "第" + std::to_string(rule.dayOrOrdinal);

@@ -117,6 +117,10 @@ TEST(IcalRead, SplitsNameParametersAndValue) {
     EXPECT_EQ(start->Param("X"), "1");
     EXPECT_EQ(start->value, "2025SUMMARYMORE");
     EXPECT_EQ(start->line, 4);
+    CalendarRead lf =
+        ReadCalendar("BEGIN:VCALENDAR\nBEGIN:VEVENT\nSUMMARY:a\n b\nEND:VEVENT\nEND:VCALENDAR");
+    ASSERT_TRUE(lf.calendar) << lf.error;
+    EXPECT_EQ(lf.calendar->children.at(0).Find("SUMMARY")->value, "ab");
 }
 
 TEST(IcalTime, DurationsWeekdaysAndCivilSeconds) {
@@ -280,6 +284,7 @@ TEST(IcalImport, MapsForeignEventsToTheEditorsChoices) {
         {Event("DTSTART:20250301T100000\r\n" + s +
                "BEGIN:VALARM\r\nTRIGGER;VALUE=DATE-TIME:20250228T000000Z\r\nEND:VALARM\r\n"),
          Task(At(2025, 3, 1, 10, 0), 1, "x", 1, At(2025, 2, 28, 9, 0)), nullptr},
+        {Event("DTSTART:20991231T100000\r\n" + s), Task(At(2099, 12, 31, 10), 1, "x"), nullptr},
         {"BEGIN:VTODO\r\nDUE;VALUE=DATE:20250301\r\n" + s + "END:VTODO\r\n",
          Task(At(2025, 3, 1), 0, "x"), nullptr},
         {Event("DTSTART;VALUE=DATE:20250301\r\nRRULE:FREQ=YEARLY;BYDAY=2SU\r\n" + s),
