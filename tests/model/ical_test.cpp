@@ -92,6 +92,9 @@ TEST(IcalRead, RefusesBrokenFilesWithOneMessage) {
                      6),
          "UTF-8 ではありません"},
         {Calendar("X:\xF4\x90\x80\x80\r\n"), "3 行目が UTF-8 ではありません"},
+        {Calendar("X:\xED\xA0\x80\r\n"), "3 行目が UTF-8 ではありません"},
+        {Calendar("X:\xE0\x9F\xBF\r\n"), "3 行目が UTF-8 ではありません"},
+        {Calendar("X:\x80\r\n"), "3 行目が UTF-8 ではありません"},
         {Calendar("X:" + std::string(10u << 20, 'a') + "\r\n"), "長すぎます"},
         {Calendar(manyEvents), "予定が多すぎます"},
         {Calendar("BEGIN:VEVENT\r\nEND:VTODO\r\n"), "4 行目の END:VTODO"},
@@ -102,6 +105,7 @@ TEST(IcalRead, RefusesBrokenFilesWithOneMessage) {
         EXPECT_FALSE(read.calendar) << c.message;
         EXPECT_NE(read.error.find(c.message), std::string::npos) << read.error;
     }
+    EXPECT_TRUE(ReadCalendar(Calendar("X:\xE0\xA0\x80\xED\x9F\xBF\xF4\x8F\xBF\xBF\r\n")).calendar);
     CalendarRead read = ReadCalendar("\xEF\xBB\xBF" + good);
     ASSERT_TRUE(read.calendar) << read.error;
     EXPECT_EQ(read.calendar->children.size(), 1u);
@@ -172,6 +176,7 @@ const std::vector<CTaskTime> kTasks = {
     Task(At(2025, 3, 1), 0, "終日;セミコロン"),
     Task(At(2025, 3, 1), 0, "終日アラーム", 1, At(2025, 2, 28, 18, 30)),
     Task(At(2025, 3, 2, 10, 30), 1, "会議", 2, At(2025, 3, 2, 10, 15)),
+    Task(At(2025, 3, 2, 10, 30), 1, "時刻指定のアラーム", 1, At(2025, 3, 2, 10, 0)),
     Task(At(2025, 3, 2, 10, 30), 2, "通知と後のアラーム", 2, At(2025, 3, 2, 11, 0)),
     Task(At(2025, 3, 3, 9, 0), 3, "通知済み", 1, At(2025, 3, 1, 9, 0)),
     Task(At(2025, 3, 3, 9, 0), 1, "済んだアラーム", 1, At(2025, 3, 3, 8, 0), 0),
@@ -285,6 +290,9 @@ TEST(IcalImport, MapsForeignEventsToTheEditorsChoices) {
                "BEGIN:VALARM\r\nTRIGGER;VALUE=DATE-TIME:20250228T000000Z\r\nEND:VALARM\r\n"),
          Task(At(2025, 3, 1, 10, 0), 1, "x", 1, At(2025, 2, 28, 9, 0)), nullptr},
         {Event("DTSTART:20991231T100000\r\n" + s), Task(At(2099, 12, 31, 10), 1, "x"), nullptr},
+        {Event("DTSTART:20250301T103000\r\n" + s +
+               "BEGIN:VALARM\r\nTRIGGER:-PT3H\r\nEND:VALARM\r\n"),
+         Task(At(2025, 3, 1, 10, 30), 1, "x", 1, At(2025, 3, 1, 7, 30)), nullptr},
         {"BEGIN:VTODO\r\nDUE;VALUE=DATE:20250301\r\n" + s + "END:VTODO\r\n",
          Task(At(2025, 3, 1), 0, "x"), nullptr},
         {Event("DTSTART;VALUE=DATE:20250301\r\nRRULE:FREQ=YEARLY;BYDAY=2SU\r\n" + s),
@@ -350,6 +358,8 @@ TEST(IcalImport, RulesTextsAndRefusals) {
         {"DTSTART;VALUE=DATE:21000229\r\nSUMMARY:a\r\n", "読めません"},
         {"DTSTART:20250301T1O0000\r\nSUMMARY:a\r\n", "読めません"},
         {"DTSTART:20250301T10O000\r\nSUMMARY:a\r\n", "読めません"},
+        {"DTSTART:20250301T106000\r\nSUMMARY:a\r\n", "読めません"},
+        {"DTSTART;VALUE=DATE:19600101\r\nSUMMARY:a\r\n", "2099"},
         {"DTSTART;TZID=Mars/Base:20250301T100000\r\nSUMMARY:a\r\n", "Mars/Base"},
         {"DTSTART:19790301T100000\r\nSUMMARY:a\r\n", "2099"},
         {"DTSTART:21000301T100000Z\r\nSUMMARY:a\r\n", "2099"},
