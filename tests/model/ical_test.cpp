@@ -293,6 +293,9 @@ TEST(IcalImport, MapsForeignEventsToTheEditorsChoices) {
         {Event("DTSTART:20250301T103000\r\n" + s +
                "BEGIN:VALARM\r\nTRIGGER:-PT3H\r\nEND:VALARM\r\n"),
          Task(At(2025, 3, 1, 10, 30), 1, "x", 1, At(2025, 3, 1, 7, 30)), nullptr},
+        {Event("DTSTART:20250301T235960\r\n" + s +
+               "BEGIN:VALARM\r\nTRIGGER:-PT2H59M\r\nEND:VALARM\r\n"),
+         Task(At(2025, 3, 1, 23, 59), 1, "x", 2, At(2025, 3, 1, 21, 0)), nullptr},
         {"BEGIN:VTODO\r\nDUE;VALUE=DATE:20250301\r\n" + s + "END:VTODO\r\n",
          Task(At(2025, 3, 1), 0, "x"), nullptr},
         {Event("DTSTART;VALUE=DATE:20250301\r\nRRULE:FREQ=YEARLY;BYDAY=2SU\r\n" + s),
@@ -359,6 +362,7 @@ TEST(IcalImport, RulesTextsAndRefusals) {
         {"DTSTART:20250301T1O0000\r\nSUMMARY:a\r\n", "読めません"},
         {"DTSTART:20250301T10O000\r\nSUMMARY:a\r\n", "読めません"},
         {"DTSTART:20250301T106000\r\nSUMMARY:a\r\n", "読めません"},
+        {"DTSTART:20250301T240000\r\nSUMMARY:a\r\n", "読めません"},
         {"DTSTART;VALUE=DATE:19600101\r\nSUMMARY:a\r\n", "2099"},
         {"DTSTART;TZID=Mars/Base:20250301T100000\r\nSUMMARY:a\r\n", "Mars/Base"},
         {"DTSTART:19790301T100000\r\nSUMMARY:a\r\n", "2099"},
