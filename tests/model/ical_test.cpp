@@ -381,6 +381,10 @@ TEST(IcalImport, RulesTextsAndRefusals) {
         EXPECT_NE(ImportSummary(plan).find(texts[i].note), std::string::npos)
             << ImportSummary(plan);
     }
+    ImportPlan edge =
+        Plan(Calendar(Event("DTSTART;VALUE=DATE:19800101\r\nSUMMARY: a\rb\\nc \r\n")));
+    ASSERT_EQ(edge.tasks.size(), 1u) << ImportSummary(edge);
+    EXPECT_EQ(edge.tasks[0].text, "a b c") << "a line break would split the settings line";
     const std::string longName = "x" + std::string(79, 'n');
     ImportPlan named = Plan(Calendar(
         Event("DTSTART;VALUE=DATE:20000101\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:" + longName + "\r\n")));
