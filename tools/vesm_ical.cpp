@@ -6,14 +6,13 @@
 // only ever read.
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "doc/cp932_codec.h"
 #include "doc/doc.h"
-#include "doc/settings_file.h"
 #include "file_doc_host.h"
 #include "ical/ical_export.h"
 #include "ical/ical_import.h"
@@ -52,16 +51,12 @@ bool WriteAll(const std::string& path, const std::string& bytes) {
 }
 
 struct Lists {
-    std::vector<vesm::CHolidayTime> holidays;
     std::vector<vesm::CHolidayTime> specialDays;
     std::vector<vesm::CTaskTime> tasks;
 };
 
 Lists ListsOf(const vesm::CvesmDoc& doc) {
     Lists lists;
-    for (std::size_t i = 0; i < doc.RuleCount(vesm::RuleListId::Holiday); ++i) {
-        lists.holidays.push_back(doc.Rule(vesm::RuleListId::Holiday, i));
-    }
     for (std::size_t i = 0; i < doc.RuleCount(vesm::RuleListId::SpecialDay); ++i) {
         lists.specialDays.push_back(doc.Rule(vesm::RuleListId::SpecialDay, i));
     }
@@ -78,6 +73,22 @@ int Export(vesm::CvesmDoc& doc, const std::string& out) {
     return 0;
 }
 
+// The document's save after an import goes to OUT_SETTINGS, never to
+// SETTINGS; saves while loading (a purge) write nothing.
+class OutputHost : public vesm::FileDocHost {
+public:
+    OutputHost(const std::string& settings, std::string out)
+        : FileDocHost(kProgram, settings), out_(std::move(out)) {}
+    void Arm() { armed_ = true; }
+    bool ReplaceFile(const std::string&, const std::string& bytes) override {
+        return armed_ && WriteAll(out_, bytes);
+    }
+
+private:
+    std::string out_;
+    bool armed_ = false;
+};
+
 int Import(vesm::CvesmDoc& doc, const std::string& in, const std::string& out) {
     std::optional<std::string> bytes = ReadAll(in);
     if (!bytes) return Fail("cannot read " + in);
@@ -86,10 +97,8 @@ int Import(vesm::CvesmDoc& doc, const std::string& in, const std::string& out) {
         vesm::ical::PlanImport(*bytes, {before.specialDays, before.tasks}, doc.FirstShownMonth());
     if (!plan.error.empty()) return Fail(in + ": " + plan.error);
     vesm::ical::ApplyImport(doc, plan);
-    Lists after = ListsOf(doc);
-    std::string text = vesm::FormatSettingsText(doc.GetSettings(),
-                                                {after.holidays, after.specialDays, after.tasks});
-    if (!WriteAll(out, vesm::EncodeCp932(text))) return Fail("cannot write " + out);
+    static_cast<OutputHost&>(doc.Host()).Arm();
+    if (!doc.SaveSettings()) return Fail("cannot write " + out);
     std::fputs(vesm::ical::ImportSummary(plan).c_str(), stdout);
     return 0;
 }
@@ -106,8 +115,10 @@ int main(int argc, char** argv) {
     }
     if (!ReadAll(args[1])) return Fail("cannot read the settings file " + args[1]);
     if (importing && args[3] == args[1]) return Fail("OUT_SETTINGS must differ from SETTINGS");
-    vesm::FileDocHost host(kProgram, args[1]);
-    vesm::CvesmDoc doc(host);
+    std::unique_ptr<vesm::FileDocHost> host =
+        exporting ? std::make_unique<vesm::FileDocHost>(kProgram, args[1])
+                  : std::make_unique<OutputHost>(args[1], args[3]);
+    vesm::CvesmDoc doc(*host);
     if (doc.ExitRequested()) return Fail("the settings could not be loaded");
     return exporting ? Export(doc, args[2]) : Import(doc, args[2], args[3]);
 }
