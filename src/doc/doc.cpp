@@ -80,6 +80,7 @@ bool CvesmDoc::LoadSettings() {
     farTaskRecords_.clear();  // they come from the file alone
     bool complete = ReadSettingsFile();
     if (!complete) ApplyBuiltInLists();
+    UpgradeEarlierBuiltInHolidays();
     return complete;
 }
 

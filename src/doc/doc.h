@@ -47,7 +47,9 @@ public:
     std::string SettingsPath() const;
     bool ExitRequested() const;
     // Applies the defaults, then reads the settings file. Returns whether it was
-    // read completely; when not, the built-in rule lists are applied.
+    // read completely; when not, the built-in rule lists are applied. A holiday
+    // list that is one of the earlier built-in lists becomes today's built-in
+    // list, silently; the next save writes it.
     bool LoadSettings();
     // Rewrites the whole file in one step; a failed write keeps the old file
     // and is not reported to the user; returns whether the file was written.
@@ -134,6 +136,7 @@ private:
     void ShowWarning(std::string_view text);
     void RequestExit();
     void ApplyBuiltInLists();
+    void UpgradeEarlierBuiltInHolidays();
     std::vector<CHolidayTime>& RuleList(RuleListId list);
     const std::vector<CHolidayTime>& RuleList(RuleListId list) const;
     bool& RuleListInKeyOrder(RuleListId list);

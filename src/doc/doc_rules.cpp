@@ -4,6 +4,7 @@
 #include "doc/builtin_lists.h"
 #include "doc/doc.h"
 #include "doc/doc_messages.h"
+#include "doc/holiday_list_upgrade.h"
 #include "doc/rule_parse.h"
 
 namespace vesm {
@@ -33,11 +34,7 @@ void CvesmDoc::ParseDayRules(RuleListId list, std::string_view value) {
 void CvesmDoc::AddDayRules(RuleListId list, ParsedRules parsed) {
     DateTime reference = FirstShownMonth();
     for (RuleFields& fields : parsed.rules) {
-        CHolidayTime rule;
-        rule.Set(reference, fields.month, fields.dayOrOrdinal, fields.kind, fields.weekday,
-                 std::move(fields.name));
-        rule.nameAsRead = std::move(fields.nameAsRead);
-        InsertDayRule(list, rule);
+        InsertDayRule(list, RuleFromFields(reference, std::move(fields)));
     }
     if (parsed.hadBadRecord) ShowWarning(kRuleDataMessage);
 }
@@ -84,6 +81,13 @@ DateTime CvesmDoc::FirstShownMonth() const {
 void CvesmDoc::ApplyBuiltInLists() {
     ParseDayRules(RuleListId::Holiday, kBuiltInHolidays);
     ParseDayRules(RuleListId::SpecialDay, kBuiltInSpecialDays);
+}
+
+void CvesmDoc::UpgradeEarlierBuiltInHolidays() {
+    if (!IsEarlierBuiltInHolidayList(holidays_)) return;
+    holidays_.clear();
+    holidaysInKeyOrder_ = true;
+    ParseDayRules(RuleListId::Holiday, kBuiltInHolidays);
 }
 
 std::vector<CHolidayTime>& CvesmDoc::RuleList(RuleListId list) {

@@ -9,6 +9,18 @@ namespace {
 constexpr int kSunday = 1;
 constexpr int kSaturday = 7;
 
+// When the holiday law brought in its derived days, and when it widened them:
+// a Sunday holiday's substitute came from 12 April 1973, the day between two
+// holidays from 27 December 1985, and from 2007 the substitute moves past
+// further holidays and a day between two holidays may be any day.
+constexpr int kSubstitutesFrom = 19730412;
+constexpr int kDaysBetweenFrom = 19851227;
+constexpr int kWiderDerivedDaysFrom = 20070101;
+
+int DayKey(const DateFields& day) {
+    return day.year * 10000 + day.month * 100 + day.day;
+}
+
 // Weekday (1..7) of the day `offset` days away from a day with weekday `weekday`.
 int ShiftWeekday(int weekday, int offset) {
     return ((weekday - 1 + offset) % 7 + 7) % 7 + 1;
@@ -115,7 +127,11 @@ void MarkSubstituteHolidays(std::vector<DayRecord>& days, const std::vector<Date
         if (days[i].holidayFlag != 1) continue;
         int weekday = calendar[i].weekday;
         if (weekday == kSunday && settings.fallsOnSun == 1) {
-            for (std::ptrdiff_t j = i + 1; j < count; ++j) {
+            const int key = DayKey(calendar[i]);
+            if (key < kSubstitutesFrom) continue;
+            // Until 2006 only the Monday itself could become the substitute.
+            const std::ptrdiff_t last = key < kWiderDerivedDaysFrom ? i + 1 : count - 1;
+            for (std::ptrdiff_t j = i + 1; j <= last; ++j) {
                 if (days[j].holidayFlag != 1) {
                     MarkHoliday(days[j], name);
                     break;
@@ -134,8 +150,11 @@ void MarkDaysBetweenHolidays(std::vector<DayRecord>& days,
     const std::string name = kBetweenHolidaysName;
     const auto count = static_cast<std::ptrdiff_t>(days.size());
     for (std::ptrdiff_t i = kEdge; i < count - kEdge; ++i) {
+        const int key = DayKey(calendar[i]);
+        if (key < kDaysBetweenFrom) continue;
+        const bool sundayExcluded = key < kWiderDerivedDaysFrom;
         if (days[i - 1].holidayFlag == 1 && days[i + 1].holidayFlag == 1 &&
-            calendar[i].weekday != kSunday && days[i].holidayFlag != 1) {
+            !(sundayExcluded && calendar[i].weekday == kSunday) && days[i].holidayFlag != 1) {
             MarkHoliday(days[i], name);
         }
     }
@@ -154,7 +173,7 @@ int AutumnalEquinoxDay(int year) {
 }
 
 bool RuleFallsOn(const CHolidayTime& rule, const DateFields& date) {
-    if (rule.month != date.month) return false;
+    if (rule.month != date.month || !rule.AppliesIn(date.year)) return false;
     int w = rule.weekday;
     if (w == 0) return rule.dayOrOrdinal == date.day;
     if (w < 1 || w > 7) return false;

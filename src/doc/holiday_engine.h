@@ -29,7 +29,8 @@ struct HolidayInputs {
 int VernalEquinoxDay(int year);
 int AutumnalEquinoxDay(int year);
 
-// Whether the rule marks the calendar day of `date` (year, month, day, weekday).
+// Whether the rule marks the calendar day of `date` (year, month, day, weekday):
+// the date's year must lie in the rule's year range.
 bool RuleFallsOn(const CHolidayTime& rule, const DateFields& date);
 
 // The name of the first rule of the list that falls on the date, if any.
@@ -38,6 +39,9 @@ std::optional<std::string> FindDayRule(const std::vector<CHolidayTime>& rules,
 
 // Fills dates, flags and names of every record: record i is the local
 // midnight of the calendar day i days after `start` (itself a local midnight).
+// fallsOnSun and betweenBool give the derived days as the holiday law had them
+// on each day: none before the law brought them in, the narrower forms until
+// 2006. fallsOnSat is the user's own rule and holds in every year.
 void ComputeHolidays(std::vector<DayRecord>& days, DateTime start, const HolidayInputs& inputs);
 
 }  // namespace vesm

@@ -1,5 +1,7 @@
 #include "doc/rule_parse.h"
 
+#include <algorithm>
+
 #include "doc/c_number.h"
 #include "doc/cp932_codec.h"
 #include "doc/list_fields.h"
@@ -10,11 +12,28 @@ namespace {
 
 constexpr std::size_t kRuleFieldCount = 5;
 constexpr std::size_t kNameField = 4;
+constexpr std::size_t kYearFieldCount = 2;
 constexpr int kValidityYear = 2000;
 
+bool IsYearField(std::string_view field) {
+    if (field.empty()) return true;
+    return field.size() == 4 && field[0] >= '1' && field[0] <= '9' &&
+           std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int YearOf(std::string_view field) {
+    return field.empty() ? kAnyYear : ReadCNumber(field);
+}
+
 bool IsValidRule(const RuleFields& rule) {
+    bool closedRange = rule.firstYear != kAnyYear && rule.lastYear != kAnyYear;
     return rule.kind >= 0 && rule.kind <= 2 &&
-           IsValidRuleDate(kValidityYear, rule.month, rule.dayOrOrdinal, rule.weekday);
+           IsValidRuleDate(kValidityYear, rule.month, rule.dayOrOrdinal, rule.weekday) &&
+           !(closedRange && rule.firstYear > rule.lastYear);
+}
+
+std::string YearText(int year) {
+    return year == kAnyYear ? std::string() : std::to_string(year);
 }
 
 }  // namespace
@@ -28,21 +47,52 @@ ParsedRules ParseRuleBytes(std::string_view bytes) {
     if (bytes.empty()) return parsed;
     std::vector<FileText> fields;
     for (std::string_view field : SplitCp932Fields(bytes)) fields.push_back(ReadFileText(field));
-    parsed.hadBadRecord = ReadListRecords(fields.size(), kRuleFieldCount, [&](std::size_t at) {
+    std::size_t at = 0;
+    for (; at + kRuleFieldCount <= fields.size(); at += kRuleFieldCount) {
         const FileText* field = &fields[at];
         RuleFields rule{ReadCNumber(field[0].text), ReadCNumber(field[1].text),
                         ReadCNumber(field[2].text), ReadCNumber(field[3].text),
                         field[kNameField].text,     field[kNameField]};
-        if (!IsValidRule(rule)) return false;
-        parsed.rules.push_back(std::move(rule));
-        return true;
-    });
+        std::size_t years = at + kRuleFieldCount;
+        if (years + kYearFieldCount <= fields.size() && IsYearField(fields[years].text) &&
+            IsYearField(fields[years + 1].text)) {
+            rule.firstYear = YearOf(fields[years].text);
+            rule.lastYear = YearOf(fields[years + 1].text);
+            at += kYearFieldCount;
+        }
+        if (IsValidRule(rule)) {
+            parsed.rules.push_back(std::move(rule));
+        } else {
+            parsed.hadBadRecord = true;
+        }
+    }
+    if (at != fields.size()) parsed.hadBadRecord = true;
     return parsed;
+}
+
+CHolidayTime RuleFromFields(DateTime reference, RuleFields fields) {
+    CHolidayTime rule;
+    rule.Set(reference, fields.month, fields.dayOrOrdinal, fields.kind, fields.weekday,
+             std::move(fields.name));
+    rule.nameAsRead = std::move(fields.nameAsRead);
+    rule.firstYear = fields.firstYear;
+    rule.lastYear = fields.lastYear;
+    return rule;
 }
 
 std::string EncodeRule(const CHolidayTime& rule) {
     std::string value = RuleNumbers(rule);
     value += ListText(rule.name);
+    value += RuleYears(rule);
+    return value;
+}
+
+std::string RuleYears(const CHolidayTime& rule) {
+    if (!rule.HasYearRange()) return "";
+    std::string value(1, kFieldSeparator);
+    value += YearText(rule.firstYear);
+    value += kFieldSeparator;
+    value += YearText(rule.lastYear);
     return value;
 }
 

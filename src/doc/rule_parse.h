@@ -1,5 +1,6 @@
 // The settings-file form of holiday and special-day rules: five fields per
-// record, kind, month, day-or-ordinal, weekday and name.
+// record, kind, month, day-or-ordinal, weekday and name, optionally followed
+// by two year fields, the first and the last year the rule applies in.
 #pragma once
 
 #include <string>
@@ -18,6 +19,8 @@ struct RuleFields {
     int weekday = 0;
     std::string name;
     FileText nameAsRead{};
+    int firstYear = kAnyYear;
+    int lastYear = kAnyYear;
 };
 
 struct ParsedRules {
@@ -26,14 +29,23 @@ struct ParsedRules {
 };
 
 // Every record of one encoded value. A record is valid when its kind is 0, 1
-// or 2 and its date is valid in the year 2000, so that 29 February passes.
+// or 2, its date is valid in the year 2000, so that 29 February passes, and
+// its first year is not after its last. Two fields after a name are its
+// years when each is empty or four digits; a record's kind and month never
+// are, so several records still follow one another in one value.
 ParsedRules ParseRuleValue(std::string_view value);
 // The same from the file's code page 932 bytes; each name remembers its bytes.
 ParsedRules ParseRuleBytes(std::string_view bytes);
 
-// The encoded value of one rule, without the key.
+// The rule the fields describe, its concrete date set from the reference date.
+CHolidayTime RuleFromFields(DateTime reference, RuleFields fields);
+
+// The encoded value of one rule, without the key; five fields when the rule
+// applies in every year, so such a line reads as it always did.
 std::string EncodeRule(const CHolidayTime& rule);
 // Its leading numeric fields, each followed by its separator: all but the name.
 std::string RuleNumbers(const CHolidayTime& rule);
+// What follows the name: the two year fields, or nothing for every year.
+std::string RuleYears(const CHolidayTime& rule);
 
 }  // namespace vesm

@@ -43,12 +43,12 @@ std::string FormatSettingsFile(const Settings& settings, const SettingsLists& li
     bytes.reserve(bytes.size() + 40 * (lists.holidays.size() + lists.specialDays.size()) +
                   80 * lists.tasks.size());
     for (const CHolidayTime& rule : lists.holidays) {
-        AppendListLine(kHolidayKey, RuleNumbers(rule), FileBytes(rule.nameAsRead, rule.name),
-                       bytes);
+        AppendListLine(kHolidayKey, RuleNumbers(rule),
+                       FileBytes(rule.nameAsRead, rule.name) + RuleYears(rule), bytes);
     }
     for (const CHolidayTime& rule : lists.specialDays) {
-        AppendListLine(kSpecialDayKey, RuleNumbers(rule), FileBytes(rule.nameAsRead, rule.name),
-                       bytes);
+        AppendListLine(kSpecialDayKey, RuleNumbers(rule),
+                       FileBytes(rule.nameAsRead, rule.name) + RuleYears(rule), bytes);
     }
     for (const CTaskTime& task : lists.tasks) {
         AppendListLine(kTaskKey, TaskNumbers(task), FileBytes(task.textAsRead, task.text), bytes);

@@ -70,11 +70,10 @@ void RuleListPage::LoadRules(const std::vector<CHolidayTime>& rules, const Optio
 
 void RuleListPage::ResetRules(std::string_view builtInList) {
     working_.clear();
+    // Sorted as the document sorts a loaded list: the built-in holidays hold
+    // rules whose order by date changes from year to year.
     for (RuleFields& fields : ParseRuleValue(builtInList).rules) {
-        CHolidayTime rule;
-        rule.Set(context_.reference, fields.month, fields.dayOrOrdinal, fields.kind, fields.weekday,
-                 std::move(fields.name));
-        working_.push_back(std::move(rule));
+        InsertRuleSorted(working_, RuleFromFields(context_.reference, std::move(fields)));
     }
     FillRuleList();
 }

@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include "doc/builtin_lists.h"
 #include "doc/doc.h"
 #include "doc/doc_messages.h"
+#include "doc/rule_parse.h"
 #include "support/fake_host.h"
 #include "support/settings_text.h"
 
@@ -17,12 +19,13 @@ namespace {
 
 const std::string kProductFolder = std::string(FakeHost::kAppData) + "\\vesmira";
 const std::string kUserFolder = kProductFolder + "\\" + FakeHost::kUser;
+const std::size_t kBuiltInHolidayCount = ParseRuleValue(kBuiltInHolidays).rules.size();
 
 class DocCreationTest : public ::testing::Test {
 protected:
     std::unique_ptr<CvesmDoc> Create() { return std::make_unique<CvesmDoc>(host); }
     void ExpectBuiltInListsOnly(const CvesmDoc& doc) {
-        EXPECT_EQ(doc.RuleCount(RuleListId::Holiday), 14u);
+        EXPECT_EQ(doc.RuleCount(RuleListId::Holiday), kBuiltInHolidayCount);
         EXPECT_EQ(doc.RuleCount(RuleListId::SpecialDay), 9u);
         EXPECT_EQ(doc.TaskCount(), 0u);
     }
@@ -94,7 +97,7 @@ TEST(DocFolderFailureTest, EachFolderFailureShowsItsMessageAndEndsTheProgram) {
         EXPECT_TRUE(doc.SettingsPath().empty());
         EXPECT_EQ(host.reads, 0);
         EXPECT_EQ(doc.GetSettings().numOfRow, 3);
-        EXPECT_EQ(doc.RuleCount(RuleListId::Holiday), 14u);
+        EXPECT_EQ(doc.RuleCount(RuleListId::Holiday), kBuiltInHolidayCount);
         EXPECT_FALSE(doc.SaveSettings());
         EXPECT_EQ(host.writes, 0);
     }

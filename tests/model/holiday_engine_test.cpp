@@ -277,8 +277,11 @@ TEST(BetweenHolidayTest, MayFourthWithoutItsRule) {
     EngineTable tuesday(2021, 5, rules, {}, WithDerivedRules(1, 0, true));
     EXPECT_EQ(tuesday.At(2021, 5, 4).holidayName, "国民の休日");
 
-    EngineTable sunday(2025, 5, rules, {}, WithDerivedRules(1, 0, true));
-    EXPECT_EQ(sunday.At(2025, 5, 4).holidayFlag, 0);
+    // A Sunday between two holidays stayed a plain Sunday until 2006.
+    EngineTable sunday(2003, 5, rules, {}, WithDerivedRules(1, 0, true));
+    EXPECT_EQ(sunday.At(2003, 5, 4).holidayFlag, 0);
+    EngineTable laterSunday(2025, 5, rules, {}, WithDerivedRules(1, 0, true));
+    EXPECT_EQ(laterSunday.At(2025, 5, 4).holidayName, "国民の休日");
 
     EngineTable afterSunday(2020, 5, rules, {}, WithDerivedRules(1, 0, true));
     EXPECT_EQ(afterSunday.At(2020, 5, 4).holidayName, "振替休日");

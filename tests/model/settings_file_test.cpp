@@ -8,8 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include "doc/builtin_lists.h"
 #include "doc/doc.h"
 #include "doc/doc_messages.h"
+#include "doc/rule_parse.h"
 #include "support/fake_host.h"
 #include "support/settings_text.h"
 
@@ -119,14 +121,16 @@ TEST_F(SettingsFileTest, DefaultFileCarriesEveryScalarThenTheListsInOrder) {
     std::vector<std::string> keys, expected;
     for (const std::string& line : lines) keys.push_back(KeyOf(line));
     for (const std::string& line : kChangedScalars) expected.push_back(KeyOf(line));
-    expected.insert(expected.end(), 14, "holiday");
+    const std::size_t holidays = ParseRuleValue(kBuiltInHolidays).rules.size();
+    expected.insert(expected.end(), holidays, "holiday");
     expected.insert(expected.end(), 9, "specialDay");
     EXPECT_EQ(keys, expected);
     EXPECT_EQ(lines[25], "fontFaceName=Times New Roman");
     EXPECT_EQ(lines[31], "colorWeekday=255255255");
     EXPECT_EQ(lines[44], "birthYear=2024");  // the current year
     EXPECT_EQ(lines[60], "holiday=1`1`1`0`元旦");
-    EXPECT_EQ(lines[74], "specialDay=2`2`14`0`バレンタインデー");
+    EXPECT_EQ(lines[61], "holiday=1`1`2`2`成人の日`2000`");  // from 2000 on
+    EXPECT_EQ(lines[60 + holidays], "specialDay=2`2`14`0`バレンタインデー");
 }
 
 TEST_F(SettingsFileTest, FileIsWrittenInCodePage932) {
