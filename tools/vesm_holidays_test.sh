@@ -47,6 +47,21 @@ holidays=$(grep -c "${tab}holiday${tab}" "$work/2024")
 published=$(grep -c '^2024-' "$official")
 [ "$holidays" -eq "$published" ] || fail "2024: $holidays holidays, $published published"
 
+# The law's days in every year: to 2050 exactly the published dates, the
+# same for a file that carries the list earlier versions had built in.
+expect_status 0 "1980 2099" 1980 2099
+grep "${tab}holiday${tab}" "$work/out" >"$work/law"
+cut -f1 "$work/law" | awk '$0 <= "2050-12-31"' >"$work/law-dates"
+grep -E '^(19[89][0-9]|20[0-4][0-9]|2050)-' "$official" | cut -d, -f1 >"$work/published"
+cmp -s "$work/law-dates" "$work/published" || fail "1980 2099: the holidays differ from the published ones"
+grep -q "^2099-" "$work/law" || fail "1980 2099: nothing in 2099"
+printf 'holiday=1`%s\r\n' '1`1`0`元旦' '1`2`2`成人の日' '2`11`0`建国記念日' '2`23`0`天皇誕生日' \
+    '4`29`0`昭和の日' '5`3`0`憲法記念日' '5`4`0`みどりの日' '5`5`0`子供の日' '7`3`2`海の日' \
+    '8`11`0`山の日' '9`3`2`敬老の日' '10`2`2`スポーツの日' '11`3`0`文化の日' '11`23`0`勤労感謝の日' |
+    iconv -f UTF-8 -t CP932 >"$work/earlier.ini"
+expect_status 0 "earlier built-in list" 1980 2099 --settings "$work/earlier.ini"
+cmp -s "$work/out" "$work/law" || fail "earlier built-in list: not the law's holidays"
+
 # A range is the years one after another.
 expect_status 0 "2023 2024" 2023 2024
 grep -v '^2023-' "$work/out" | cmp -s - "$work/2024" || fail "2023 2024: the 2024 part differs"

@@ -6,6 +6,10 @@
 
 namespace vesm {
 
+namespace {
+constexpr int kYearFieldLimit = 4;  // digits a year edit takes
+}  // namespace
+
 CHolidayAdd::CHolidayAdd(CHolidayTime& rule, RuleEditorContext context)
     : Dialog(IDD_RULE_EDITOR), rule_(rule), context_(context) {}
 
@@ -27,6 +31,11 @@ bool CHolidayAdd::OnInitDialog() {
     SetText(Item(IDC_RULE_NAME_GROUP), RuleNameLabel(rule_.kind));
     SendMessageW(Item(IDC_RULE_NAME), EM_LIMITTEXT, kRuleNameLimit, 0);
     SetText(Item(IDC_RULE_NAME), rule_.name);
+    for (auto [id, year] : {std::pair{IDC_RULE_FIRST_YEAR, rule_.firstYear},
+                            std::pair{IDC_RULE_LAST_YEAR, rule_.lastYear}}) {
+        SendMessageW(Item(id), EM_LIMITTEXT, kYearFieldLimit, 0);
+        SetText(Item(id), YearFieldText(year));
+    }
     return true;
 }
 
@@ -51,6 +60,8 @@ void CHolidayAdd::OnOK() {
     const RuleEditorResult date = ReadRuleInput(input);
     rule_.Set(context_.reference, date.month, date.dayOrOrdinal, rule_.kind, date.weekday,
               input.name);
+    rule_.firstYear = date.firstYear;
+    rule_.lastYear = date.lastYear;
     End(IDOK);
 }
 
@@ -85,6 +96,8 @@ RuleEditorInput CHolidayAdd::ReadInput() const {
     input.ordinalIndex = ComboSelection(Item(IDC_RULE_ORDINAL));
     input.weekdayIndex = ComboSelection(Item(IDC_RULE_WEEKDAY));
     input.name = GetText(Item(IDC_RULE_NAME));
+    input.firstYear = GetText(Item(IDC_RULE_FIRST_YEAR));
+    input.lastYear = GetText(Item(IDC_RULE_LAST_YEAR));
     return input;
 }
 

@@ -11,8 +11,10 @@
 namespace vesm {
 namespace {
 
+// The name column gives up room to the years; the three fill the list's width.
 constexpr int kDateColumnWidth = 116;
-constexpr int kNameColumnWidth = 226;
+constexpr int kNameColumnWidth = 150;
+constexpr int kYearsColumnWidth = 76;
 
 int TopRow(HWND list) {
     return static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
@@ -33,6 +35,7 @@ bool RuleListPage::OnInitDialog() {
     SendMessageW(List(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     ListViewAddColumn(List(), 0, "日付", kDateColumnWidth);
     ListViewAddColumn(List(), 1, layout_.nameColumn, kNameColumnWidth);
+    ListViewAddColumn(List(), 2, "適用年", kYearsColumnWidth);
     SetText(Item(layout_.groupId), layout_.groupText);
     return true;
 }
@@ -82,8 +85,9 @@ void RuleListPage::FillRuleList() {
     ListViewClear(List());
     for (std::size_t index = 0; index < working_.size(); ++index) {
         const CHolidayTime& rule = working_[index];
-        ListViewInsertRow(List(), static_cast<int>(index),
-                          {RuleDateText(rule, context_.dateFormat), rule.name});
+        ListViewInsertRow(
+            List(), static_cast<int>(index),
+            {RuleDateText(rule, context_.dateFormat), rule.name, RuleYearsText(rule)});
     }
 }
 

@@ -46,6 +46,19 @@ int IndexPlusOne(int index) {
     return index < 0 ? 0 : index + 1;
 }
 
+// Four digits, the first not 0: the years a rule line can carry.
+bool IsYearText(const std::string& text) {
+    if (text.size() != 4 || text[0] < '1' || text[0] > '9') return false;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
+}
+
+int YearOfText(const std::string& text) {
+    return IsYearText(text) ? std::stoi(text) : kAnyYear;
+}
+
 }  // namespace
 
 std::string RuleDateText(const CHolidayTime& rule, int dateFormat) {
@@ -54,6 +67,16 @@ std::string RuleDateText(const CHolidayTime& rule, int dateFormat) {
                                               : Entry(kOrdinals, rule.dayOrOrdinal) + " " +
                                                     Entry(kWeekdays, rule.weekday);
     return DayFirst(dateFormat) ? day + " . " + month : month + " . " + day;
+}
+
+std::string RuleYearsText(const CHolidayTime& rule) {
+    if (!rule.HasYearRange()) return "";
+    if (rule.firstYear == rule.lastYear) return std::to_string(rule.firstYear);
+    return YearFieldText(rule.firstYear) + "～" + YearFieldText(rule.lastYear);
+}
+
+std::string YearFieldText(int year) {
+    return year == kAnyYear ? "" : std::to_string(year);
 }
 
 std::vector<std::string> MonthChoices(int dateFormat) {
@@ -101,11 +124,16 @@ int ScrollTargetAfterDelete(int top, int perPage, int countBefore) {
 }
 
 RuleEditorResult ReadRuleInput(const RuleEditorInput& input) {
+    RuleEditorResult result;
     if (input.byDate) {
-        return {IndexPlusOne(input.dateMonthIndex), IndexPlusOne(input.dayIndex), 0};
+        result = {IndexPlusOne(input.dateMonthIndex), IndexPlusOne(input.dayIndex), 0};
+    } else {
+        result = {IndexPlusOne(input.weekMonthIndex), IndexPlusOne(input.ordinalIndex),
+                  IndexPlusOne(input.weekdayIndex)};
     }
-    return {IndexPlusOne(input.weekMonthIndex), IndexPlusOne(input.ordinalIndex),
-            IndexPlusOne(input.weekdayIndex)};
+    result.firstYear = YearOfText(input.firstYear);
+    result.lastYear = YearOfText(input.lastYear);
+    return result;
 }
 
 std::optional<std::string> CheckRuleInput(const RuleEditorInput& input, int kind) {
@@ -122,6 +150,12 @@ std::optional<std::string> CheckRuleInput(const RuleEditorInput& input, int kind
     const bool valid =
         date.month > 0 && date.dayOrOrdinal > 0 && (input.byDate || date.weekday > 0);
     if (!valid) return "「月日指定」または「第何曜日指定」を指定してください";
+    for (const std::string* year : {&input.firstYear, &input.lastYear}) {
+        if (!year->empty() && !IsYearText(*year)) return "年は4桁の数字で入力してください";
+    }
+    if (date.firstYear != kAnyYear && date.lastYear != kAnyYear && date.firstYear > date.lastYear) {
+        return "開始年には終了年と同じかそれより前の年を入力してください";
+    }
     return std::nullopt;
 }
 

@@ -18,6 +18,11 @@ inline constexpr int kSpecialDayKind = 2;
 
 // The "日付" column text of a rule in the document's dateFormat (0..5).
 std::string RuleDateText(const CHolidayTime& rule, int dateFormat);
+// The "適用年" column text: "1996～2002", "2016～", "～1999", "2019" for a
+// single year, empty for a rule of every year.
+std::string RuleYearsText(const CHolidayTime& rule);
+// The year edit's text: the year, or empty for an open end.
+std::string YearFieldText(int year);
 
 // The twelve month choices: "Jan" … "Dec" for dateFormat 1, 3 and 5, else "01" … "12".
 std::vector<std::string> MonthChoices(int dateFormat);
@@ -51,18 +56,24 @@ struct RuleEditorInput {
     int ordinalIndex = -1;
     int weekdayIndex = -1;
     std::string name;
+    std::string firstYear;  // the year edits' texts; empty is an open end
+    std::string lastYear;
 };
 
 struct RuleEditorResult {
     int month = 0;
     int dayOrOrdinal = 0;
     int weekday = 0;
+    int firstYear = kAnyYear;
+    int lastYear = kAnyYear;
 };
 
-// The date the input describes (an empty selection reads as 0).
+// The date and years the input describes (an empty selection reads as 0, an
+// empty year as an open end).
 RuleEditorResult ReadRuleInput(const RuleEditorInput& input);
 // The first failing check's message, in the editor's order: empty name,
-// backquote, a character the settings file cannot hold, then the date.
+// backquote, a character the settings file cannot hold, the date, a year that
+// is not four digits, then a first year after the last.
 std::optional<std::string> CheckRuleInput(const RuleEditorInput& input, int kind);
 
 std::string RuleEditorCaption(int kind, const std::string& name);

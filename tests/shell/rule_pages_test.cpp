@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include "doc/builtin_lists.h"
 #include "doc/doc.h"
+#include "doc/rule_parse.h"
 #include "model/support/fake_host.h"
 #include "options/opt_dialog.h"
 #include "options/tab_page2.h"
@@ -219,7 +221,7 @@ TEST_F(RulePagesTest, HolidaySettingsAndTheLayoutOfTheList) {
     column.cchTextMax = 32;
     SendMessageW(HolidayList(), LVM_GETCOLUMNW, 1, reinterpret_cast<LPARAM>(&column));
     EXPECT_EQ(Narrow(title), "祝日名");
-    EXPECT_EQ(column.cx, 226);
+    EXPECT_EQ(column.cx, 150);
     EXPECT_TRUE(SendMessageW(HolidayList(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) &
                 LVS_EX_FULLROWSELECT);
 }
@@ -266,8 +268,8 @@ TEST_F(RulePagesTest, ResetsRestoreTheBuiltInListsInThePagesAndCancelKeepsTheDoc
     DialogDriver(specialPage->Hwnd()).Click(IDC_RULE_PAGE_RESET);
 
     HWND holidayList = holidayPage->Item(IDC_HOLIDAY_LIST);
-    EXPECT_EQ(ListViewCell(holidayList, 12, 0), "11 . 03");
-    EXPECT_EQ(ListViewCell(holidayList, 8, 0), "07 . 第3 月曜");
+    EXPECT_EQ(ListViewCell(holidayList, 1, 0), "01 . 第2 月曜");
+    EXPECT_EQ(ListViewCell(holidayList, ListViewRowCount(holidayList) - 1, 0), "12 . 23");
     OptionsValues out;
     holidayPage->Store(out);
     specialPage->Store(out);
@@ -275,10 +277,10 @@ TEST_F(RulePagesTest, ResetsRestoreTheBuiltInListsInThePagesAndCancelKeepsTheDoc
     EXPECT_TRUE(out.settings.betweenBool);
     EXPECT_EQ(out.settings.fallsOnSun, 1);
     EXPECT_EQ(out.settings.fallsOnSat, 0);
-    ASSERT_EQ(out.holidays.size(), 14u);
+    ASSERT_EQ(out.holidays.size(), ParseRuleValue(kBuiltInHolidays).rules.size());
     EXPECT_EQ(out.holidays[1].name, "成人の日");
-    EXPECT_EQ(out.holidays.back().name, "勤労感謝の日");
-    EXPECT_EQ(out.holidays[8].date, DateTime::Build(2024, 7, 15).value());
+    EXPECT_EQ(out.holidays[1].date, DateTime::Build(2025, 1, 13).value());
+    EXPECT_EQ(out.holidays.back().name, "天皇誕生日");
     HWND specialList = specialPage->Item(IDC_SPECIAL_LIST);
     EXPECT_EQ(Column(specialList, 1),
               (Texts{"バレンタインデー", "ひな祭り", "ホワイトデー", "母の日", "父の日", "七夕",
