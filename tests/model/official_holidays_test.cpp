@@ -15,6 +15,7 @@
 #include "doc/cp932_codec.h"
 #include "doc/doc.h"
 #include "doc/holiday_listing.h"
+#include "support/earlier_holiday_lists.h"
 #include "support/fake_host.h"
 
 namespace vesm {
@@ -118,20 +119,9 @@ TEST(OfficialHolidaysTest, BuiltInRulesGiveThePublishedHolidaysOfEveryYear) {
 // Files written before rules had years carry one of two earlier built-in
 // lists; they load as the law's list.
 TEST(OfficialHolidaysTest, FilesWithAnEarlierBuiltInListGiveThePublishedHolidays) {
-    const std::vector<std::vector<std::string>> earlierLists = {
-        {"holiday=1`1`1`0`元旦", "holiday=1`1`2`2`成人の日", "holiday=1`2`11`0`建国記念日",
-         "holiday=1`4`29`0`昭和の日", "holiday=1`5`3`0`憲法記念日", "holiday=1`5`4`0`みどりの日",
-         "holiday=1`5`5`0`子供の日", "holiday=1`7`3`2`海の日", "holiday=1`9`3`2`敬老の日",
-         "holiday=1`10`2`2`体育の日", "holiday=1`11`3`0`文化の日", "holiday=1`11`23`0`勤労感謝の日",
-         "holiday=1`12`23`0`天皇誕生日"},
-        {"holiday=1`1`1`0`元旦", "holiday=1`1`2`2`成人の日", "holiday=1`2`11`0`建国記念日",
-         "holiday=1`2`23`0`天皇誕生日", "holiday=1`4`29`0`昭和の日", "holiday=1`5`3`0`憲法記念日",
-         "holiday=1`5`4`0`みどりの日", "holiday=1`5`5`0`子供の日", "holiday=1`7`3`2`海の日",
-         "holiday=1`8`11`0`山の日", "holiday=1`9`3`2`敬老の日", "holiday=1`10`2`2`スポーツの日",
-         "holiday=1`11`3`0`文化の日", "holiday=1`11`23`0`勤労感謝の日"},
-    };
     std::set<std::string> published = PublishedHolidays(kFirstYear, kLastPublishedYear);
-    for (const std::vector<std::string>& lines : earlierLists) {
+    for (const std::vector<std::string>& lines :
+         {kFirstBuiltInHolidayLines, kYearlessLawHolidayLines}) {
         SCOPED_TRACE(lines.size());
         ExpectPublishedHolidays(CalendarHolidays(kFirstYear, kLastPublishedYear, lines), published);
     }

@@ -12,6 +12,7 @@
 #include "doc/doc.h"
 #include "doc/doc_messages.h"
 #include "doc/rule_parse.h"
+#include "support/earlier_holiday_lists.h"
 #include "support/fake_host.h"
 #include "support/settings_text.h"
 
@@ -128,28 +129,11 @@ TEST(RuleYearsTest, PreviousVersionsFileKeepsEveryOtherLineAndGetsTheLawsHoliday
 }
 
 TEST(RuleYearsTest, EditedHolidayListsAreKept) {
-    const std::vector<std::vector<std::string>> edited = {
-        // One rule of the earlier list deleted.
-        {"holiday=1`1`1`0`元旦", "holiday=1`1`2`2`成人の日", "holiday=1`2`11`0`建国記念日",
-         "holiday=1`2`23`0`天皇誕生日", "holiday=1`4`29`0`昭和の日", "holiday=1`5`3`0`憲法記念日",
-         "holiday=1`5`4`0`みどりの日", "holiday=1`5`5`0`子供の日", "holiday=1`7`3`2`海の日",
-         "holiday=1`8`11`0`山の日", "holiday=1`9`3`2`敬老の日", "holiday=1`10`2`2`スポーツの日",
-         "holiday=1`11`3`0`文化の日"},
-        // One renamed.
-        {"holiday=1`1`1`0`元日", "holiday=1`1`2`2`成人の日", "holiday=1`2`11`0`建国記念日",
-         "holiday=1`2`23`0`天皇誕生日", "holiday=1`4`29`0`昭和の日", "holiday=1`5`3`0`憲法記念日",
-         "holiday=1`5`4`0`みどりの日", "holiday=1`5`5`0`子供の日", "holiday=1`7`3`2`海の日",
-         "holiday=1`8`11`0`山の日", "holiday=1`9`3`2`敬老の日", "holiday=1`10`2`2`スポーツの日",
-         "holiday=1`11`3`0`文化の日", "holiday=1`11`23`0`勤労感謝の日"},
-        // One given years.
-        {"holiday=1`1`1`0`元旦`2000`", "holiday=1`1`2`2`成人の日", "holiday=1`2`11`0`建国記念日",
-         "holiday=1`2`23`0`天皇誕生日", "holiday=1`4`29`0`昭和の日", "holiday=1`5`3`0`憲法記念日",
-         "holiday=1`5`4`0`みどりの日", "holiday=1`5`5`0`子供の日", "holiday=1`7`3`2`海の日",
-         "holiday=1`8`11`0`山の日", "holiday=1`9`3`2`敬老の日", "holiday=1`10`2`2`スポーツの日",
-         "holiday=1`11`3`0`文化の日", "holiday=1`11`23`0`勤労感謝の日"},
-        // Nothing left.
-        {"numOfMonth=3"},
-    };
+    std::vector<std::vector<std::string>> edited(4, kYearlessLawHolidayLines);
+    edited[0].pop_back();                         // one rule deleted
+    edited[1][0] = "holiday=1`1`1`0`元日";        // one renamed
+    edited[2][0] = "holiday=1`1`1`0`元旦`2000`";  // one given years
+    edited[3] = {"numOfMonth=3"};                 // none left
     for (const std::vector<std::string>& lines : edited) {
         SCOPED_TRACE(lines.front());
         FakeHost host;
