@@ -16,9 +16,7 @@ constexpr std::size_t kYearFieldCount = 2;
 constexpr int kValidityYear = 2000;
 
 bool IsYearField(std::string_view field) {
-    if (field.empty()) return true;
-    return field.size() == 4 && field[0] >= '1' && field[0] <= '9' &&
-           std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return field.empty() || IsFourDigitYear(field);
 }
 
 int YearOf(std::string_view field) {
@@ -37,6 +35,11 @@ std::string YearText(int year) {
 }
 
 }  // namespace
+
+bool IsFourDigitYear(std::string_view text) {
+    return text.size() == 4 && text[0] >= '1' && text[0] <= '9' &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
 
 ParsedRules ParseRuleValue(std::string_view value) {
     return ParseRuleBytes(EncodeCp932(value));

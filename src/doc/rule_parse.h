@@ -37,6 +37,9 @@ ParsedRules ParseRuleValue(std::string_view value);
 // The same from the file's code page 932 bytes; each name remembers its bytes.
 ParsedRules ParseRuleBytes(std::string_view bytes);
 
+// Four digits, the first not 0: how a year is written in a rule line.
+bool IsFourDigitYear(std::string_view text);
+
 // The rule the fields describe, its concrete date set from the reference date.
 CHolidayTime RuleFromFields(DateTime reference, RuleFields fields);
 

@@ -1,5 +1,7 @@
 #include "options/holiday_add.h"
 
+#include <utility>
+
 #include "res/resource.h"
 #include "win32/controls.h"
 #include "win32/message_box.h"

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "doc/cp932_codec.h"
+#include "doc/rule_parse.h"
 
 namespace vesm {
 namespace {
@@ -46,17 +47,8 @@ int IndexPlusOne(int index) {
     return index < 0 ? 0 : index + 1;
 }
 
-// Four digits, the first not 0: the years a rule line can carry.
-bool IsYearText(const std::string& text) {
-    if (text.size() != 4 || text[0] < '1' || text[0] > '9') return false;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-    }
-    return true;
-}
-
 int YearOfText(const std::string& text) {
-    return IsYearText(text) ? std::stoi(text) : kAnyYear;
+    return IsFourDigitYear(text) ? std::stoi(text) : kAnyYear;
 }
 
 }  // namespace
@@ -151,7 +143,7 @@ std::optional<std::string> CheckRuleInput(const RuleEditorInput& input, int kind
         date.month > 0 && date.dayOrOrdinal > 0 && (input.byDate || date.weekday > 0);
     if (!valid) return "「月日指定」または「第何曜日指定」を指定してください";
     for (const std::string* year : {&input.firstYear, &input.lastYear}) {
-        if (!year->empty() && !IsYearText(*year)) return "年は4桁の数字で入力してください";
+        if (!year->empty() && !IsFourDigitYear(*year)) return "年は4桁の数字で入力してください";
     }
     if (date.firstYear != kAnyYear && date.lastYear != kAnyYear && date.firstYear > date.lastYear) {
         return "開始年には終了年と同じかそれより前の年を入力してください";
