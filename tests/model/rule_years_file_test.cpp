@@ -11,6 +11,7 @@
 #include "doc/builtin_lists.h"
 #include "doc/doc.h"
 #include "doc/doc_messages.h"
+#include "doc/holiday_list_upgrade.h"
 #include "doc/rule_parse.h"
 #include "support/earlier_holiday_lists.h"
 #include "support/fake_host.h"
@@ -148,6 +149,17 @@ TEST(RuleYearsTest, EditedHolidayListsAreKept) {
         }
         EXPECT_EQ(HolidayLines(doc), expected);
     }
+}
+
+TEST(RuleYearsTest, AnEarlierBuiltInListIsKnownInAnyOrder) {
+    std::vector<CHolidayTime> rules;
+    for (auto line = kFirstBuiltInHolidayLines.rbegin(); line != kFirstBuiltInHolidayLines.rend();
+         ++line) {
+        rules.push_back(RuleFromFields(DateTime(), ParseRuleValue(line->substr(8)).rules.at(0)));
+    }
+    EXPECT_TRUE(IsEarlierBuiltInHolidayList(rules));
+    rules.push_back(rules.front());
+    EXPECT_FALSE(IsEarlierBuiltInHolidayList(rules));
 }
 
 }  // namespace
