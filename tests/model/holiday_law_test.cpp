@@ -110,10 +110,10 @@ TEST(HolidayLawTest, DerivedDaysBeginWhereTheLawBroughtThemIn) {
     EXPECT_EQ(EngineHolidayOn(april, settings, 1973, 4, 9), "");
     EXPECT_EQ(EngineHolidayOn(april, settings, 1973, 4, 16), "振替休日");
     // Days between from 27 December 1985, a Friday.
-    std::vector<CHolidayTime> december = {RuleOn(12, 25, "a"), RuleOn(12, 27, "b"),
-                                          RuleOn(12, 29, "c")};
-    EXPECT_EQ(EngineHolidayOn(december, settings, 1985, 12, 26), "");
-    EXPECT_EQ(EngineHolidayOn(december, settings, 1985, 12, 28), "国民の休日");
+    std::vector<CHolidayTime> december = {RuleOn(12, 24, "a"), RuleOn(12, 26, "b"),
+                                          RuleOn(12, 28, "c")};
+    EXPECT_EQ(EngineHolidayOn(december, settings, 1985, 12, 25), "");
+    EXPECT_EQ(EngineHolidayOn(december, settings, 1985, 12, 27), "国民の休日");
     // A Sunday holiday on 31 December followed by 1 January: the wider
     // substitute counts from the Sunday's date.
     std::vector<CHolidayTime> newYear = {RuleOn(12, 31, "a"), RuleOn(1, 1, "b")};

@@ -28,6 +28,7 @@ TEST(RuleEditorYearsTest, EmptyYearsAreOpenEndsAndBadOnesAreRefusedAfterTheDate)
         {"", "", kAnyYear, kAnyYear, std::nullopt},
         {"1996", "2002", 1996, 2002, std::nullopt},
         {"2019", "2019", 2019, 2019, std::nullopt},
+        {"1000", "9999", 1000, 9999, std::nullopt},
         {"2016", "", 2016, kAnyYear, std::nullopt},
         {"", "1999", kAnyYear, 1999, std::nullopt},
         {"2003", "2002", 2003, 2002, "開始年には終了年と同じかそれより前の年を入力してください"},
