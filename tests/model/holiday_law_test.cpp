@@ -13,17 +13,15 @@
 namespace vesm {
 namespace {
 
-// The holiday name the document gives the day, "" when it is none.
-std::string HolidayOn(CvesmDoc& doc, int year, int month, int day) {
+// The document's record of the day, shown in its month.
+DayRecord DayOn(CvesmDoc& doc, int year, int month, int day) {
     doc.SetDisplayDate(DateTime::Build(year, month, 1).value());
     for (std::size_t i = 0; i < doc.DayCount(); ++i) {
         DateFields date = doc.Day(i).date.Fields();
-        if (date.year == year && date.month == month && date.day == day) {
-            return doc.DayHolidayName(i);
-        }
+        if (date.year == year && date.month == month && date.day == day) return doc.Day(i);
     }
     ADD_FAILURE() << "no record for " << year << "-" << month << "-" << day;
-    return "?";
+    return {};
 }
 
 // Each entry is "YYYY-MM-DD name", or just the date for an ordinary day.
@@ -33,7 +31,7 @@ void ExpectHolidays(CvesmDoc& doc, const std::vector<std::string>& expected) {
         int month = std::stoi(want.substr(5, 2));
         int day = std::stoi(want.substr(8, 2));
         std::string name = want.size() > 11 ? want.substr(11) : "";
-        EXPECT_EQ(HolidayOn(doc, year, month, day), name) << want;
+        EXPECT_EQ(DayOn(doc, year, month, day).holidayName, name) << want;
     }
 }
 
@@ -171,20 +169,10 @@ TEST(HolidayLawTest, SpecialDayRangesWorkTheSameWay) {
     CvesmDoc doc(host);
     doc.ParseDayRules(RuleListId::SpecialDay, "2`6`6`0`開店記念日`2010`2012");
     EXPECT_TRUE(host.messages.empty());
-    auto special = [&](int year) {
-        doc.SetDisplayDate(DateTime::Build(year, 6, 1).value());
-        for (std::size_t i = 0; i < doc.DayCount(); ++i) {
-            DateFields date = doc.Day(i).date.Fields();
-            if (date.year == year && date.month == 6 && date.day == 6) {
-                return doc.DaySpecialDayName(i);
-            }
-        }
-        return std::string("?");
-    };
-    EXPECT_EQ(special(2009), "");
-    EXPECT_EQ(special(2010), "開店記念日");
-    EXPECT_EQ(special(2012), "開店記念日");
-    EXPECT_EQ(special(2013), "");
+    EXPECT_EQ(DayOn(doc, 2009, 6, 6).specialDayName, "");
+    EXPECT_EQ(DayOn(doc, 2010, 6, 6).specialDayName, "開店記念日");
+    EXPECT_EQ(DayOn(doc, 2012, 6, 6).specialDayName, "開店記念日");
+    EXPECT_EQ(DayOn(doc, 2013, 6, 6).specialDayName, "");
 }
 
 }  // namespace
