@@ -64,23 +64,23 @@ protected:
     std::unique_ptr<RecordingPage<CTabPage2>> page;
 };
 
-void SetYears(HWND editor, const char* first, const char* last) {
-    SetText(GetDlgItem(editor, IDC_RULE_FIRST_YEAR), first);
-    SetText(GetDlgItem(editor, IDC_RULE_LAST_YEAR), last);
+void SetYears(const DialogDriver& editor, const char* first, const char* last) {
+    editor.Type(IDC_RULE_FIRST_YEAR, first);
+    editor.Type(IDC_RULE_LAST_YEAR, last);
 }
 
 TEST_F(RuleYearsPageTest, AddingARuleWithAnOpenEndedRange) {
     EXPECT_EQ(Column(List(), 2), (std::vector<std::string>{"", "1996～2002"}));
-    page->scripts.push_back([](HWND editor) {
-        EXPECT_EQ(GetText(GetDlgItem(editor, IDC_RULE_FIRST_YEAR)), "");
-        EXPECT_EQ(GetText(GetDlgItem(editor, IDC_RULE_LAST_YEAR)), "");
-        SelectCombo(editor, IDC_RULE_DATE_MONTH, 7);
-        SelectCombo(editor, IDC_RULE_DATE_DAY, 10);
-        SetText(GetDlgItem(editor, IDC_RULE_NAME), "山の日");
+    page->scripts.push_back([](const DialogDriver& editor) {
+        EXPECT_EQ(editor.Text(IDC_RULE_FIRST_YEAR), "");
+        EXPECT_EQ(editor.Text(IDC_RULE_LAST_YEAR), "");
+        editor.Choose(IDC_RULE_DATE_MONTH, 7);
+        editor.Choose(IDC_RULE_DATE_DAY, 10);
+        editor.Type(IDC_RULE_NAME, "山の日");
         SetYears(editor, "2016", "");
-        Click(editor, IDOK);
+        editor.Click(IDOK);
     });
-    Click(page->Hwnd(), IDC_HOLIDAY_ADD);
+    DialogDriver(page->Hwnd()).Click(IDC_HOLIDAY_ADD);
     ASSERT_EQ(page->editorRuns.size(), 1u);
     EXPECT_TRUE(page->editorRuns[0].warnings.empty());
     EXPECT_EQ(Column(List(), 2), (std::vector<std::string>{"", "1996～2002", "2016～"}));
@@ -92,17 +92,17 @@ TEST_F(RuleYearsPageTest, AddingARuleWithAnOpenEndedRange) {
 
 TEST_F(RuleYearsPageTest, ChangingYearsRefusesABadRangeAndKeepsTheEditorOpen) {
     ListViewSelect(List(), 1);
-    page->scripts.push_back([](HWND editor) {
-        EXPECT_EQ(GetText(GetDlgItem(editor, IDC_RULE_FIRST_YEAR)), "1996");
-        EXPECT_EQ(GetText(GetDlgItem(editor, IDC_RULE_LAST_YEAR)), "2002");
+    page->scripts.push_back([](const DialogDriver& editor) {
+        EXPECT_EQ(editor.Text(IDC_RULE_FIRST_YEAR), "1996");
+        EXPECT_EQ(editor.Text(IDC_RULE_LAST_YEAR), "2002");
         SetYears(editor, "2003", "2002");
-        Click(editor, IDOK);
+        editor.Click(IDOK);
         SetYears(editor, "96", "2002");
-        Click(editor, IDOK);
+        editor.Click(IDOK);
         SetYears(editor, "", "2002");
-        Click(editor, IDOK);
+        editor.Click(IDOK);
     });
-    Click(page->Hwnd(), IDC_HOLIDAY_CHANGE);
+    DialogDriver(page->Hwnd()).Click(IDC_HOLIDAY_CHANGE);
     ASSERT_EQ(page->editorRuns.size(), 1u);
     EXPECT_EQ(page->editorRuns[0].warnings,
               (std::vector<std::string>{"開始年には終了年と同じかそれより前の年を入力してください",
@@ -113,7 +113,7 @@ TEST_F(RuleYearsPageTest, ChangingYearsRefusesABadRangeAndKeepsTheEditorOpen) {
 }
 
 TEST_F(RuleYearsPageTest, ResetShowsTheLawsListWithItsYearsInDateOrder) {
-    Click(page->Hwnd(), IDC_RULE_PAGE_RESET);
+    DialogDriver(page->Hwnd()).Click(IDC_RULE_PAGE_RESET);
     std::vector<CHolidayTime> stored = Stored();
     ASSERT_EQ(stored.size(), ParseRuleValue(kBuiltInHolidays).rules.size());
     for (std::size_t i = 1; i < stored.size(); ++i) {
