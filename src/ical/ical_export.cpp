@@ -66,31 +66,39 @@ private:
     std::string out_;
 };
 
-CivilTime FirstDayOfRule(const CHolidayTime& rule) {
+CivilTime DayOfRule(const CHolidayTime& rule, int year) {
     if (rule.weekday == 0) {
         // A day past the month's end rolls over, as the calendar shows it.
-        return CivilOfSeconds(SecondsOfCivil({kRuleStartYear, rule.month, rule.dayOrOrdinal}));
+        return CivilOfSeconds(SecondsOfCivil({year, rule.month, rule.dayOrOrdinal}));
     }
     const int ordinal = rule.dayOrOrdinal == kLastOrdinal ? -1 : rule.dayOrOrdinal;
-    return {kRuleStartYear, rule.month,
-            NthWeekdayDay(kRuleStartYear, rule.month, ordinal, rule.weekday - 1)};
+    return {year, rule.month, NthWeekdayDay(year, rule.month, ordinal, rule.weekday - 1)};
 }
 
-std::string RecurrenceOfRule(const CHolidayTime& rule, const CivilTime& first) {
-    std::string value = "FREQ=YEARLY;BYMONTH=" + std::to_string(first.month);
-    if (rule.weekday == 0) return value + ";BYMONTHDAY=" + std::to_string(first.day);
-    const int ordinal = rule.dayOrOrdinal == kLastOrdinal ? -1 : rule.dayOrOrdinal;
-    return value + ";BYDAY=" + std::to_string(ordinal) + WeekdayCode(rule.weekday - 1);
+// The recurrence is read off the rule's day in a leap year, so 29 February
+// stays itself; a year range ends it with UNTIL on the last year's last day.
+std::string RecurrenceOfRule(const CHolidayTime& rule) {
+    const CivilTime day = DayOfRule(rule, kRuleStartYear);
+    std::string value = "FREQ=YEARLY;BYMONTH=" + std::to_string(day.month);
+    if (rule.weekday == 0) {
+        value += ";BYMONTHDAY=" + std::to_string(day.day);
+    } else {
+        const int ordinal = rule.dayOrOrdinal == kLastOrdinal ? -1 : rule.dayOrOrdinal;
+        value += ";BYDAY=" + std::to_string(ordinal) + WeekdayCode(rule.weekday - 1);
+    }
+    if (rule.lastYear != kAnyYear)
+        value += ";UNTIL=" + Format("%04d%02d%02d", rule.lastYear, 12, 31);
+    return value;
 }
 
 void WriteRule(Writer& w, const CHolidayTime& rule, const std::string& uid,
                const std::string& stamp) {
-    const CivilTime first = FirstDayOfRule(rule);
+    const int startYear = rule.firstYear != kAnyYear ? rule.firstYear : kRuleStartYear;
     w.Line("BEGIN:VEVENT");
     w.Line("UID:" + uid);
     w.Line("DTSTAMP:" + stamp);
-    w.Line("DTSTART;VALUE=DATE:" + DateValue(first));
-    w.Line("RRULE:" + RecurrenceOfRule(rule, first));
+    w.Line("DTSTART;VALUE=DATE:" + DateValue(DayOfRule(rule, startYear)));
+    w.Line("RRULE:" + RecurrenceOfRule(rule));
     w.Text("SUMMARY", rule.name);
     w.Line("TRANSP:TRANSPARENT");
     w.Line("END:VEVENT");

@@ -91,11 +91,29 @@ std::string ShortenToCharacters(std::string text, std::size_t limit) {
 }
 
 // What makes two records the same, for leaving out what is already there.
-using RuleIdentity = std::tuple<int, int, int, std::string>;
+using RuleIdentity = std::tuple<int, int, int, int, int, std::string>;
 using TaskIdentity = std::tuple<std::int64_t, int, int, int, std::int64_t, std::string>;
 
 RuleIdentity IdentityOf(const CHolidayTime& r) {
-    return {r.month, r.dayOrOrdinal, r.weekday, r.name};
+    return {r.month, r.dayOrOrdinal, r.weekday, r.firstYear, r.lastYear, r.name};
+}
+
+// The last year of a yearly recurrence: kAnyYear when it never ends, nothing
+// when its end is not a year a rule can hold.
+std::optional<int> LastYearOfRule(int startYear, const std::string& count,
+                                  const std::string& until) {
+    auto fourDigits = [](const std::string& text) -> std::optional<int> {
+        if (text.empty() || text.size() > 4 ||
+            !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+            return std::nullopt;
+        }
+        return std::stoi(text);
+    };
+    std::optional<int> year = !count.empty() ? fourDigits(count) : fourDigits(until.substr(0, 4));
+    if (count.empty() && until.empty()) return kAnyYear;
+    if (year && !count.empty()) *year = *year < 1 ? 0 : startYear + *year - 1;
+    if (!year || *year < startYear || *year > kLastYear) return std::nullopt;
+    return *year;
 }
 
 TaskIdentity IdentityOf(const CTaskTime& t) {
@@ -215,9 +233,9 @@ private:
             dayOrOrdinal = item->ordinal == -1 ? kLastOrdinal : item->ordinal;
             weekday = item->weekday + 1;
         }
-        if (!part("COUNT").empty() || !part("UNTIL").empty()) {
-            Note("記念日は毎年になります (繰り返しの終わりは読み込みません)");
-        }
+        std::optional<int> lastYear =
+            LastYearOfRule(start.civil.year, part("COUNT"), part("UNTIL"));
+        if (!lastYear) Note("記念日は毎年になります (繰り返しの終わりは読み込みません)");
         const std::string shortened = ShortenToCharacters(name, kRuleNameLimit);
         if (std::optional<std::string> refusal = TextRefusal(shortened)) {
             Note(*refusal + "。読み込みません");
@@ -226,6 +244,9 @@ private:
         if (shortened != name) Note("名前を 72 文字に切り詰めました");
         CHolidayTime record;
         record.Set(reference_, *month, dayOrOrdinal, 2, weekday, shortened);
+        // An event that began after the calendar's first year, or ends, keeps those years.
+        if (start.civil.year > kFirstYear) record.firstYear = start.civil.year;
+        if (*lastYear != kAnyYear) record.lastYear = *lastYear;
         AddUnique(plan_.specialDays, rulesSeen_, record);
         return true;
     }

@@ -21,6 +21,7 @@ SETTINGS_LISTS = [
     "specialDay=2`5`15`0`結婚記念日, 二人",
     "specialDay=2`5`2`1`母の日",
     "specialDay=2`9`5`2`最後の月曜",
+    "specialDay=2`8`11`0`山の記念`2016`2030",
     "task=0`2030`3`1`0`0`0`1975`1`1`0`0`1`終日;セミコロン",
     "task=0`2030`3`1`0`0`1`2030`2`28`18`30`1`終日アラーム",
     "task=1`2030`3`2`10`30`2`2030`3`2`10`15`1`会議",
@@ -33,6 +34,8 @@ EXPECTED_EXPORT = {
     "結婚記念日, 二人": (dt.date(1980, 5, 15), {"FREQ": ["YEARLY"], "BYMONTH": [5], "BYMONTHDAY": [15]}, []),
     "母の日": (dt.date(1980, 5, 11), {"FREQ": ["YEARLY"], "BYMONTH": [5], "BYDAY": ["2SU"]}, []),
     "最後の月曜": (dt.date(1980, 9, 29), {"FREQ": ["YEARLY"], "BYMONTH": [9], "BYDAY": ["-1MO"]}, []),
+    "山の記念": (dt.date(2016, 8, 11), {"FREQ": ["YEARLY"], "BYMONTH": [8], "BYMONTHDAY": [11],
+                                     "UNTIL": [dt.date(2030, 12, 31)]}, []),
     "終日;セミコロン": (dt.date(2030, 3, 1), None, []),
     "終日アラーム": (dt.date(2030, 3, 1), None, [-dt.timedelta(hours=5, minutes=30)]),
     "会議": (TOKYO.localize(dt.datetime(2030, 3, 2, 10, 30)), None, [-dt.timedelta(minutes=15)]),
@@ -130,8 +133,8 @@ def foreign_calendar():
 
 
 EXPECTED_IMPORT = [
-    "specialDay=2`7`7`0`誕生日",
-    "specialDay=2`9`3`2`敬老の日のような日",
+    "specialDay=2`7`7`0`誕生日`2000`",
+    "specialDay=2`9`3`2`敬老の日のような日`2000`",
     "task=0`2030`4`4`0`0`0`1975`1`1`0`0`1`" + "とても長い名前の予定" * 3 + "とても長い名",
     "task=1`2030`4`1`9`0`2`2030`4`1`8`50`1`東京で会議, 第一会議室; 持ち物あり",
     "task=1`2030`4`2`10`30`1`2030`4`1`10`30`1`UTC call",
@@ -166,7 +169,7 @@ def check_round_trip_and_refusals(folder, settings, exported, empty):
     check(result.returncode == 1 and "途中で切れて" in result.stderr, f"truncated: {result}")
     check(not os.path.exists(os.path.join(folder, "never.ini")), "a refused import wrote a file")
     result = run("import", settings, exported, os.path.join(folder, "again.ini"))
-    check(result.returncode == 0 and "すでにある 8 件" in result.stdout, f"again: {result.stdout}")
+    check(result.returncode == 0 and "すでにある 9 件" in result.stdout, f"again: {result.stdout}")
     check(open(settings, "rb").read() == before, "SETTINGS was changed")
 
 

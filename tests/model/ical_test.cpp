@@ -327,13 +327,15 @@ TEST(IcalImport, MapsForeignEventsToTheEditorsChoices) {
 TEST(IcalImport, RulesTextsAndRefusals) {
     const struct {
         std::string event;
-        int month, dayOrOrdinal, weekday;
+        int month, dayOrOrdinal, weekday, firstYear, lastYear;
     } rules[] = {
-        {"DTSTART;VALUE=DATE:20000229\r\nRRULE:FREQ=YEARLY\r\n", 2, 29, 0},
-        {"DTSTART;VALUE=DATE:20000101\r\nRRULE:FREQ=YEARLY;BYMONTH=12;BYMONTHDAY=31\r\n", 12, 31,
-         0},
+        {"DTSTART;VALUE=DATE:20000229\r\nRRULE:FREQ=YEARLY\r\n", 2, 29, 0, 2000, 0},
+        {"DTSTART;VALUE=DATE:19700101\r\nRRULE:FREQ=YEARLY;BYMONTH=12;BYMONTHDAY=31\r\n", 12, 31, 0,
+         0, 0},
         {"DTSTART;VALUE=DATE:20000101\r\nRRULE:FREQ=YEARLY;BYMONTH=5;BYDAY=-1MO;COUNT=3\r\n", 5, 5,
-         2},
+         2, 2000, 2002},
+        {"DTSTART;VALUE=DATE:19800101\r\nRRULE:FREQ=YEARLY;UNTIL=20191231T150000Z\r\n", 1, 1, 0, 0,
+         2019},
     };
     for (const auto& r : rules) {
         ImportPlan plan = Plan(Calendar(Event(r.event + "SUMMARY:日\r\n")));
@@ -341,6 +343,8 @@ TEST(IcalImport, RulesTextsAndRefusals) {
         EXPECT_EQ(plan.specialDays[0].month, r.month);
         EXPECT_EQ(plan.specialDays[0].dayOrOrdinal, r.dayOrOrdinal);
         EXPECT_EQ(plan.specialDays[0].weekday, r.weekday);
+        EXPECT_EQ(plan.specialDays[0].firstYear, r.firstYear) << r.event;
+        EXPECT_EQ(plan.specialDays[0].lastYear, r.lastYear) << r.event;
         EXPECT_EQ(plan.tasks.size(), 0u);
     }
 
