@@ -25,31 +25,28 @@ DayTableRange RangeFor(int year, int month, int numOfPast, int numOfMonth) {
 
 // ---- extent ---------------------------------------------------------------
 
-TEST(DayTableRangeTest, ThreeMonthsAroundMay2024) {
-    DayTableRange range = RangeFor(2024, 5, 1, 3);
-    EXPECT_EQ(range.start, Midnight(2024, 3, 1));
-    EXPECT_EQ(range.firstShownDay, Midnight(2024, 4, 1));
-    EXPECT_EQ(range.lastShownDay, Midnight(2024, 6, 30));
-    EXPECT_EQ(range.end, Midnight(2024, 7, 31));
-    EXPECT_EQ(range.count, 152);
-}
-
-TEST(DayTableRangeTest, WholeYearFromJanuaryReachesIntoTheNextYear) {
-    DayTableRange range = RangeFor(2024, 1, 0, 0);
-    EXPECT_EQ(range.start, Midnight(2023, 12, 1));
-    EXPECT_EQ(range.firstShownDay, Midnight(2024, 1, 1));
-    EXPECT_EQ(range.lastShownDay, Midnight(2024, 12, 31));
-    EXPECT_EQ(range.end, Midnight(2025, 1, 31));
-    EXPECT_EQ(range.count, 31 + 366 + 30);  // the last record is 30 January 2025
-}
-
-TEST(DayTableRangeTest, PastMonthsCrossTheYearBoundary) {
-    DayTableRange range = RangeFor(2024, 2, 3, 4);
-    EXPECT_EQ(range.start, Midnight(2023, 10, 1));
-    EXPECT_EQ(range.firstShownDay, Midnight(2023, 11, 1));
-    EXPECT_EQ(range.lastShownDay, Midnight(2024, 2, 29));
-    EXPECT_EQ(range.end, Midnight(2024, 3, 31));
-    EXPECT_EQ(range.count, 31 + 30 + 31 + 31 + 29 + 30);
+TEST(DayTableRangeTest, ShownMonthsWithAMonthOfRecordsOnEachSide) {
+    struct Case {
+        int year, month, numOfPast, numOfMonth;
+        DateFields start, firstShown, lastShown, end;
+        int count;
+    };
+    const Case cases[] = {
+        {2024, 5, 1, 3, {2024, 3, 1}, {2024, 4, 1}, {2024, 6, 30}, {2024, 7, 31}, 152},
+        // a whole year from January reaches into the next year; the last
+        // record is 30 January 2025
+        {2024, 1, 0, 0, {2023, 12, 1}, {2024, 1, 1}, {2024, 12, 31}, {2025, 1, 31}, 31 + 366 + 30},
+        {2024, 2, 3, 4, {2023, 10, 1}, {2023, 11, 1}, {2024, 2, 29}, {2024, 3, 31}, 182},
+    };
+    auto at = [](DateFields f) { return Midnight(f.year, f.month, f.day); };
+    for (const Case& c : cases) {
+        const DayTableRange range = RangeFor(c.year, c.month, c.numOfPast, c.numOfMonth);
+        EXPECT_EQ(range.start, at(c.start)) << c.year << "-" << c.month;
+        EXPECT_EQ(range.firstShownDay, at(c.firstShown)) << c.year << "-" << c.month;
+        EXPECT_EQ(range.lastShownDay, at(c.lastShown)) << c.year << "-" << c.month;
+        EXPECT_EQ(range.end, at(c.end)) << c.year << "-" << c.month;
+        EXPECT_EQ(range.count, c.count) << c.year << "-" << c.month;
+    }
 }
 
 TEST(DayTableRangeTest, BoundsBefore1970CannotBeBuilt) {

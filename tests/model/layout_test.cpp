@@ -1,3 +1,5 @@
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "doc/date_time.h"
@@ -17,38 +19,26 @@ int WeekdayOfFirst(int year, int month) {
     return DateTime::Build(year, month, 1)->Weekday();
 }
 
-TEST(LayoutUnits, DefaultsGiveTheDocumentedUnitsAndMargins) {
-    Settings settings;
-    LayoutUnits units = ComputeUnits(settings, kDefaultNameWidth);
-    EXPECT_EQ(units.smallHeight, 14);
-    EXPECT_EQ(units.rowHeight, 16);  // 16.8 truncated
-    EXPECT_EQ(units.rawColumnWidth, 20);
-    EXPECT_EQ(units.columnWidth, 24);
-    EXPECT_EQ(units.hMargin, 10);
-    EXPECT_EQ(units.vMargin, 10);
+TEST(LayoutUnits, UnitsAndMarginsFollowSpacingAndDayArrangement) {
+    struct Case {
+        int dayFormat, frameSizeOfDate;
+        int rowHeight, columnWidth, hMargin, vMargin;
+    };
+    // 16.8 rows truncate; half spacing halves the units but not the margins
+    for (const Case& c : {Case{0, 120, 16, 24, 10, 10}, Case{1, 120, 16, 24, 40, 10},
+                          Case{2, 120, 16, 24, 10, 40}, Case{0, 50, 7, 10, 10, 10}}) {
+        Settings settings;
+        settings.dayFormat = c.dayFormat;
+        settings.frameSizeOfDate = c.frameSizeOfDate;
+        const LayoutUnits units = ComputeUnits(settings, kDefaultNameWidth);
+        EXPECT_EQ(units.smallHeight, 14);
+        EXPECT_EQ(units.rawColumnWidth, 20);
+        EXPECT_EQ((std::vector{units.rowHeight, units.columnWidth, units.hMargin, units.vMargin}),
+                  (std::vector{c.rowHeight, c.columnWidth, c.hMargin, c.vMargin}))
+            << c.dayFormat << " " << c.frameSizeOfDate;
+    }
     // without measurable glyphs no width goes negative
-    EXPECT_EQ(ComputeUnits(settings, 0).columnWidth, 0);
-}
-
-TEST(LayoutUnits, WideMarginFollowsTheDayArrangement) {
-    Settings settings;
-    settings.dayFormat = 1;
-    EXPECT_EQ(ComputeUnits(settings, kDefaultNameWidth).hMargin, 40);
-    EXPECT_EQ(ComputeUnits(settings, kDefaultNameWidth).vMargin, 10);
-    settings.dayFormat = 2;
-    EXPECT_EQ(ComputeUnits(settings, kDefaultNameWidth).hMargin, 10);
-    EXPECT_EQ(ComputeUnits(settings, kDefaultNameWidth).vMargin, 40);
-}
-
-TEST(LayoutUnits, HalfSpacingHalvesTheUnitsButNotTheMargins) {
-    Settings settings;
-    settings.frameSizeOfDate = 50;
-    LayoutUnits units = ComputeUnits(settings, kDefaultNameWidth);
-    EXPECT_EQ(units.rowHeight, 7);
-    EXPECT_EQ(units.columnWidth, 10);
-    EXPECT_EQ(units.rawColumnWidth, 20);
-    EXPECT_EQ(units.hMargin, 10);
-    EXPECT_EQ(units.vMargin, 10);
+    EXPECT_EQ(ComputeUnits(Settings{}, 0).columnWidth, 0);
 }
 
 TEST(LayoutUnits, NameWidthIsTheWidestMeasuredName) {
@@ -172,41 +162,29 @@ TEST(WindowFrame, ZonesLieAlongTheEdges) {
     EXPECT_EQ(frame.zones.bottom, (Rect{10, 460 - 10 - 16, w - 10, 460}));
 }
 
-TEST(BlockPlacer, ArrangementZeroFillsColumnsTopToBottom) {
-    Settings settings;
-    settings.numOfMonth = 5;
-    LayoutUnits units = ComputeUnits(settings, kDefaultNameWidth);
-    BlockPlacer placer(settings, units);
-    const int step = 7 * 24 + 10;
-    EXPECT_EQ(placer.NextBlock(), (Point{10, 10}));
-    EXPECT_EQ(placer.NextBlock(), (Point{10, 10 + 9 * 16}));
-    EXPECT_EQ(placer.NextBlock(), (Point{10, 10 + 18 * 16}));
-    EXPECT_EQ(placer.NextBlock(), (Point{10 + step, 10}));
-    EXPECT_EQ(placer.NextBlock(), (Point{10 + step, 10 + 9 * 16}));
-}
-
-TEST(BlockPlacer, ArrangementOneFillsRowsLeftToRight) {
-    Settings settings;
-    settings.calendarFormat = 1;
-    settings.dayFormat = 1;
-    LayoutUnits units = ComputeUnits(settings, kDefaultNameWidth);
-    BlockPlacer placer(settings, units);
-    const int step = 31 * 24 + 40;
-    EXPECT_EQ(placer.NextBlock(), (Point{40, 10}));
-    EXPECT_EQ(placer.NextBlock(), (Point{40 + step, 10}));
-    EXPECT_EQ(placer.NextBlock(), (Point{40, 10 + 4 * 16}));
-}
-
-TEST(BlockPlacer, DayColumnsStandSideBySideWithoutMargin) {
-    Settings settings;
-    settings.calendarFormat = 1;
-    settings.numOfColumn = 3;
-    settings.dayFormat = 2;
-    LayoutUnits units = ComputeUnits(settings, kDefaultNameWidth);
-    BlockPlacer placer(settings, units);
-    EXPECT_EQ(placer.NextBlock(), (Point{10, 40}));
-    EXPECT_EQ(placer.NextBlock(), (Point{10 + 4 * 24, 40}));
-    EXPECT_EQ(placer.NextBlock(), (Point{10 + 8 * 24, 40}));
+TEST(BlockPlacer, BlocksFillColumnsOrRowsAndDayColumnsStandWithoutMargin) {
+    struct Case {
+        int numOfMonth, calendarFormat, dayFormat, numOfColumn;
+        std::vector<Point> blocks;
+    };
+    const int grid = 7 * 24 + 10, row = 31 * 24 + 40;
+    const Case cases[] = {
+        {5, 0, 0, 2, {{10, 10}, {10, 154}, {10, 298}, {10 + grid, 10}, {10 + grid, 154}}},
+        {3, 1, 1, 2, {{40, 10}, {40 + row, 10}, {40, 10 + 4 * 16}}},
+        {3, 1, 2, 3, {{10, 40}, {10 + 4 * 24, 40}, {10 + 8 * 24, 40}}},
+    };
+    for (const Case& c : cases) {
+        Settings settings;
+        settings.numOfMonth = c.numOfMonth;
+        settings.calendarFormat = c.calendarFormat;
+        settings.dayFormat = c.dayFormat;
+        settings.numOfColumn = c.numOfColumn;
+        const LayoutUnits units = ComputeUnits(settings, kDefaultNameWidth);
+        BlockPlacer placer(settings, units);
+        for (const Point& expected : c.blocks) {
+            EXPECT_EQ(placer.NextBlock(), expected) << "day arrangement " << c.dayFormat;
+        }
+    }
 }
 
 TEST(DayCell, SixWeekMonthsUseTheLastWeekRowOfTheBlock) {

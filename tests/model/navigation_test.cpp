@@ -59,33 +59,6 @@ TEST(DoubleClick, ADayWinsOverTheZonesAndEmptyAreasDoNothing) {
     EXPECT_EQ(DoubleClickActionFor(miss, zones, 100, 200), DoubleClickAction::None);
 }
 
-TEST(DoubleClick, PaintedCellsAreHitOnlyInsideTheirOnePixelInset) {
-    Settings settings;
-    settings.numOfMonth = 1;
-    settings.numOfPast = 0;
-    std::vector<DayRecord> days;
-    for (DateTime d = At(2026, 4, 1); d < At(2026, 6, 30); d = d.MidnightDaysAway(1)) {
-        days.emplace_back().date = d;
-    }
-    const std::vector<CTaskTime> tasks;
-    testing::SyntheticGlyphs glyphs;
-    const PaintInput input{settings, At(2026, 5, 10), At(2026, 5, 10), days, tasks};
-    const CalendarPlan plan = PlanCalendar(settings, input.displayDate, glyphs);
-    OwnedCanvas canvas(plan.frame.window.width, plan.frame.window.height);
-    const PaintResult result = PaintCalendar(input, plan, glyphs, canvas.Canvas());
-    for (std::size_t i = 0; i < days.size(); ++i) days[i].cell = result.cells[i];
-
-    const Rect cell = result.cells[39];  // 10 May
-    ASSERT_EQ(days[39].date, At(2026, 5, 10));
-    EXPECT_EQ(DayAtPoint(days, cell.left + 2, cell.top + 2).date, At(2026, 5, 10));
-    EXPECT_EQ(DayAtPoint(days, cell.right - 2, cell.bottom - 2).date, At(2026, 5, 10));
-    EXPECT_EQ(DayAtPoint(days, cell.left + 1, cell.top + 5).date, NoDayDate());
-    EXPECT_EQ(DayAtPoint(days, cell.left + 5, cell.bottom - 1).date, NoDayDate());
-    // a point in the top margin hits no day and chooses the month
-    const DayRecord miss = DayAtPoint(days, 50, 2);
-    EXPECT_EQ(DoubleClickActionFor(miss, result.zones, 50, 2), DoubleClickAction::ChooseMonth);
-}
-
 TEST(MonthSteps, MoveByOneMonthAcrossYearsToThe1st) {
     EXPECT_EQ(PreviousMonthStep(At(2026, 1, 20, 15, 30)).date, At(2025, 12, 1));
     EXPECT_EQ(PreviousMonthStep(At(1980, 2, 29)).date, At(1980, 1, 1));

@@ -204,18 +204,6 @@ TEST_F(TaskListDocTest, LoadingManyTasksIsNotQuadratic) {
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST(DocumentCreationTest, PurgesOldTasksAndSavesTheFile) {
-    FakeHost host;
-    host.SetSettingsFile(
-        "rmTaskInfo=1\r\nrmTaskSpan=0\r\nrmOverTask=1\r\n"
-        "task=1`2024`5`1`9`0`0`1975`1`1`0`0`1`old\r\n"
-        "task=1`2024`5`20`9`0`0`1975`1`1`0`0`1`coming\r\n");
-    CvesmDoc doc(host);
-    EXPECT_EQ(Texts(doc), (TextList{"coming"}));
-    EXPECT_EQ(host.SettingsFile().find("old"), std::string::npos);
-    EXPECT_NE(host.SettingsFile().find("coming"), std::string::npos);
-}
-
 TEST(DocumentProfileTest, FreshDocumentOffersTheWholeTable) {
     FakeHost host;
     CvesmDoc doc(host);

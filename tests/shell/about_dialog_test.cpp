@@ -89,31 +89,21 @@ TEST_F(AboutDialogTest, LinkClicksOpenTheirAddressesAndKeepTheBoxOpen) {
     EXPECT_TRUE(IsWindow(about.Hwnd()));
 }
 
-TEST_F(AboutDialogTest, OkClosesTheBoxAndReleasesTheLinkFonts) {
-    HFONT urlFont = FontOf(IDC_ABOUT_URL);
-    HFONT makerFont = FontOf(IDC_ABOUT_MAKER);
-    ASSERT_EQ(GetObjectType(urlFont), static_cast<DWORD>(OBJ_FONT));
-    HWND box = about.Hwnd();
-    SendMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(about.Item(IDOK)));
-    EXPECT_FALSE(IsWindow(box));
-    EXPECT_EQ(about.Result(), IDOK);
-    EXPECT_EQ(GetObjectType(urlFont), 0u);
-    EXPECT_EQ(GetObjectType(makerFont), 0u);
-    EXPECT_TRUE(opened.empty());
-}
-
-// Three openings leave no font, brush or other GDI object behind.
+// OK closes the box; three openings leave no font, brush or other GDI object behind.
 TEST(AboutDialogLifetimeTest, OpeningThreeTimesLeavesNoGdiObjects) {
     std::vector<HFONT> fonts;
     const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     for (int round = 0; round < 3; ++round) {
         CAboutDlg about([](const std::wstring&) {});
         ASSERT_NE(about.CreateModeless(nullptr), nullptr);
-        fonts.push_back(
-            reinterpret_cast<HFONT>(SendMessageW(about.Item(IDC_ABOUT_URL), WM_GETFONT, 0, 0)));
+        for (int link : {IDC_ABOUT_URL, IDC_ABOUT_MAKER}) {
+            fonts.push_back(
+                reinterpret_cast<HFONT>(SendMessageW(about.Item(link), WM_GETFONT, 0, 0)));
+            ASSERT_EQ(GetObjectType(fonts.back()), static_cast<DWORD>(OBJ_FONT));
+        }
         SendMessageW(about.Hwnd(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         ASSERT_FALSE(IsWindow(about.Hwnd()));
+        EXPECT_EQ(about.Result(), IDOK);
     }
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before);
     // Wine may not count GDI objects per process; the fonts themselves must be gone.

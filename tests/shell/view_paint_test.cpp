@@ -111,23 +111,41 @@ SIZE WindowSize(HWND window) {
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
-TEST_F(ViewTest, PaintSizesTheFrameAndKeepsItsPosition) {
+TEST_F(ViewTest, PaintSizesTheFrameAndLeavesCellsZonesClockAndTooltips) {
     Configure([](Settings& s) {
         s.numOfMonth = 3;
         s.numOfPast = 1;
+        s.clockInfo = 1;
     });
+    doc->RebuildDays();
     OpenView();
-    const Size window = view.LastPaint()->window;
-    EXPECT_EQ(window.height, 444);         // 2 vm + 9 rh x 2 + 8 rh + rh / 2 with the defaults
-    EXPECT_GT(window.width, 20 + 7 * 10);  // real names are more than 10 pixels wide
+    const PaintResult& paint = *view.LastPaint();
+    // 2 vm + 9 rh x 2 + 8 rh + rh / 2 with the defaults, and a row for the clock
+    EXPECT_EQ(paint.window.height, 444 + 16);
+    EXPECT_GT(paint.window.width, 20 + 7 * 10);  // real names are more than 10 pixels wide
     const SIZE size = WindowSize(frame.Hwnd());
-    EXPECT_EQ(size.cx, window.width);
-    EXPECT_EQ(size.cy, window.height);
+    EXPECT_EQ(size.cx, paint.window.width);
+    EXPECT_EQ(size.cy, paint.window.height);
     RECT rect{};
     GetWindowRect(frame.Hwnd(), &rect);
     EXPECT_EQ(rect.left, 100);
     EXPECT_EQ(rect.top, 80);
-    EXPECT_EQ(WindowSize(view.Hwnd()).cx, window.width);
+    EXPECT_EQ(WindowSize(view.Hwnd()).cx, paint.window.width);
+
+    const std::size_t may10 = IndexOf(At(2026, 5, 10));
+    EXPECT_EQ(doc->Day(may10).cell, paint.cells[may10]);
+    EXPECT_GT(doc->Day(may10).cell.right, doc->Day(may10).cell.left);
+    EXPECT_EQ(doc->Day(IndexOf(At(2026, 3, 31))).cell, Rect{});
+    EXPECT_EQ(doc->Zones(), paint.zones);
+    EXPECT_EQ(doc->ClockRect(), paint.clockRect);
+    EXPECT_EQ(doc->ClockRect().right, paint.window.width);
+
+    EXPECT_EQ(view.Tooltips().TextOf(view.Hwnd(), 5000), L"ここをダブルクリックすると前月へ");
+    // 5 May is a holiday in the built-in list
+    const int childrensDay = 10000 + static_cast<int>(IndexOf(At(2026, 5, 5)));
+    EXPECT_EQ(view.Tooltips().TextOf(view.Hwnd(), childrensDay), L"・子供の日");
+    const int plain = 10000 + static_cast<int>(IndexOf(At(2026, 5, 12)));
+    EXPECT_EQ(view.Tooltips().TextOf(view.Hwnd(), plain), L"");
 }
 
 TEST_F(ViewTest, PaintAppliesTranslucencyTopmostAndClickThrough) {
@@ -160,42 +178,8 @@ TEST_F(ViewTest, PaintAppliesTranslucencyTopmostAndClickThrough) {
     EXPECT_TRUE(exStyle & WS_EX_LAYERED);
 }
 
-TEST_F(ViewTest, PaintLeavesCellsZonesAndClockInTheDocument) {
-    Configure([](Settings& s) { s.clockInfo = 1; });
+TEST_F(ViewTest, DoubleClicksInTheEdgeZonesChangeTheMonth) {
     OpenView();
-    const PaintResult& paint = *view.LastPaint();
-    const std::size_t may10 = IndexOf(At(2026, 5, 10));
-    EXPECT_EQ(doc->Day(may10).cell, paint.cells[may10]);
-    EXPECT_GT(doc->Day(may10).cell.right, doc->Day(may10).cell.left);
-    EXPECT_EQ(doc->Day(IndexOf(At(2026, 4, 30))).cell, Rect{});
-    EXPECT_EQ(doc->Zones(), paint.zones);
-    EXPECT_EQ(doc->ClockRect(), paint.clockRect);
-    EXPECT_EQ(doc->ClockRect().right, paint.window.width);
-}
-
-TEST_F(ViewTest, TooltipsCarryTheZoneAndDayTexts) {
-    OpenView();
-    EXPECT_EQ(view.Tooltips().TextOf(view.Hwnd(), 5000), L"ここをダブルクリックすると前月へ");
-    EXPECT_EQ(view.Tooltips().TextOf(view.Hwnd(), 5003),
-              L"ここをダブルクリックすると表示月を選択できます");
-    const int today = 10000 + static_cast<int>(IndexOf(At(2026, 5, 20)));
-    EXPECT_EQ(view.Tooltips().TextOf(view.Hwnd(), today), L"・今日");
-    // 5 May is a holiday in the built-in list
-    const int childrensDay = 10000 + static_cast<int>(IndexOf(At(2026, 5, 5)));
-    EXPECT_EQ(view.Tooltips().TextOf(view.Hwnd(), childrensDay), L"・子供の日");
-    const int plain = 10000 + static_cast<int>(IndexOf(At(2026, 5, 12)));
-    EXPECT_EQ(view.Tooltips().TextOf(view.Hwnd(), plain), L"");
-}
-
-TEST_F(ViewTest, DoubleClicksOpenTheDayOrChangeTheMonth) {
-    OpenView();
-    DateTime opened;
-    view.SetDayOpener([&](const DayRecord& day) { opened = day.date; });
-    const Rect cell = doc->Day(IndexOf(At(2026, 5, 14))).cell;
-    DoubleClick(cell.left + 3, cell.top + 3);
-    EXPECT_EQ(opened, At(2026, 5, 14));
-    EXPECT_EQ(doc->DisplayDate(), At(2026, 5, 1));
-
     const NavigationZones zones = doc->Zones();
     DoubleClick(zones.left.left, zones.left.top + 5);
     EXPECT_EQ(doc->DisplayDate(), At(2026, 4, 1));
