@@ -19,6 +19,7 @@
 #include "model/support/fake_host.h"
 #include "res/resource.h"
 #include "shell/support/dialog_driver.h"
+#include "shell/support/screen_pixels.h"
 
 namespace vesm {
 namespace {
@@ -30,27 +31,13 @@ DateTime At(int y, int m, int d, int h = 0, int mi = 0, int s = 0) {
 // Pixels inside a rectangle of the window, as it is on screen, that show a
 // colour over the black background at any coverage of the anti-aliasing.
 int CountShadesOnScreen(HWND window, const Rect& rect, COLORREF colour) {
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    HDC screen = GetDC(window);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    const std::vector<DWORD> pixels =
+        ReadShownPixels(window, {rect.left, rect.top, rect.right, rect.bottom});
     int count = 0;
-    const auto* pixels = static_cast<const DWORD*>(bits);
     const double full[3] = {double(GetRValue(colour)), double(GetGValue(colour)),
                             double(GetBValue(colour))};
     const double brightest = std::max({full[0], full[1], full[2]});
-    for (int i = 0; i < width * height; ++i) {
-        const DWORD pixel = pixels[i];
+    for (const DWORD pixel : pixels) {
         const double seen[3] = {double((pixel >> 16) & 0xFF), double((pixel >> 8) & 0xFF),
                                 double(pixel & 0xFF)};
         const double coverage = std::max({seen[0], seen[1], seen[2]}) / brightest;
@@ -58,10 +45,6 @@ int CountShadesOnScreen(HWND window, const Rect& rect, COLORREF colour) {
         for (int c = 0; c < 3 && shade; ++c) shade = std::abs(seen[c] - full[c] * coverage) <= 4;
         count += shade;
     }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(window, screen);
     return count;
 }
 

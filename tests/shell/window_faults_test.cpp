@@ -18,6 +18,7 @@
 #include "frame/main_frame.h"
 #include "res/resource.h"
 #include "support/scratch_folder.h"
+#include "support/screen_pixels.h"
 #include "view/calendar_paint.h"
 #include "view/gdi_glyph_source.h"
 #include "win32/controls.h"
@@ -164,32 +165,6 @@ TEST_F(RunningProgramTest, InputMessagesAreModalToTheDialogThatRaisedThem) {
     }
 }
 
-// What the screen shows at a rectangle, as 0x00RRGGBB pixels.
-std::vector<Pixel> ReadScreen(const RECT& rect) {
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    const auto* first = static_cast<const Pixel*>(bits);
-    std::vector<Pixel> pixels(first, first + static_cast<std::size_t>(width) * height);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    for (Pixel& pixel : pixels) pixel &= 0xFFFFFF;
-    return pixels;
-}
-
 void PumpFor(DWORD milliseconds) {
     const DWORD start = GetTickCount();
     MSG message;
@@ -227,7 +202,8 @@ TEST_F(RunningProgramTest, LargeCalendarDraggedLeftShowsItsRightEnd) {
     OwnedCanvas expected(window.width, window.height);
     PaintCalendar(input, plan, glyphs, expected.Canvas());
 
-    const std::vector<Pixel> shown = ReadScreen({0, 100, screenWidth, 100 + window.height});
+    const std::vector<DWORD> shown =
+        ReadShownPixels(nullptr, {0, 100, screenWidth, 100 + window.height});
     int wrong = 0;
     for (int y = 0; y < window.height; ++y) {
         for (int x = 0; x < screenWidth; ++x) {
