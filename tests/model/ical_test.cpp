@@ -41,6 +41,12 @@ CHolidayTime Rule(int month, int dayOrOrdinal, int weekday, const std::string& n
     return rule;
 }
 
+CHolidayTime Ranged(CHolidayTime rule, int firstYear, int lastYear) {
+    rule.firstYear = firstYear;
+    rule.lastYear = lastYear;
+    return rule;
+}
+
 CTaskTime Task(DateTime time, int taskMode, const std::string& text, int alarmMode = 0,
                DateTime alarm = NoDayDate(), int armed = 1) {
     return CTaskTime{time, taskMode, alarmMode, armed, text, alarm};
@@ -149,6 +155,8 @@ TEST(IcalTime, DurationsWeekdaysAndCivilSeconds) {
     EXPECT_EQ(NthWeekdayDay(2024, 5, -1, 1), 27);  // -1MO
     EXPECT_EQ(NthWeekdayDay(2024, 2, 5, 4), 29);
     EXPECT_EQ(NthWeekdayDay(2025, 2, 5, 4), 0);
+    EXPECT_EQ(NthWeekdayDay(2024, 2, -5, 4), 1);
+    EXPECT_EQ(NthWeekdayDay(2025, 2, -5, 4), 0);
 }
 
 TEST(IcalTime, ConvertsThroughTheFilesZoneAndKnownNames) {
@@ -167,11 +175,19 @@ TEST(IcalTime, ConvertsThroughTheFilesZoneAndKnownNames) {
     EXPECT_EQ(zones.ToUtc(afterChange, "Eastern"), SecondsOfCivil(afterChange) + 4 * 3600);
     EXPECT_EQ(zones.ToUtc(winter, "Asia/Tokyo"), SecondsOfCivil(winter) - 9 * 3600);
     EXPECT_EQ(zones.ToUtc(winter, "Europe/Paris"), std::nullopt);
+
+    const std::string india =
+        "BEGIN:VTIMEZONE\r\nTZID:India\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
+        "TZOFFSETFROM:+0530\r\nTZOFFSETTO:+0530\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
+    read = ReadCalendar(Calendar(india));
+    ASSERT_TRUE(read.calendar) << read.error;
+    EXPECT_EQ(ZoneTable(*read.calendar).ToUtc(winter, "India"),
+              SecondsOfCivil(winter) - 5 * 3600 - 30 * 60);
 }
 
-const std::vector<CHolidayTime> kRules = {Rule(5, 15, 0, "結婚記念日, 二人"),
-                                          Rule(5, 2, 1, "母の日"), Rule(9, 5, 2, "最後の月曜"),
-                                          Rule(2, 29, 0, "閏日")};
+const std::vector<CHolidayTime> kRules = {
+    Rule(5, 15, 0, "結婚記念日, 二人"), Rule(5, 2, 1, "母の日"), Rule(9, 5, 2, "最後の月曜"),
+    Rule(2, 29, 0, "閏日"), Ranged(Rule(8, 11, 0, "山"), 2016, 2030)};
 const std::vector<CTaskTime> kTasks = {
     Task(At(2025, 3, 1), 0, "終日;セミコロン"),
     Task(At(2025, 3, 1), 0, "終日アラーム", 1, At(2025, 2, 28, 18, 30)),
@@ -186,14 +202,26 @@ TEST(IcalExport, WritesRulesAndTasksAsEvents) {
     const std::string text = ExportCalendar(kRules, kTasks, DateTime(1700000000));
     EXPECT_TRUE(text.starts_with("BEGIN:VCALENDAR\r\nPRODID:"));
     for (const char* line :
-         {"VERSION:2.0\r\n", "CALSCALE:GREGORIAN\r\n", "DTSTAMP:20231114T221320Z\r\n",
-          "TZID:Asia/Tokyo\r\n", "RRULE:FREQ=YEARLY;BYMONTH=5;BYMONTHDAY=15\r\n",
+         {"VERSION:2.0\r\n",
+          "CALSCALE:GREGORIAN\r\n",
+          "DTSTAMP:20231114T221320Z\r\n",
+          "TZID:Asia/Tokyo\r\n",
+          "TZOFFSETFROM:+0900\r\nTZOFFSETTO:+0900\r\n",
+          "RRULE:FREQ=YEARLY;BYMONTH=5;BYMONTHDAY=15\r\n",
+          "DTSTART;VALUE=DATE:20160811\r\nRRULE:FREQ=YEARLY;BYMONTH=8;BYMONTHDAY=11;UNTIL="
+          "20301231\r\n",
           "DTSTART;VALUE=DATE:19800511\r\nRRULE:FREQ=YEARLY;BYMONTH=5;BYDAY=2SU\r\n",
           "DTSTART;VALUE=DATE:19800929\r\nRRULE:FREQ=YEARLY;BYMONTH=9;BYDAY=-1MO\r\n",
-          "DTSTART;VALUE=DATE:19800229\r\n", "SUMMARY:結婚記念日\\, 二人\r\n",
-          "SUMMARY:終日\\;セミコロン\r\n", "DTSTART;TZID=Asia/Tokyo:20250302T103000\r\n",
-          "DTSTART;VALUE=DATE:20250301\r\n", "TRIGGER:-PT5H30M\r\n", "TRIGGER:-PT15M\r\n",
-          "TRIGGER:PT30M\r\n", "BEGIN:VALARM\r\nACTION:DISPLAY\r\n", "TRIGGER:-P2D\r\n",
+          "DTSTART;VALUE=DATE:19800229\r\n",
+          "SUMMARY:結婚記念日\\, 二人\r\n",
+          "SUMMARY:終日\\;セミコロン\r\n",
+          "DTSTART;TZID=Asia/Tokyo:20250302T103000\r\n",
+          "DTSTART;VALUE=DATE:20250301\r\n",
+          "TRIGGER:-PT5H30M\r\n",
+          "TRIGGER:-PT15M\r\n",
+          "TRIGGER:PT30M\r\n",
+          "BEGIN:VALARM\r\nACTION:DISPLAY\r\n",
+          "TRIGGER:-P2D\r\n",
           "END:VCALENDAR\r\n"}) {
         EXPECT_NE(text.find(line), std::string::npos) << line;
     }
@@ -211,8 +239,8 @@ TEST(IcalExport, WritesRulesAndTasksAsEvents) {
     };
     EXPECT_EQ(uids(text), uids(again));
     std::vector<std::string> all = uids(ExportCalendar(kRules, {kTasks[2], kTasks[2]}, {}));
-    EXPECT_EQ(all.size(), 6u);
-    EXPECT_NE(all[4], all[5]);
+    ASSERT_EQ(all.size(), kRules.size() + 2);
+    EXPECT_NE(all[kRules.size()], all[kRules.size() + 1]);
 }
 
 TEST(IcalExport, WritesFloatingTimesWhereTheClockIsNotJapans) {
@@ -239,6 +267,8 @@ TEST(IcalImport, ExportReadBackGivesTheSameListsAndNoDuplicates) {
         EXPECT_EQ(plan.specialDays[i].month, kRules[i].month);
         EXPECT_EQ(plan.specialDays[i].dayOrOrdinal, kRules[i].dayOrOrdinal);
         EXPECT_EQ(plan.specialDays[i].weekday, kRules[i].weekday);
+        EXPECT_EQ(plan.specialDays[i].firstYear, kRules[i].firstYear);
+        EXPECT_EQ(plan.specialDays[i].lastYear, kRules[i].lastYear);
         EXPECT_EQ(plan.specialDays[i].kind, 2);
     }
     ASSERT_EQ(plan.tasks.size(), kTasks.size());
@@ -407,8 +437,14 @@ TEST(IcalImport, SummaryCountsAndShowsTheFirstRecords) {
     body += Event(
         "DTSTART;VALUE=DATE:20000511\r\nRRULE:FREQ=YEARLY;BYMONTH=5;BYDAY=2SU\r\n"
         "SUMMARY:母の日\r\n");
+    body += Event("DTSTART;VALUE=DATE:20250301\r\nSUMMARY:予定1\r\n");
+    for (int year = 2101; year <= 2111; ++year) {
+        body += Event("DTSTART;VALUE=DATE:" + std::to_string(year) + "0101\r\nSUMMARY:遠い\r\n");
+    }
     const std::string summary = ImportSummary(Plan(Calendar(body)));
     EXPECT_TRUE(summary.starts_with("記念日 1 件、予定 7 件を追加します。\n")) << summary;
+    EXPECT_NE(summary.find("すでにある 1 件は追加しません。\n"), std::string::npos) << summary;
+    EXPECT_NE(summary.find("\n  ほか 1 件\n"), std::string::npos) << summary;
     EXPECT_NE(summary.find("  5月第2日曜日 母の日\n"), std::string::npos) << summary;
     EXPECT_NE(summary.find("  2025/03/05 予定5\n  ほか 2 件"), std::string::npos) << summary;
     EXPECT_EQ(summary.find("予定6"), std::string::npos);
