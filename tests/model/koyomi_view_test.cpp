@@ -8,6 +8,7 @@
 #include "doc/day_record.h"
 #include "doc/settings.h"
 #include "doc/task_time.h"
+#include "support/painted_calendar.h"
 #include "support/synthetic_glyphs.h"
 #include "view/calendar_paint.h"
 #include "view/koyomi_marks.h"
@@ -184,38 +185,18 @@ TEST(KoyomiTexts, MarksOfADayComeFromItsYearAndStopOutsideTheComputedYears) {
 }
 
 // One painted calendar of 2026 with the marks' options as a case sets them.
-class KoyomiPaint : public ::testing::Test {
+class KoyomiPaint : public testing::PaintedCalendar {
 protected:
     void Paint(int month) {
         days_ = DaysAround(2026);
-        const PaintInput input{settings_, *DateTime::Build(2026, month, 10),
-                               *DateTime::Build(2026, 5, 20, 9, 30), days_, tasks_};
-        plan_ = PlanCalendar(settings_, input.displayDate, glyphs_);
-        const Size size = CanvasSize(plan_, {4000, 4000});
-        canvas_ = std::make_unique<OwnedCanvas>(size.width, size.height);
-        result_ = PaintCalendar(input, plan_, glyphs_, canvas_->Canvas());
+        PaintAt(*DateTime::Build(2026, month, 10), *DateTime::Build(2026, 5, 20, 9, 30));
     }
-    std::size_t IndexOf(int month, int day) const {
-        for (std::size_t i = 0; i < days_.size(); ++i) {
-            if (days_[i].date.Year() == 2026 && days_[i].date.Month() == month &&
-                days_[i].date.Day() == day) {
-                return i;
-            }
-        }
-        ADD_FAILURE() << "no such day";
-        return 0;
-    }
-    Rect CellOf(int month, int day) const { return result_.cells[IndexOf(month, day)]; }
     std::string TipOf(int month, int day) const {
         const int id = kFirstDayTool + static_cast<int>(IndexOf(month, day));
         for (const TooltipTool& tool : result_.tooltips) {
             if (tool.id == id) return tool.text;
         }
         return {};
-    }
-    Pixel At(int x, int y) const { return canvas_->Canvas().At(x, y); }
-    Pixel Colour(int Settings::*color) const {
-        return PixelFromRgb(RgbFromDecimal(settings_.*color));
     }
     // Just inside the label's first character, under the centre of the cell.
     Pixel LabelPixel(int month, int day, int dy = 1) const {
@@ -224,14 +205,6 @@ protected:
         const int half = SyntheticGlyphs::BlockWidth(plan_.units.labelHeight);
         return At(centre - half + 1, cell.top + plan_.units.labelTop + dy);
     }
-
-    Settings settings_;
-    std::vector<DayRecord> days_;
-    std::vector<CTaskTime> tasks_;
-    SyntheticGlyphs glyphs_;
-    CalendarPlan plan_;
-    PaintResult result_;
-    std::unique_ptr<OwnedCanvas> canvas_;
 };
 
 TEST_F(KoyomiPaint, CellLabelGrowsTheRowsOfDaysJustBelowTheDayNumber) {

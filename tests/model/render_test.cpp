@@ -7,6 +7,7 @@
 #include "doc/day_record.h"
 #include "doc/settings.h"
 #include "doc/task_time.h"
+#include "support/painted_calendar.h"
 #include "support/synthetic_glyphs.h"
 #include "view/calendar_paint.h"
 #include "view/calendar_texts.h"
@@ -125,7 +126,7 @@ TEST(CalendarTexts, TitlesAndClock) {
 }
 
 // One month on show, May 2026, with the day table around it.
-class PaintedMonth : public ::testing::Test {
+class PaintedMonth : public testing::PaintedCalendar {
 protected:
     PaintedMonth() {
         settings_.numOfMonth = 1;
@@ -147,29 +148,10 @@ protected:
         }
     }
 
-    std::size_t IndexOf(int month, int dayOfMonth) const {
-        for (std::size_t i = 0; i < days_.size(); ++i) {
-            if (days_[i].date.Month() == month && days_[i].date.Day() == dayOfMonth) return i;
-        }
-        ADD_FAILURE() << "no such day";
-        return 0;
-    }
     DayRecord& Day(int month, int dayOfMonth) { return days_[IndexOf(month, dayOfMonth)]; }
-    Rect CellOf(int month, int dayOfMonth) const {
-        return result_.cells[IndexOf(month, dayOfMonth)];
-    }
 
     void Paint(DateTime now = *DateTime::Build(2026, 5, 20, 9, 30)) {
-        const PaintInput input{settings_, *DateTime::Build(2026, 5, 10), now, days_, tasks_};
-        plan_ = PlanCalendar(settings_, input.displayDate, glyphs_);
-        const Size size = CanvasSize(plan_, {2000, 2000});
-        canvas_ = std::make_unique<OwnedCanvas>(size.width, size.height);
-        result_ = PaintCalendar(input, plan_, glyphs_, canvas_->Canvas());
-    }
-
-    Pixel At(int x, int y) const { return canvas_->Canvas().At(x, y); }
-    Pixel Colour(int Settings::*color) const {
-        return PixelFromRgb(RgbFromDecimal(settings_.*color));
+        PaintAt(*DateTime::Build(2026, 5, 10), now);
     }
     // Inside the first digit of a day's number.
     Pixel NumberPixel(int month, int dayOfMonth) const {
@@ -186,14 +168,6 @@ protected:
         const int centre = cell.left + plan_.units.columnWidth / 2;
         return At(dayOfMonth < 10 ? centre - 5 - 1 : centre, cell.top + dy);
     }
-
-    Settings settings_;
-    std::vector<DayRecord> days_;
-    std::vector<CTaskTime> tasks_;
-    SyntheticGlyphs glyphs_;
-    CalendarPlan plan_;
-    PaintResult result_;
-    std::unique_ptr<OwnedCanvas> canvas_;
 };
 
 TEST_F(PaintedMonth, NumbersTakeTheColourOfTheirWeekdayOrHoliday) {
