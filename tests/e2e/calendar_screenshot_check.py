@@ -24,43 +24,25 @@ SUNDAY = (255, 0, 0)
 TODAY = (0, 200, 0)
 
 
-def read_ppm(path):
+def read_screen(path):
+    """Width, height and pixels; ImageMagick writes the header as "P6\nW H\n255\n"."""
     with open(path, "rb") as f:
-        data = f.read()
-    fields = []
-    pos = 0
-    while len(fields) < 4:
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        if data[pos:pos + 1] == b"#":
-            pos = data.index(b"\n", pos)
-            continue
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    if fields[0] != b"P6" or int(fields[3]) != 255:
+        magic, size, depth, data = f.read().split(b"\n", 3)
+    if magic != b"P6" or depth != b"255":
         raise SystemExit("not an 8-bit binary PPM")
-    width, height = int(fields[1]), int(fields[2])
-    return width, height, data[pos + 1:]
+    width, height = map(int, size.split())
+    return width, height, data
 
 
-class Screen:
-    def __init__(self, path):
-        self.width, self.height, self.data = read_ppm(path)
-
-    def at(self, x, y):
-        i = (y * self.width + x) * 3
-        return tuple(self.data[i:i + 3])
-
-    def colours(self, left, top, right, bottom):
-        found = {}
-        for y in range(max(top, 0), min(bottom, self.height)):
-            for x in range(max(left, 0), min(right, self.width)):
-                c = self.at(x, y)
-                found[c] = found.get(c, 0) + 1
-        return found
+def colours(screen, left, top, right, bottom):
+    width, height, data = screen
+    found = {}
+    for y in range(max(top, 0), min(bottom, height)):
+        for x in range(max(left, 0), min(right, width)):
+            i = (y * width + x) * 3
+            c = tuple(data[i:i + 3])
+            found[c] = found.get(c, 0) + 1
+    return found
 
 
 def day_cell(year, month, day, column_width):
@@ -81,7 +63,7 @@ def main(argv):
         if not ok:
             failures.append(what)
 
-    screen = Screen(argv[1])
+    screen = read_screen(argv[1])
     x, y, width, height = (int(v) for v in argv[2:6])
     year = int(argv[6])
     today, holiday, plain = ([int(p) for p in v.split("-")] for v in argv[7:10])
@@ -96,15 +78,15 @@ def main(argv):
     # The margins hold nothing but the background.
     for strip in ((x, y, x + width, y + MARGIN), (x, y, x + MARGIN, y + height),
                   (x + width - MARGIN, y, x + width, y + height)):
-        seen = screen.colours(*strip)
+        seen = colours(screen, *strip)
         expect(set(seen) == {BACKGROUND}, f"margin {strip} holds {sorted(seen)[:4]}")
     # Beyond the window is the desktop, not the calendar's background.
-    outside = screen.colours(x + width + 2, y, x + width + 12, y + 10)
+    outside = colours(screen, x + width + 2, y, x + width + 12, y + 10)
     expect(BACKGROUND not in outside, "the background reaches past the window's right edge")
 
     def cell_colours(month, day, grow=0):
         left, top, right, bottom = day_cell(year, month, day, column)
-        return screen.colours(left - grow, top - grow, right + grow, bottom + grow)
+        return colours(screen, left - grow, top - grow, right + grow, bottom + grow)
 
     seen = cell_colours(*holiday)
     expect(seen.get(SUNDAY, 0) >= 5, f"holiday {holiday} not in the Sunday colour")

@@ -2,7 +2,8 @@
 # Starts vesmira.exe with a settings file of its own (the whole year, opaque,
 # own colours and one holiday), photographs the screen and checks the window's
 # place and size, its background, the holiday in the Sunday colour and the
-# today mark. The settings file found in the prefix is put back afterwards.
+# today mark; then a second start must end by itself and leave one window.
+# The settings file found in the prefix is put back afterwards.
 # Runs inside scripts/test's Wine environment (prefix, display, locale, TZ).
 set -u
 exe=$1
@@ -99,7 +100,7 @@ done
 sleep 1 # the paint that sized the window may still be on its way to the screen
 
 import -window root "$work/shot.png" || fail "no screenshot"
-convert "$work/shot.png" "ppm:$work/shot.ppm" || fail "cannot convert the screenshot"
+convert "$work/shot.png" -depth 8 "ppm:$work/shot.ppm" || fail "cannot convert the screenshot"
 # shellcheck disable=SC2086 # the geometry is four numbers
 python3 "$here/calendar_screenshot_check.py" "$work/shot.ppm" $geometry "$year" "$today" \
     "03-$holiday" "03-$plain" || {
@@ -107,6 +108,18 @@ python3 "$here/calendar_screenshot_check.py" "$work/shot.ppm" $geometry "$year" 
     fail "the screenshot does not show the calendar as set (kept in ${TMPDIR:-/tmp}/calendar_screenshot_failed.png)"
 }
 
+vesm_windows() { xwininfo -root -tree 2>/dev/null | grep -c '"vesm"'; }
+wine "$exe" /s >/dev/null 2>&1 &
+second=$!
+tries=0
+while kill -0 "$second" 2>/dev/null; do
+    tries=$((tries + 1))
+    [ "$tries" -le 150 ] || fail "the second start did not end"
+    sleep 0.2
+done
+[ "$(vesm_windows)" -eq 1 ] || fail "a second start left $(vesm_windows) windows titled vesm"
+kill -0 "$pid" 2>/dev/null || fail "a second start ended the first"
+
 end_calendar
-[ -z "$(xwininfo -root -tree 2>/dev/null | grep '"vesm"')" ] || fail "the window stayed after the end"
+[ "$(vesm_windows)" -eq 0 ] || fail "the window stayed after the end"
 echo "calendar_screenshot_test: passed"

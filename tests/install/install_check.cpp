@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -140,14 +141,15 @@ void CheckVersion(const std::wstring& exe) {
               fixed->dwFileVersionLS == MAKELONG(0, VESM_PATCH) &&
               fixed->dwProductVersionMS == fixed->dwFileVersionMS,
           L"the fixed file version is not " VESM_VERSION);
-    Check(VersionString(info, L"FileVersion") == VESM_VERSION,
-          L"FileVersion is " + VersionString(info, L"FileVersion"));
-    Check(VersionString(info, L"ProductVersion") == VESM_VERSION,
-          L"ProductVersion is " + VersionString(info, L"ProductVersion"));
-    Check(VersionString(info, L"FileDescription") == L"vesmira デスクトップカレンダー",
-          L"FileDescription is " + VersionString(info, L"FileDescription"));
-    Check(VersionString(info, L"OriginalFilename") == L"vesmira.exe",
-          L"OriginalFilename is " + VersionString(info, L"OriginalFilename"));
+    const std::pair<const wchar_t*, std::wstring> strings[] = {
+        {L"FileVersion", VESM_VERSION},
+        {L"ProductVersion", VESM_VERSION},
+        {L"FileDescription", L"vesmira デスクトップカレンダー"},
+        {L"OriginalFilename", L"vesmira.exe"}};
+    for (const auto& [name, expected] : strings) {
+        std::wstring found = VersionString(info, name);
+        Check(found == expected, std::wstring(name) + L" is " + found);
+    }
 }
 
 // Before installing: a settings file of the user's own that must survive
@@ -169,13 +171,15 @@ void CheckInstalled() {
     CheckVersion(exe);
     Check(_wcsicmp(LinkTarget(StartMenuLink()).c_str(), exe.c_str()) == 0,
           L"the Start-menu shortcut points to " + LinkTarget(StartMenuLink()));
-    Check(RegText(L"DisplayName") == L"vesmira", L"DisplayName is " + RegText(L"DisplayName"));
-    Check(RegText(L"DisplayVersion") == VESM_VERSION,
-          L"DisplayVersion is " + RegText(L"DisplayVersion"));
-    Check(RegText(L"Publisher") == L"Kiriko Works", L"Publisher is " + RegText(L"Publisher"));
-    Check(RegText(L"DisplayIcon") == exe + L",0", L"DisplayIcon is " + RegText(L"DisplayIcon"));
-    Check(RegText(L"UninstallString") == L"\"" + folder + L"\\Uninstall.exe\"",
-          L"UninstallString is " + RegText(L"UninstallString"));
+    const std::pair<const wchar_t*, std::wstring> values[] = {
+        {L"DisplayName", L"vesmira"},
+        {L"DisplayVersion", VESM_VERSION},
+        {L"Publisher", L"Kiriko Works"},
+        {L"DisplayIcon", exe + L",0"},
+        {L"UninstallString", L"\"" + folder + L"\\Uninstall.exe\""}};
+    for (const auto& [name, expected] : values) {
+        Check(RegText(name) == expected, std::wstring(name) + L" is " + RegText(name));
+    }
     // In KiB: the exe alone is more than 100 KiB, the whole folder less than 10 MiB.
     DWORD size = RegNumber(L"EstimatedSize");
     Check(size > 100 && size < 10240, L"EstimatedSize is " + std::to_wstring(size));
