@@ -1,0 +1,167 @@
+// The Win32 side of the document's host and the wrapper layer beneath it.
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "app/file_replace.h"
+#include "app/win32_doc_host.h"
+#include "support/scratch_folder.h"
+#include "win32/dialog.h"
+#include "win32/utf.h"
+#include "win32/window.h"
+
+namespace vesm {
+namespace {
+
+std::string ReadAll(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string bytes;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        bytes.append(buffer, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+class FileReplaceTest : public testing::Test {
+protected:
+    ScratchFolder folder;
+    std::wstring target = folder.Child(L"vesmira.ini");
+    std::wstring temporary = target + L".tmp";
+    const std::string oldBytes = std::string("version=182\r\nleft=100\r\n") + '\0' + "\x82\xa0";
+};
+
+TEST_F(FileReplaceTest, SettingsFileIsReplacedOnlyWhenComplete) {
+    std::string big(3 * 1024 * 1024 + 17, 'x');
+    big[1234567] = '\n';
+    ASSERT_TRUE(ReplaceFileContents(target, big));
+    EXPECT_EQ(ReadAll(target), big);
+    ASSERT_TRUE(ReplaceFileContents(target, oldBytes));
+    EXPECT_EQ(ReadAll(target), oldBytes);
+    EXPECT_FALSE(FileExists(temporary));
+
+    // Held open without delete sharing, the old file cannot be replaced.
+    HANDLE held = CreateFileW(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(ReplaceFileContents(target, "new contents"));
+    CloseHandle(held);
+    EXPECT_EQ(ReadAll(target), oldBytes);
+    EXPECT_FALSE(FileExists(temporary));
+
+    // A longer temporary left by a crash is overwritten, not appended to.
+    HANDLE leftover = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(leftover, "half a file that is much longer", 31, &written, nullptr);
+    CloseHandle(leftover);
+    ASSERT_TRUE(ReplaceFileContents(target, "short"));
+    EXPECT_EQ(ReadAll(target), "short");
+    EXPECT_FALSE(FileExists(temporary));
+
+    EXPECT_FALSE(ReplaceFileContents(folder.Child(L"missing\\vesmira.ini"), "x"));
+    EXPECT_FALSE(FolderExists(folder.Child(L"missing")));
+}
+
+// A crash or a sync tool may leave a folder or a read-only file where the
+// temporary goes; neither may stop a save, twice in a row.
+TEST_F(FileReplaceTest, AFolderOrReadOnlyFileAtTheTemporaryPathDoesNotBlockSaving) {
+    ASSERT_TRUE(ReplaceFileContents(target, oldBytes));
+    ASSERT_TRUE(CreateDirectoryW(temporary.c_str(), nullptr));
+    const std::wstring second = target + L".1.tmp";
+    HANDLE readOnly = CreateFileW(second.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_READONLY, nullptr);
+    ASSERT_NE(readOnly, INVALID_HANDLE_VALUE);
+    CloseHandle(readOnly);
+    for (const char* contents : {"new contents", "newer"}) {
+        ASSERT_TRUE(ReplaceFileContents(target, contents));
+        EXPECT_EQ(ReadAll(target), contents);
+    }
+    EXPECT_TRUE(FolderExists(temporary));
+    EXPECT_FALSE(FileExists(second));
+    RemoveDirectoryW(temporary.c_str());
+}
+
+TEST_F(FileReplaceTest, HostTellsFolderAndReadOutcomes) {
+    Win32DocHost host;
+    const auto path = [this](const wchar_t* name) { return Narrow(folder.Child(name)); };
+    EXPECT_EQ(host.CreateFolder(path(L"vesmira")), FolderResult::Created);
+    EXPECT_EQ(host.CreateFolder(path(L"vesmira")), FolderResult::AlreadyExists);
+    EXPECT_EQ(host.CreateFolder(path(L"missing\\user")), FolderResult::Failed);
+    EXPECT_EQ(host.CreateFolder(path(L"vesmira\\山田")), FolderResult::Created);
+    EXPECT_TRUE(FolderExists(folder.Child(L"vesmira\\山田")));
+
+    EXPECT_EQ(host.ReadFile(path(L"vesmira.ini")).status, FileRead::Status::NotFound);
+    EXPECT_EQ(host.ReadFile(path(L"nofolder\\vesmira.ini")).status, FileRead::Status::NotFound);
+    ASSERT_TRUE(host.ReplaceFile(path(L"vesmira.ini"), oldBytes));
+    EXPECT_EQ(host.ReadFile(path(L"vesmira.ini")).bytes, oldBytes);
+    // Held open for writing without sharing, the file exists but cannot be opened.
+    HANDLE held = CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_EQ(host.ReadFile(path(L"vesmira.ini")).status, FileRead::Status::OpenFailed);
+    CloseHandle(held);
+}
+
+TEST(Win32HostTest, MessageFlagsAndTheFontsFolder) {
+    const std::pair<MessageRequest, UINT> cases[] = {
+        {{"", "", MessageIcon::Warning, MessageButtons::AbortRetryIgnore, 1, true},
+         MB_ICONWARNING | MB_ABORTRETRYIGNORE | MB_DEFBUTTON2 | MB_TOPMOST},
+        {{"", "", MessageIcon::Question, MessageButtons::YesNo, 2},
+         MB_ICONQUESTION | MB_YESNO | MB_DEFBUTTON3},
+        {{"", "", MessageIcon::Information, MessageButtons::OkCancel},
+         MB_ICONINFORMATION | MB_OKCANCEL},
+        {{}, MB_ICONWARNING | MB_OK}};
+    for (const auto& [request, flags] : cases) EXPECT_EQ(MessageBoxFlags(request), flags);
+
+    // Settings files before version 182 keep the face "Dolphin" only when it is installed.
+    wchar_t fonts[MAX_PATH] = {};
+    ASSERT_TRUE(SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_FONTS, nullptr, 0, fonts)));
+    const std::wstring font = std::wstring(fonts) + L"\\DolphinVesmTest.ttf";
+    Win32DocHost host;
+    ASSERT_EQ(host.FontsFolderHasMatch("Dolphin*"), std::optional<bool>(false));
+    CloseHandle(CreateFileW(font.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    EXPECT_EQ(host.FontsFolderHasMatch("Dolphin*"), std::optional<bool>(true));
+    EXPECT_EQ(host.FontsFolderHasMatch("Dolphins*"), std::optional<bool>(false));
+    DeleteFileW(font.c_str());
+}
+
+class RefusingWindow : public Window {
+public:
+    bool Make() {
+        WindowClassInfo info;
+        info.name = L"vesmWrapperProbe";
+        WindowCreateInfo create;
+        create.className = info.name;
+        create.style = WS_POPUP;
+        return RegisterClass(info) && Create(create);
+    }
+
+protected:
+    bool OnCreate(const CREATESTRUCTW&) override { return false; }
+};
+
+TEST(WrapperTest, TextConversionAndCreationFailures) {
+    const std::string text = "バージョン情報 〜 ①㈱ 𠮷";
+    EXPECT_EQ(Narrow(Widen(text)), text);
+    EXPECT_EQ(Widen("予定"), L"予定");
+    EXPECT_EQ(Widen("a\xff"), L"a\xfffd");
+    const wchar_t loneSurrogate[] = {L'x', static_cast<wchar_t>(0xd800), L'y', 0};
+    EXPECT_EQ(Narrow(loneSurrogate), "x\xef\xbf\xbdy");
+
+    RefusingWindow refused;
+    EXPECT_FALSE(refused.Make());
+    EXPECT_EQ(refused.Hwnd(), nullptr);
+    Dialog missing(9999);
+    EXPECT_EQ(missing.CreateModeless(nullptr), nullptr);
+    EXPECT_EQ(missing.DoModal(nullptr), -1);
+}
+
+}  // namespace
+}  // namespace vesm
