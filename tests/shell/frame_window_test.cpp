@@ -3,6 +3,9 @@
 // After windows.h, which it needs.
 #include <shellapi.h>
 
+#include <dlgs.h>
+
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -17,8 +20,9 @@
 #include "frame/tray_icon.h"
 #include "model/support/fake_host.h"
 #include "res/resource.h"
+#include "support/dialog_driver.h"
 #include "support/message_pump.h"
-#include "win32/controls.h"
+#include "support/scratch_folder.h"
 
 namespace vesm {
 namespace {
@@ -35,8 +39,6 @@ protected:
         Configure([](Settings& s) {
             s.left = 200;
             s.top = 150;
-            s.numOfMonth = 3;
-            s.numOfPast = 1;
             s.transparent = 255;
         });
     }
@@ -52,9 +54,8 @@ protected:
         PumpFor(300);  // nothing here asks for the first paint: the view must
         return frame->Hwnd();
     }
-    HWND View() const { return frame->View().Hwnd(); }
     const PaintResult& Paint() const {
-        RedrawWindow(View(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        RedrawWindow(frame->View().Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         return *frame->View().LastPaint();
     }
     RECT WindowRect() const {
@@ -90,28 +91,24 @@ TEST_F(FrameTest, FirstPaintSizesTheBorderlessWindowAndTheEndOfAMoveIsSaved) {
         GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & (WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_APPWINDOW),
         WS_EX_LAYERED | WS_EX_TOOLWINDOW)
         << "no taskbar button";
-    EXPECT_EQ(GetMenu(hwnd), nullptr);
-    EXPECT_EQ(GetText(hwnd), "vesm");
     ASSERT_TRUE(frame->View().LastPaint().has_value()) << "a layered frame is never exposed";
     EXPECT_TRUE(GetLayeredWindowAttributes(hwnd, nullptr, nullptr, nullptr));
-
     const PaintResult& paint = *frame->View().LastPaint();
     EXPECT_EQ(paint.window.height, 444 + 16);  // 2 vm + 9 rh x 2 + 8 rh + rh / 2, and the clock
     const RECT rect = WindowRect();
-    EXPECT_EQ(rect.left, 200);
-    EXPECT_EQ(rect.top, 150);
-    EXPECT_EQ(rect.right - rect.left, paint.window.width);
-    EXPECT_EQ(rect.bottom - rect.top, paint.window.height);
+    EXPECT_EQ((Rect{rect.left, rect.top, rect.right, rect.bottom}),
+              (Rect{200, 150, 200 + paint.window.width, 150 + paint.window.height}));
     const std::size_t may10 = IndexOf(At(2026, 5, 10));
     EXPECT_EQ(doc->Day(may10).cell, paint.cells[may10]);
     EXPECT_GT(doc->Day(may10).cell.right, doc->Day(may10).cell.left);
-    EXPECT_EQ(doc->Day(IndexOf(At(2026, 3, 31))).cell, Rect{});
     EXPECT_EQ(doc->Zones(), paint.zones);
     EXPECT_EQ(doc->ClockRect(), paint.clockRect);
-    const ViewTooltips& tips = frame->View().Tooltips();
-    EXPECT_EQ(tips.TextOf(View(), 5000), L"ここをダブルクリックすると前月へ");
-    EXPECT_EQ(tips.TextOf(View(), 10000 + int(IndexOf(At(2026, 5, 5)))), L"・子供の日");
-    EXPECT_EQ(tips.TextOf(View(), 10000 + int(IndexOf(At(2026, 5, 12)))), L"");
+    const auto tip = [this](int id) {
+        return frame->View().Tooltips().TextOf(frame->View().Hwnd(), id);
+    };
+    EXPECT_EQ(tip(5000), L"ここをダブルクリックすると前月へ");
+    EXPECT_EQ(tip(10000 + int(IndexOf(At(2026, 5, 5)))), L"・子供の日");
+    EXPECT_EQ(tip(10000 + int(IndexOf(At(2026, 5, 12)))), L"");
 
     SetWindowPos(hwnd, nullptr, 123, 45, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(hwnd, WM_EXITSIZEMOVE, 0, 0);
@@ -139,7 +136,6 @@ TEST_F(FrameTest, TrayIconBringsTheFrameForwardComesBackWithTheTaskbarAndGoesWit
     SendMessageW(hwnd, kTrayCallbackMessage, 1, WM_LBUTTONUP);
     EXPECT_EQ(GetForegroundWindow(), hwnd);
     DestroyWindow(other);
-
     // What an Explorer restart does to the icon.
     NOTIFYICONDATAW gone{sizeof(gone), hwnd, 1};
     ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &gone));
@@ -179,9 +175,7 @@ TEST_F(FrameTest, ModesApplyAtThePaintAndBottomMostKeepsTheWindowBelowOthers) {
         ASSERT_TRUE(GetLayeredWindowAttributes(hwnd, nullptr, &alpha, &flags));
         EXPECT_EQ(alpha, through ? 200 : 255);
         EXPECT_EQ(flags, DWORD{LWA_ALPHA});
-        const LONG_PTR exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
-        EXPECT_EQ((exStyle & WS_EX_TOPMOST) != 0, through);
-        EXPECT_EQ((exStyle & WS_EX_TRANSPARENT) != 0, through);
+        EXPECT_EQ((GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, through);
         EXPECT_EQ(GetAncestor(WindowFromPoint(inside), GA_ROOT), through ? beneath : hwnd);
     }
     RaiseToTop(beneath);
@@ -207,17 +201,14 @@ TEST_F(FrameTest, DensityChangeRepaintsAtTheNewScaleFromTheSuggestedCorner) {
     ASSERT_EQ(GetDpiForWindow(hwnd), 96u) << "the test prefix runs at 96 dots per inch";
     const RECT base = WindowRect();
     const int baseWidth = base.right - base.left;
-    EXPECT_EQ(base.bottom - base.top, 444) << "at 96 dots per inch nothing is scaled";
     RECT suggested{300, 220, 300 + baseWidth * 3 / 2, 220 + 666};
     SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(144, 144), LPARAM(&suggested));
     EXPECT_EQ(frame->View().Scale().dpi, 144);
     const Size painted = frame->View().LastPaint()->window;
     EXPECT_EQ(painted.height, 692);  // vm 15 and rh 25 at font height 30
     const RECT dense = WindowRect();
-    EXPECT_EQ(dense.left, 300);
-    EXPECT_EQ(dense.top, 220);
-    EXPECT_EQ(dense.right - dense.left, painted.width);
-    EXPECT_EQ(dense.bottom - dense.top, 692);
+    EXPECT_EQ((Rect{dense.left, dense.top, dense.right, dense.bottom}),
+              (Rect{300, 220, 300 + painted.width, 220 + 692}));
     // Real glyphs do not scale exactly, but the columns grow about as the font.
     EXPECT_GT(painted.width, baseWidth * 13 / 10);
     EXPECT_LT(painted.width, baseWidth * 17 / 10);
@@ -229,9 +220,18 @@ void SendButton(DWORD flags) {
     SendInput(1, &input, sizeof(input));
 }
 
-TEST_F(FrameTest, RealDoubleClickOpensADayAndADragMovesTheWindow) {
+TEST_F(FrameTest, DoubleClicksChangeTheMonthOrOpenADayAndADragMovesTheWindow) {
     Configure([](Settings& s) { s.zOrder = 1; });  // on top, so the clicks reach it
     HWND hwnd = Open();
+    const auto doubleClick = [this](int x, int y) {
+        SendMessageW(frame->View().Hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y));
+        Paint();
+        return doc->DisplayDate().Month();
+    };
+    EXPECT_EQ(doubleClick(doc->Zones().left.left, doc->Zones().left.top + 5), 4);
+    EXPECT_EQ(doubleClick(doc->Zones().right.right, doc->Zones().right.top + 5), 5);
+    EXPECT_EQ(doubleClick(doc->Zones().right.right, doc->Zones().right.top + 5), 6);
+    EXPECT_EQ(doubleClick(doc->Zones().bottom.left + 5, doc->Zones().bottom.bottom), 5);
     // Real clicks: a plain click must start no move loop, or the second is lost.
     DateTime opened;
     frame->View().SetDayOpener([&](const DayRecord& day) { opened = day.date; });
@@ -286,7 +286,7 @@ TEST_F(FrameTest, ResumeClockAndSettingChangesReturnToTodayAndTheSettingOneASeco
     EXPECT_EQ(doc->DisplayDate(), elsewhere) << "timer 2 must fire only once";
 }
 
-TEST_F(FrameTest, CommandsReachAboutAndExitAndTheMenusHoldThem) {
+TEST_F(FrameTest, CommandsReachAboutAndExitTheMenusHoldThemAndAnExitRequestCloses) {
     std::vector<HWND> owners;
     MainFrameOptions options;
     options.showAbout = [&owners](HWND owner) { owners.push_back(owner); };
@@ -298,35 +298,75 @@ TEST_F(FrameTest, CommandsReachAboutAndExitAndTheMenusHoldThem) {
     EXPECT_TRUE(IsWindow(hwnd)) << "closing is posted, not done inside the command";
     PumpFor(200);
     EXPECT_FALSE(IsWindow(hwnd));
-
-    // The tray menu grows by the navigation block when clicks pass through.
-    const struct {
-        MenuSource source;
-        bool shift;
-        int mouseTransparent, items, lastId;
-    } menus[] = {{MenuSource::Tray, false, 0, 9, ID_EXIT},
-                 {MenuSource::Tray, false, 1, 14, ID_EXIT},
-                 {MenuSource::Calendar, true, 1, 11, ID_EXIT2}};
-    for (const auto& m : menus) {
-        Settings settings;
-        settings.mouseTransparent = m.mouseTransparent;
-        const PopupRequest request{m.source, m.shift};
-        HMENU menu = LoadContextMenu(GetModuleHandleW(nullptr), request, settings);
+    // Menu 130 in the tray, with the navigation block as clicks pass through; 463 with Shift.
+    Settings passing;
+    passing.mouseTransparent = 1;
+    for (const PopupRequest request :
+         {PopupRequest{MenuSource::Tray, false}, PopupRequest{MenuSource::Calendar, true}}) {
+        const bool tray = request.source == MenuSource::Tray;
+        HMENU menu = LoadContextMenu(GetModuleHandleW(nullptr), request, passing);
         HMENU popup = GetSubMenu(menu, 0);
-        EXPECT_EQ(GetMenuItemCount(popup), m.items);
-        EXPECT_EQ(GetMenuItemID(popup, m.items - 1), UINT(m.lastId)) << m.items;
-        EXPECT_EQ(GetMenuItemID(popup, 3), UINT(m.shift ? ID_ICAL_IMPORT2 : ID_ICAL_IMPORT));
-        if (m.items == 14) EXPECT_EQ(GetMenuItemID(popup, 8), UINT(ID_MONTH_CURRENT));
-        if (m.shift) EXPECT_EQ(GetMenuItemID(popup, 5), UINT(ID_PROFILE));
+        EXPECT_EQ(GetMenuItemCount(popup), tray ? 14 : 11);
+        EXPECT_EQ(GetMenuItemID(popup, tray ? 8 : 5), UINT(tray ? ID_MONTH_CURRENT : ID_PROFILE));
+        EXPECT_EQ(GetMenuItemID(popup, tray ? 13 : 10), UINT(tray ? ID_EXIT : ID_EXIT2));
         DestroyMenu(menu);
     }
-}
-
-TEST_F(FrameTest, ExitRequestClosesTheWindowAtPaint) {
+    // A document that cannot run, as without its folder, closes the window at the first paint.
+    frame.reset();
     host.appData = std::nullopt;
     doc = std::make_unique<CvesmDoc>(host);
     ASSERT_TRUE(doc->ExitRequested());
-    EXPECT_FALSE(IsWindow(Open())) << "the first paint must close the window";
+    EXPECT_FALSE(IsWindow(Open()));
+}
+
+// The iCalendar items of both context menus, through the real Save and Open dialogs.
+TEST_F(FrameTest, BothMenusExportAndImportICalendarThroughTheFileDialogs) {
+    ScratchFolder folder;
+    doc->InsertTaskSorted({At(2030, 2, 1, 9, 30), 1, 0, 1, "standup", NoDayDate()});
+    HWND hwnd = Open();
+    std::vector<std::string> offered;
+    const auto run = [&](int command, const wchar_t* name) {
+        ModalScript::Command(hwnd, command, {[&](const DialogDriver& files) {
+                                 const int box = files.Item(cmb13) ? cmb13 : edt1;
+                                 offered.push_back(files.Text(box));
+                                 files.Type(box, Narrow(folder.Child(name)));
+                                 files.Post(IDOK);
+                             }});
+        return host.files[Narrow(folder.Child(name))];
+    };
+    const std::string exported = run(ID_ICAL_EXPORT, L"a.ics");
+    EXPECT_NE(exported.find("DTSTART;TZID=Asia/Tokyo:20300201T093000\r\nSUMMARY:standup\r\n"),
+              std::string::npos)
+        << exported;
+    EXPECT_EQ(run(ID_ICAL_EXPORT2, L"b.ics"), exported);
+
+    const std::string incoming =
+        "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nDTSTART:20300301T010000Z\r\n"
+        "SUMMARY:review\r\nEND:VEVENT\r\nBEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20000606\r\n"
+        "RRULE:FREQ=YEARLY\r\nSUMMARY:anniversary\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+    std::ofstream(folder.Child(L"in.ics").c_str(), std::ios::binary) << incoming;
+    host.files[Narrow(folder.Child(L"in.ics"))] = incoming;
+    const std::size_t rules = doc->RuleCount(RuleListId::SpecialDay);
+    run(ID_ICAL_IMPORT, L"in.ics");  // cancelled
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].text.find("記念日 1 件、予定 1 件を追加します。"),
+              std::string::npos);
+    EXPECT_NE(host.messages[0].text.find("2030/03/01 10:00 review"), std::string::npos)
+        << host.messages[0].text;
+    EXPECT_EQ(doc->TaskCount(), 1u);
+    EXPECT_EQ(host.files[FakeHost::kSettingsPath].find("review"), std::string::npos);
+
+    host.answers.push_back(MessageAnswer::Ok);
+    const int redraws = host.redraws;
+    run(ID_ICAL_IMPORT2, L"in.ics");
+    EXPECT_EQ(doc->TaskCount(), 2u);
+    EXPECT_EQ(doc->RuleCount(RuleListId::SpecialDay), rules + 1);
+    EXPECT_NE(host.SettingsFile().find("task=1`2030`3`1`10`0`0`1975`1`1`0`0`1`review"),
+              std::string::npos);
+    EXPECT_NE(host.SettingsFile().find("2`6`6`0`anniversary"), std::string::npos);
+    EXPECT_GT(host.redraws, redraws);
+
+    EXPECT_EQ(offered, (std::vector<std::string>{"vesmira.ics", "vesmira.ics", "", ""}));
 }
 
 }  // namespace

@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-namespace vesm {
-
 inline void PumpFor(DWORD milliseconds) {
     const DWORD start = GetTickCount();
     MSG message;
@@ -16,5 +14,3 @@ inline void PumpFor(DWORD milliseconds) {
         Sleep(10);
     }
 }
-
-}  // namespace vesm

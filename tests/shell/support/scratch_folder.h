@@ -1,5 +1,4 @@
-// A fresh folder under the temporary folder, removed with its contents when
-// the test ends.
+// A fresh folder under the temporary folder, removed with its contents at the end.
 #pragma once
 
 #include <windows.h>
@@ -25,7 +24,7 @@ public:
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
     ~ScratchFolder() {
-        const std::wstring from = path_ + L'\0';  // a list of one path
+        const std::wstring from = path_ + L'\0';  // a list of one
         SHFILEOPSTRUCTW remove{nullptr, FO_DELETE, from.c_str(), nullptr, FOF_NO_UI};
         SHFileOperationW(&remove);
     }
