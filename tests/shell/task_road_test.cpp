@@ -50,9 +50,6 @@ protected:
     void SetUp() override {
         host.now = At(2024, 5, 1, 9, 0);
         doc = std::make_unique<CvesmDoc>(host);
-        Settings settings = doc->GetSettings();
-        settings.time12or24 = 24;
-        doc->SetSettings(settings);
         doc->SetDisplayDate(host.now);
         frame = std::make_unique<CMainFrame>(*doc, MainFrameOptions{std::nullopt, false, {}});
         ASSERT_TRUE(frame->CreateFrame());
@@ -84,7 +81,8 @@ void RefuseThenFill(const DialogDriver& editor) {
     editor.Press(IDOK);
     editor.Type(IDC_EDITOR_TEXT, "歯医者");
     editor.Click(IDC_EDITOR_TIME);
-    editor.Choose(IDC_EDITOR_HOUR, 15);
+    editor.Choose(IDC_EDITOR_HALF, 1);  // in the default 12-hour clock, 3 pm
+    editor.Choose(IDC_EDITOR_HOUR, 3);
     editor.Choose(IDC_EDITOR_TENS, 0);
     editor.Choose(IDC_EDITOR_ONES, 0);
     editor.Choose(IDC_EDITOR_INTERVAL_HOURS, 0);
@@ -163,8 +161,8 @@ TEST_F(TaskRoadTest, DoubleClickAddAlarmSnoozeCloseAndNotice) {
     EXPECT_TRUE(Tick(At(2024, 5, 10, 15, 1, 10), {}).empty());
     EXPECT_EQ(messages,
               (std::vector<std::string>{
-                  "アラーム時刻になりました 予定時刻 2024.05.10 15:00 まであと 29分 です",
-                  "アラーム時刻になりました 予定時刻 2024.05.10 15:00 まであと 25分 です"}));
+                  "アラーム時刻になりました 予定時刻 2024.05.10 03:00 pm まであと 29分 です",
+                  "アラーム時刻になりました 予定時刻 2024.05.10 03:00 pm まであと 25分 です"}));
 }
 
 TEST_F(TaskRoadTest, AllTasksListChangesDeletesPastHiddenRowsAndWritesOnlyOnOk) {
@@ -212,8 +210,8 @@ TEST_F(TaskRoadTest, AllTasksListChangesDeletesPastHiddenRowsAndWritesOnlyOnOk) 
              list.Post(IDOK);
          }});
     EXPECT_EQ(titles, (std::vector<std::string>{"全予定表", "予定の変更", "全予定表"}));
-    EXPECT_EQ(shown,
-              (std::vector<std::string>{"2024.05.15 15:00", "fixed", "", "05.14 20:00", "未通知"}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"2024.05.15 03:00 pm", "fixed", "", "05.14 08:00 pm",
+                                               "未通知"}));
     EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{"変更する予定を選択してください",
                                                              "削除する予定を選択してください"}));
     ASSERT_EQ(doc->TaskCount(), 28u);
