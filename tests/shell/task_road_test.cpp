@@ -78,9 +78,12 @@ void RefuseThenFill(const DialogDriver& editor) {
     editor.Press(IDOK);
     editor.Type(IDC_EDITOR_TEXT, "歯医者");
     editor.Click(IDC_EDITOR_RELATIVE_ALARM);
-    editor.Press(IDOK);
-    editor.Type(IDC_EDITOR_TEXT, "歯医者");
+    EXPECT_TRUE(editor.Enabled(IDC_EDITOR_INTERVAL_HOURS) &&
+                !editor.Enabled(IDC_EDITOR_DAY_OFFSET));
+    editor.Press(IDOK);  // the refusal keeps the text and the choices
+    EXPECT_FALSE(editor.Enabled(IDC_EDITOR_HOUR) || editor.Enabled(IDC_EDITOR_HALF));
     editor.Click(IDC_EDITOR_TIME);
+    EXPECT_TRUE(editor.Enabled(IDC_EDITOR_HOUR) && editor.Enabled(IDC_EDITOR_HALF));
     editor.Choose(IDC_EDITOR_HALF, 1);  // in the default 12-hour clock, 3 pm
     editor.Choose(IDC_EDITOR_HOUR, 3);
     editor.Choose(IDC_EDITOR_TENS, 0);
