@@ -54,9 +54,8 @@ protected:
         PumpFor(300);  // nothing here asks for the first paint: the view must
         return frame->Hwnd();
     }
-    const PaintResult& Paint() const {
+    void Paint() const {
         RedrawWindow(frame->View().Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        return *frame->View().LastPaint();
     }
     RECT WindowRect() const {
         RECT rect{};
