@@ -1,8 +1,9 @@
-// A fresh folder under the temporary folder, removed with its contents when
-// the test ends.
+// A fresh folder under the temporary folder, removed with its contents at the end.
 #pragma once
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <string>
 
@@ -22,31 +23,16 @@ public:
     }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
-    ~ScratchFolder() { RemoveTree(path_); }
+    ~ScratchFolder() {
+        const std::wstring from = path_ + L'\0';  // a list of one
+        SHFILEOPSTRUCTW remove{nullptr, FO_DELETE, from.c_str(), nullptr, FOF_NO_UI};
+        SHFileOperationW(&remove);
+    }
 
     const std::wstring& Path() const { return path_; }
     std::wstring Child(const std::wstring& name) const { return path_ + L"\\" + name; }
 
 private:
-    static void RemoveTree(const std::wstring& folder) {
-        WIN32_FIND_DATAW found{};
-        HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::wstring name = found.cFileName;
-                if (name == L"." || name == L"..") continue;
-                const std::wstring child = folder + L"\\" + name;
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    RemoveTree(child);
-                } else {
-                    DeleteFileW(child.c_str());
-                }
-            } while (FindNextFileW(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryW(folder.c_str());
-    }
-
     std::wstring path_;
 };
 

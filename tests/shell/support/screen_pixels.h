@@ -1,5 +1,4 @@
-// What a window, or the whole screen, shows in a rectangle, read back through
-// one DIB section.
+// What a window, or the whole screen, shows in a rectangle.
 #pragma once
 
 #include <windows.h>
@@ -14,19 +13,13 @@ inline std::vector<DWORD> ReadShownPixels(HWND window, const RECT& rect) {
     const int height = rect.bottom - rect.top;
     HDC shown = GetDC(window);
     HDC memory = CreateCompatibleDC(shown);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = CreateCompatibleBitmap(shown, width, height);
     HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, width, height, shown, rect.left, rect.top, SRCCOPY);
-    const auto* first = static_cast<const DWORD*>(bits);
-    std::vector<DWORD> pixels(first, first + static_cast<std::size_t>(width) * height);
     SelectObject(memory, old);
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB}};
+    std::vector<DWORD> pixels(static_cast<std::size_t>(width) * height);
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(window, shown);
