@@ -1,441 +1,411 @@
-// The options dialog under Wine, driven through its real controls: tabs and
-// pages, OK, Apply and Cancel, the calendar, time and window pages, and the
-// start-up shortcut written into a folder of the test's own.
-#include "options/opt_dialog.h"
-
+// The options dialog as the frame's command opens it, played through its
+// tabs, pages, the rule editor, the common dialogs and the message boxes.
 #include <windows.h>
 
 #include <commctrl.h>
-#include <objbase.h>
-#include <shlguid.h>
-#include <shobjidl.h>
 
-#include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "doc/builtin_lists.h"
+#include "doc/doc.h"
+#include "doc/rule_parse.h"
+#include "frame/main_frame.h"
 #include "model/support/fake_host.h"
 #include "res/resource.h"
 #include "shell/support/dialog_driver.h"
-#include "win32/utf.h"
 
 namespace vesm {
 namespace {
 
-constexpr int kCalendarPage = 0;
-constexpr int kFontPage = 3;
-constexpr int kTimePage = 4;
-constexpr int kWindowPage = 5;
+using Texts = std::vector<std::string>;
+using Step = ModalScript::Step;
 
-DateTime At(int y, int m, int d, int h = 0) {
-    return DateTime::Build(y, m, d, h).value();
+Texts Column(HWND list, int column) {
+    Texts cells;
+    for (int row = 0; row < ListViewRowCount(list); ++row) {
+        cells.push_back(ListViewCell(list, row, column));
+    }
+    return cells;
 }
 
-std::string ThisProgram() {
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return Narrow(path);
+Texts Names(const CvesmDoc& doc, RuleListId list) {
+    Texts names;
+    for (std::size_t i = 0; i < doc.RuleCount(list); ++i) names.push_back(doc.Rule(list, i).name);
+    return names;
 }
 
-// What a saved shell link holds, read back through the shell.
-struct LinkContents {
-    std::string target;
-    std::string arguments;
-    std::string description;
-    int showCommand = 0;
-};
+// The pages, each found by a control only it has.
+DialogDriver Calendar(const DialogDriver& options) {
+    return options.PageWith(IDC_P1_MONTHS);
+}
+DialogDriver Holidays(const DialogDriver& options) {
+    return options.PageWith(IDC_HOLIDAY_LIST);
+}
+DialogDriver Specials(const DialogDriver& options) {
+    return options.PageWith(IDC_SPECIAL_LIST);
+}
+DialogDriver Fonts(const DialogDriver& options) {
+    return options.PageWith(IDC_FONT_COLOUR_RESET);
+}
+DialogDriver Time(const DialogDriver& options) {
+    return options.PageWith(IDC_P5_24_HOURS);
+}
+DialogDriver Window(const DialogDriver& options) {
+    return options.PageWith(IDC_P6_TRANSPARENCY);
+}
+DialogDriver Koyomi(const DialogDriver& options) {
+    return options.PageWith(IDC_P7_ROKUYO_OFF);
+}
 
-std::optional<LinkContents> ReadLink(const std::string& path) {
-    IShellLinkW* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(&link)))) {
-        return std::nullopt;
-    }
-    IPersistFile* file = nullptr;
-    std::optional<LinkContents> contents;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        if (SUCCEEDED(file->Load(Widen(path).c_str(), STGM_READ))) {
-            wchar_t text[MAX_PATH] = {};
-            LinkContents read;
-            link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH);
-            read.target = Narrow(text);
-            link->GetArguments(text, MAX_PATH);
-            read.arguments = Narrow(text);
-            link->GetDescription(text, MAX_PATH);
-            read.description = Narrow(text);
-            link->GetShowCmd(&read.showCommand);
-            contents = read;
-        }
-        file->Release();
-    }
-    link->Release();
-    return contents;
+Step Name(const char* name) {
+    return [name](const DialogDriver& editor) {
+        editor.Type(IDC_RULE_NAME, name);
+        editor.Post(IDOK);
+    };
+}
+
+Step Years(const char* first, const char* last) {
+    return [first, last](const DialogDriver& editor) {
+        editor.Type(IDC_RULE_FIRST_YEAR, first);
+        editor.Type(IDC_RULE_LAST_YEAR, last);
+        editor.Post(IDOK);
+    };
+}
+
+void PressOk(const DialogDriver& dialog) {
+    dialog.Post(IDOK);
 }
 
 class OptionsDialogTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_UPDOWN_CLASS |
-                                                           ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
-        InitCommonControlsEx(&controls);
-    }
-
     void SetUp() override {
-        ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
-        host.now = At(2024, 5, 10, 12);
+        host.now = DateTime::Build(2024, 5, 10, 12).value();
         doc = std::make_unique<CvesmDoc>(host);
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        startupFolder =
-            std::filesystem::path(temp) / ("vesm-startup-" + std::to_string(GetCurrentProcessId()));
-        CreateDirectoryW(startupFolder.c_str(), nullptr);
-        hooks.shortcutPlace.executablePath = [] { return std::optional(ThisProgram()); };
-        hooks.shortcutPlace.startupFolder = [this] {
-            return std::optional(Narrow(startupFolder.wstring()));
-        };
-        hooks.showMessage = [this](HWND, std::string_view text) { messages.emplace_back(text); };
+        const DateTime reference = doc->FirstShownMonth();
+        CHolidayTime newYear, comingOfAge, children, tanabata;
+        newYear.Set(reference, 1, 1, 1, 0, "元旦");
+        comingOfAge.Set(reference, 1, 2, 1, 2, "成人の日");
+        comingOfAge.firstYear = 2000;
+        children.Set(reference, 5, 5, 1, 0, "子供の日");
+        tanabata.Set(reference, 7, 7, 2, 0, "七夕");
+        doc->CopyDayRules(RuleListId::Holiday, {newYear, comingOfAge, children});
+        doc->CopyDayRules(RuleListId::SpecialDay, {tanabata});
+        MainFrameOptions options;
+        options.quitOnDestroy = false;
+        frame = std::make_unique<CMainFrame>(*doc, options);
+        ASSERT_TRUE(frame->CreateFrame());
     }
+    void TearDown() override { DestroyWindow(frame->Hwnd()); }
 
-    void TearDown() override {
-        dialog.reset();
-        const std::filesystem::path link = startupFolder / L"vesmira.lnk";
-        DeleteFileW(link.c_str());
-        RemoveDirectoryW(link.c_str());
-        RemoveDirectoryW(startupFolder.c_str());
-        CoUninitialize();
-    }
-
-    void SetStored(void (*change)(Settings&)) {
+    void Store(void (*change)(Settings&)) {
         Settings settings = doc->GetSettings();
         change(settings);
         doc->SetSettings(settings);
+        doc->SaveSettings();
     }
-
-    HWND Open() {
-        dialog = std::make_unique<COptDialog>(*doc, hooks);
-        window = dialog->CreateModeless(nullptr);
-        return window;
+    // Plays the steps on the dialogs the options command opens, one per dialog;
+    // message boxes on the way are answered with OK and their texts returned.
+    Texts Options(std::vector<Step> steps) {
+        std::size_t next = 0;
+        const Step play = [&](const DialogDriver& dialog) {
+            if (dialog.Title() == "vesmira") {
+                said.push_back(dialog.MessageText());
+                dialog.Post(IDOK);
+            } else if (next < steps.size()) {
+                steps[next++](dialog);
+            } else {
+                dialog.Post(IDCANCEL);
+            }
+        };
+        ModalScript::Command(frame->Hwnd(), ID_OPTIONS, std::vector<Step>(64, play));
+        EXPECT_EQ(next, steps.size()) << "steps left unplayed";
+        return said;
     }
-
-    DialogDriver Page(int index) const { return DialogDriver(dialog->Page(index)->Hwnd()); }
-    HWND Tab() const { return GetDlgItem(window, IDC_OPT_TAB); }
-
-    // As a person does it: a click on the tab's title.
-    void ClickTab(int index) {
-        RECT item{};
-        SendMessageW(Tab(), TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
-        const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-        SendMessageW(Tab(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-        SendMessageW(Tab(), WM_LBUTTONUP, 0, at);
-    }
-
-    void Press(int id) { DialogDriver(window).Click(id); }
-
-    std::string LinkPath() const { return Narrow((startupFolder / L"vesmira.lnk").wstring()); }
     bool FileHas(const std::string& line) const {
-        return host.SettingsFile().find(line + "\r\n") != std::string::npos;
+        return host.SettingsFile().find("\r\n" + line + "\r\n") != std::string::npos;
     }
 
     FakeHost host;
     std::unique_ptr<CvesmDoc> doc;
-    std::filesystem::path startupFolder;
-    OptDialogHooks hooks;
-    std::vector<std::string> messages;
-    std::unique_ptr<COptDialog> dialog;
-    HWND window = nullptr;
+    std::unique_ptr<CMainFrame> frame;
+    Texts said;
 };
 
-TEST_F(OptionsDialogTest, OpensOnTheStoredTabWithEveryPageInPlace) {
-    SetStored([](Settings& s) { s.optTabCurSel = kTimePage; });
-    ASSERT_NE(Open(), nullptr);
-    EXPECT_EQ(GetText(window), "Options...");
-    const char* titles[] = {"カレンダー表示", "祝日",           "記念日", "フォントと色",
-                            "時刻と日付",     "ウィンドウ関連", "暦"};
-    ASSERT_EQ(SendMessageW(Tab(), TCM_GETITEMCOUNT, 0, 0), 7);
-    POINT origin{10, 30};
-    MapWindowPoints(Tab(), window, &origin, 1);
-    for (int index = 0; index < 7; ++index) {
-        wchar_t text[64] = {};
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = 64;
-        SendMessageW(Tab(), TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
-        EXPECT_EQ(Narrow(text), titles[index]);
-        HWND page = Page(index).Hwnd();
-        ASSERT_NE(page, nullptr) << index;
-        EXPECT_EQ(IsWindowVisible(page) != FALSE, index == kTimePage) << index;
-        EXPECT_EQ(GetParent(page), window);
-        EXPECT_FALSE(GetWindowLongPtrW(page, GWL_STYLE) & (WS_CAPTION | WS_BORDER | WS_THICKFRAME));
-        RECT placed{};
-        GetWindowRect(page, &placed);
-        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&placed), 2);
-        EXPECT_EQ(placed.left, origin.x) << index;
-        EXPECT_EQ(placed.top, origin.y) << index;
-    }
-    EXPECT_EQ(TabSelection(Tab()), kTimePage);
-}
-
-TEST_F(OptionsDialogTest, StoredIndexOutsideTheTabsOpensTheWindowPage) {
-    SetStored([](Settings& s) { s.optTabCurSel = 9; });
-    ASSERT_NE(Open(), nullptr);
-    EXPECT_TRUE(IsWindowVisible(Page(kWindowPage).Hwnd()));
-    EXPECT_FALSE(IsWindowVisible(Page(kTimePage).Hwnd()));
-    Press(IDOK);
-    EXPECT_EQ(doc->GetSettings().optTabCurSel, kWindowPage);
-}
-
-TEST_F(OptionsDialogTest, CancelKeepsTheTabIndexAndOkStoresIt) {
-    ASSERT_NE(Open(), nullptr);
+TEST_F(OptionsDialogTest, OpensOnTheStoredTabAndOnlyOkStoresTheChosenOne) {
+    Store([](Settings& s) { s.optTabCurSel = 9; });  // no such tab: the window page
     const int writes = host.writes;
-    ClickTab(kFontPage);
-    EXPECT_TRUE(IsWindowVisible(Page(kFontPage).Hwnd()));
-    EXPECT_FALSE(IsWindowVisible(Page(kCalendarPage).Hwnd()));
-    // Escape inside a page cancels the dialog.
-    SendMessageW(Page(kFontPage).Hwnd(), WM_COMMAND, IDCANCEL, 0);
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(dialog->Result(), IDCANCEL);
-    EXPECT_EQ(doc->GetSettings().optTabCurSel, 0);
+    Options({[](const DialogDriver& options) {
+        EXPECT_EQ(options.Title(), "Options...");
+        const HWND tab = options.Item(IDC_OPT_TAB);
+        ASSERT_EQ(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0), 7);
+        EXPECT_EQ(TabSelection(tab), 5);
+        const int pages[] = {IDC_P1_MONTHS,         IDC_HOLIDAY_LIST, IDC_SPECIAL_LIST,
+                             IDC_FONT_COLOUR_RESET, IDC_P5_24_HOURS,  IDC_P6_TRANSPARENCY,
+                             IDC_P7_ROKUYO_OFF};
+        for (int index = 0; index < 7; ++index) {
+            const HWND page = options.PageWith(pages[index]).Hwnd();
+            EXPECT_EQ(IsWindowVisible(page) != FALSE, index == 5) << index;
+            EXPECT_FALSE(GetWindowLongPtrW(page, GWL_STYLE) & (WS_CAPTION | WS_BORDER)) << index;
+        }
+        options.ClickTab(IDC_OPT_TAB, 3);
+        EXPECT_TRUE(IsWindowVisible(Fonts(options).Hwnd()));
+        EXPECT_FALSE(IsWindowVisible(Window(options).Hwnd()));
+        Fonts(options).Post(IDCANCEL);  // Escape inside a page
+    }});
     EXPECT_EQ(host.writes, writes);
-
-    ASSERT_NE(Open(), nullptr);
-    ClickTab(kFontPage);
-    Press(IDOK);
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(dialog->Result(), IDOK);
-    EXPECT_EQ(doc->GetSettings().optTabCurSel, kFontPage);
+    Options({[](const DialogDriver& options) {
+        options.ClickTab(IDC_OPT_TAB, 3);
+        options.Post(IDOK);
+    }});
     EXPECT_TRUE(FileHas("optTabCurSel=3"));
 }
 
-TEST_F(OptionsDialogTest, ApplyThenCancelKeepsTheAppliedValues) {
-    ASSERT_NE(Open(), nullptr);
+TEST_F(OptionsDialogTest, PageChoicesReachTheFileOnApplyAndCancelDropsTheRest) {
+    Store([](Settings& s) { s.startWeek = 5; });  // Thursday: no item in the list
     const int redraws = host.redraws;
-    ClickTab(kTimePage);
-    Page(kTimePage).Click(IDC_P5_24_HOURS);
-    ClickTab(kWindowPage);  // a hidden page keeps its state
-    Press(IDC_OPT_APPLY);
-    EXPECT_TRUE(IsWindow(window));
-    EXPECT_EQ(doc->GetSettings().time12or24, 24);
-    EXPECT_TRUE(FileHas("time12or24=24"));
-    EXPECT_EQ(host.redraws - redraws, 1);
-    EXPECT_TRUE(Page(kTimePage).Checked(IDC_P5_24_HOURS));  // the pages keep their state
-
-    Page(kTimePage).Click(IDC_P5_CLOCK);
-    Press(IDCANCEL);
-    EXPECT_EQ(doc->GetSettings().time12or24, 24);
-    EXPECT_EQ(doc->GetSettings().clockInfo, 0);
-    EXPECT_TRUE(FileHas("time12or24=24"));
-    EXPECT_TRUE(FileHas("clockInfo=0"));
+    Options({[&](const DialogDriver& options) {
+        const DialogDriver calendar = Calendar(options);
+        EXPECT_EQ(calendar.Selected(IDC_P1_WEEK_START), -1);
+        calendar.Choose(IDC_P1_MONTHS, 5);
+        calendar.Click(IDC_P1_DAYS_ROW);  // a row of days stacks the months vertically
+        EXPECT_TRUE(calendar.Checked(IDC_P1_MONTHS_VERTICAL));
+        EXPECT_EQ(calendar.Selected(IDC_P1_ROWS), 4);
+        EXPECT_FALSE(calendar.Enabled(IDC_P1_COLUMNS));
+        EXPECT_FALSE(calendar.Enabled(IDC_P1_WEEK_START));
+        calendar.Choose(IDC_P1_MONTHS, 0);  // the year from January
+        EXPECT_FALSE(calendar.Enabled(IDC_P1_PAST));
+        calendar.Click(IDC_P1_DAYS_COLUMN);
+        EXPECT_TRUE(calendar.Checked(IDC_P1_MONTHS_HORIZONTAL));
+        EXPECT_EQ(calendar.Selected(IDC_P1_COLUMNS), 11);
+        calendar.Click(IDC_P1_DAYS_GRID);
+        EXPECT_TRUE(calendar.Enabled(IDC_P1_WEEK_START));
+        EXPECT_FALSE(calendar.Enabled(IDC_P1_OLD_DAYS));
+        calendar.Click(IDC_P1_OLD_CHECK);
+        calendar.Type(IDC_P1_OLD_DAYS, "500");
+        calendar.Choose(IDC_P1_OLD_ACTION, 1);
+        Time(options).Click(IDC_P5_24_HOURS);
+        const HWND track = Window(options).Item(IDC_P6_TRANSPARENCY);
+        EXPECT_EQ(SendMessageW(track, TBM_GETRANGEMIN, 0, 0), 1);
+        TrackBarSetPos(track, 0);
+        Window(options).Click(IDC_P6_BOTTOM);
+        for (int id : {IDC_P7_ROKUYO_CELL, IDC_P7_KYUREKI, IDC_P7_SEKKI_TIP, IDC_P7_WEEK_US}) {
+            Koyomi(options).Click(id);
+        }
+        options.Press(IDC_OPT_APPLY);
+        EXPECT_EQ(host.redraws - redraws, 1);
+        EXPECT_TRUE(Time(options).Checked(IDC_P5_24_HOURS)) << "the pages keep their state";
+        Time(options).Click(IDC_P5_CLOCK);
+        options.Post(IDCANCEL);
+    }});
+    for (const char* line :
+         {"numOfMonth=0", "numOfPast=4", "dayFormat=0", "calendarFormat=1", "numOfColumn=12",
+          "numOfRow=5", "startWeek=5", "rmTaskInfo=1", "rmTaskSpan=365", "rmOverTask=1",
+          "time12or24=24", "clockInfo=0", "transparent=1", "zOrder=2",
+          "fortuneFlg=0\r\nrokuyoInfo=2\r\nkyurekiInfo=1\r\nsekkiInfo=1\r\nwarekiInfo=0\r\n"
+          "weekNumberInfo=2"}) {
+        EXPECT_TRUE(FileHas(line)) << line;
+    }
+    EXPECT_EQ(doc->DayRange().firstShownDay, DateTime::Build(2024, 1, 1).value());
 }
 
-TEST_F(OptionsDialogTest, YearViewStartsInTheDisplayedYearsJanuary) {
-    SetStored([](Settings& s) { s.startWeek = 5; });  // Thursday: no item in the list
-    ASSERT_NE(Open(), nullptr);
-    EXPECT_EQ(Page(kCalendarPage).Selected(IDC_P1_WEEK_START), -1);
-    Page(kCalendarPage).Choose(IDC_P1_MONTHS, 0);
-    EXPECT_FALSE(Page(kCalendarPage).Enabled(IDC_P1_PAST));
-    ASSERT_EQ(Page(kCalendarPage).Count(IDC_P1_PAST), 12);
-    EXPECT_EQ(Page(kCalendarPage).ItemText(IDC_P1_PAST, 11), "11");
-    Press(IDOK);
-    EXPECT_EQ(doc->GetSettings().numOfMonth, 0);
-    EXPECT_EQ(doc->GetSettings().numOfPast, 4);  // displayed May
-    EXPECT_EQ(doc->GetSettings().startWeek, 5);
-    EXPECT_EQ(doc->DayRange().firstShownDay, At(2024, 1, 1));
-}
-
-TEST_F(OptionsDialogTest, DaysInOneLineStackTheMonthsTheOtherWay) {
-    ASSERT_NE(Open(), nullptr);
-    Page(kCalendarPage).Choose(IDC_P1_MONTHS, 5);
-    Page(kCalendarPage).Click(IDC_P1_MONTHS_HORIZONTAL);
-    EXPECT_FALSE(Page(kCalendarPage).Enabled(IDC_P1_ROWS));
-    EXPECT_TRUE(Page(kCalendarPage).Enabled(IDC_P1_COLUMNS));
-    Page(kCalendarPage).Click(IDC_P1_DAYS_ROW);
-    EXPECT_TRUE(Page(kCalendarPage).Checked(IDC_P1_MONTHS_VERTICAL));
-    EXPECT_EQ(Page(kCalendarPage).Selected(IDC_P1_ROWS), 4);
-    EXPECT_TRUE(Page(kCalendarPage).Enabled(IDC_P1_ROWS));
-    EXPECT_FALSE(Page(kCalendarPage).Enabled(IDC_P1_COLUMNS));
-    EXPECT_FALSE(Page(kCalendarPage).Enabled(IDC_P1_WEEK_START));
-
-    Page(kCalendarPage).Choose(IDC_P1_MONTHS, 0);
-    Page(kCalendarPage).Click(IDC_P1_DAYS_COLUMN);
-    EXPECT_TRUE(Page(kCalendarPage).Checked(IDC_P1_MONTHS_HORIZONTAL));
-    EXPECT_EQ(Page(kCalendarPage).Selected(IDC_P1_COLUMNS), 11);
-    Page(kCalendarPage).Click(IDC_P1_DAYS_GRID);
-    EXPECT_TRUE(Page(kCalendarPage).Enabled(IDC_P1_WEEK_START));
-    Press(IDOK);
-    const Settings s = doc->GetSettings();
-    EXPECT_EQ(s.dayFormat, 0);
-    EXPECT_EQ(s.calendarFormat, 1);
-    EXPECT_EQ(s.numOfColumn, 12);
-    EXPECT_EQ(s.numOfRow, 5);
-}
-
-TEST_F(OptionsDialogTest, OldTaskControlsHandOverOnlySafeValues) {
-    ASSERT_NE(Open(), nullptr);
-    EXPECT_FALSE(Page(kCalendarPage).Enabled(IDC_P1_OLD_DAYS));
-    Page(kCalendarPage).Click(IDC_P1_OLD_CHECK);
-    EXPECT_TRUE(Page(kCalendarPage).Enabled(IDC_P1_OLD_DAYS));
-    EXPECT_TRUE(Page(kCalendarPage).Enabled(IDC_P1_OLD_ACTION));
-    SetText(Page(kCalendarPage).Item(IDC_P1_OLD_DAYS), "500");
-    Page(kCalendarPage).Choose(IDC_P1_OLD_ACTION, 1);
-    Press(IDC_OPT_APPLY);
-    EXPECT_EQ(doc->GetSettings().rmTaskSpan, 365);
-    EXPECT_EQ(doc->GetSettings().rmOverTask, 1);
-
-    Page(kCalendarPage).Click(IDC_P1_OLD_CHECK);  // unchecked, "削除する" still shown
-    EXPECT_FALSE(Page(kCalendarPage).Enabled(IDC_P1_OLD_ACTION));
-    EXPECT_EQ(Page(kCalendarPage).Selected(IDC_P1_OLD_ACTION), 1);
-    Press(IDOK);
-    EXPECT_EQ(doc->GetSettings().rmTaskInfo, 0);
-    EXPECT_EQ(doc->GetSettings().rmOverTask, 0);
-}
-
-TEST_F(OptionsDialogTest, CalendarResetLeavesTheColumnCount) {
-    SetStored([](Settings& s) {
-        s.numOfMonth = 8;
-        s.numOfColumn = 7;
-        s.calendarFormat = 1;
-        s.dayFormat = 2;
-        s.rmTaskInfo = 1;
-        s.rmTaskSpan = 40;
+TEST_F(OptionsDialogTest, OkKeepsWhatThePagesWereGivenAndResetsGiveTheBuiltInValues) {
+    Store([](Settings& s) {
+        s = Settings{};
+        std::tie(s.numOfMonth, s.numOfPast, s.numOfColumn, s.calendarFormat, s.dayFormat) =
+            std::make_tuple(8, 2, 7, 1, 2);
+        std::tie(s.rmTaskInfo, s.rmTaskSpan, s.time12or24, s.clockInfo, s.dateFormat) =
+            std::make_tuple(1, 40, 24, 1, 5);
+        std::tie(s.styleOfMonth, s.transparent, s.zOrder, s.mouseTransparent) =
+            std::make_tuple(1, 90, 1, 1);
+        std::tie(s.rokuyoInfo, s.kyurekiInfo, s.sekkiInfo, s.warekiInfo, s.weekNumberInfo) =
+            std::make_tuple(1, 1, 2, 1, 1);
+        std::tie(s.fontFaceName, s.fontPointSize, s.colorSaturday) =
+            std::make_tuple("Arial", 12, 200100050);
     });
-    ASSERT_NE(Open(), nullptr);
-    Page(kCalendarPage).Click(IDC_PAGE_RESET);
-    EXPECT_EQ(Page(kCalendarPage).Selected(IDC_P1_MONTHS), 3);
-    EXPECT_EQ(Page(kCalendarPage).Count(IDC_P1_PAST), 3);
-    EXPECT_EQ(Page(kCalendarPage).Selected(IDC_P1_PAST), 1);
-    EXPECT_TRUE(Page(kCalendarPage).Checked(IDC_P1_DAYS_GRID));
-    EXPECT_TRUE(Page(kCalendarPage).Checked(IDC_P1_MONTHS_VERTICAL));
-    EXPECT_EQ(Page(kCalendarPage).Selected(IDC_P1_ROWS), 2);
-    EXPECT_EQ(Page(kCalendarPage).Selected(IDC_P1_COLUMNS), 6);
-    EXPECT_FALSE(Page(kCalendarPage).Enabled(IDC_P1_OLD_SPIN));
-    EXPECT_EQ(doc->GetSettings().numOfMonth, 8);  // nothing before OK
-    Press(IDOK);
-    const Settings s = doc->GetSettings();
-    EXPECT_EQ(s.numOfMonth, 3);
-    EXPECT_EQ(s.rmTaskSpan, 7);
-    EXPECT_EQ(s.rmTaskInfo, 0);
-    EXPECT_EQ(s.numOfColumn, 7);
+    const std::string stored = host.SettingsFile();
+    // The real font and colour dialogs, closed with OK, give back what they were given.
+    Options({[](const DialogDriver& options) { Fonts(options).Post(IDC_FONT_CHOOSE); }, PressOk,
+             [](const DialogDriver& options) { Fonts(options).Post(IDC_COLOUR_SATURDAY); }, PressOk,
+             PressOk});
+    EXPECT_EQ(host.SettingsFile(), stored);
+
+    Options({[&](const DialogDriver& options) {
+        EXPECT_EQ(Time(options).SelectedText(IDC_P5_DATE_FORMAT), "dd.Jan.yyyy");
+        for (const DialogDriver& page :
+             {Calendar(options), Time(options), Window(options), Koyomi(options)}) {
+            page.Press(IDC_PAGE_RESET);
+        }
+        Fonts(options).Press(IDC_FONT_COLOUR_RESET);
+        EXPECT_FALSE(Calendar(options).Enabled(IDC_P1_OLD_SPIN));
+        EXPECT_EQ(host.SettingsFile(), stored) << "nothing before OK";
+        options.Post(IDOK);
+    }});
+    for (const char* line :
+         {"numOfMonth=3", "numOfPast=1", "numOfColumn=7", "numOfRow=3", "calendarFormat=0",
+          "dayFormat=0", "rmTaskInfo=0", "rmTaskSpan=7", "time12or24=12", "clockInfo=0",
+          "dateFormat=0", "styleOfMonth=0", "transparent=148", "zOrder=0", "mouseTransparent=0",
+          "fontFaceName=Times New Roman", "fontPointSize=20", "colorSaturday=255255",
+          "rokuyoInfo=0\r\nkyurekiInfo=0\r\nsekkiInfo=0\r\nwarekiInfo=0\r\nweekNumberInfo=0"}) {
+        EXPECT_TRUE(FileHas(line)) << line;
+    }
 }
 
-TEST_F(OptionsDialogTest, TimePageShowsAndResetsItsSettings) {
-    SetStored([](Settings& s) {
-        s.time12or24 = 24;
-        s.clockInfo = 1;
-        s.dateFormat = 5;
-        s.styleOfMonth = 1;
+TEST_F(OptionsDialogTest, RuleEditorsRefuseBadInputWithTheirMessagesAndOkWritesBothLists) {
+    const int writes = host.writes;
+    const Texts messages = Options({
+        [](const DialogDriver& options) {
+            options.ClickTab(IDC_OPT_TAB, 1);
+            EXPECT_EQ(Column(Holidays(options).Item(IDC_HOLIDAY_LIST), 0),
+                      (Texts{"01 . 01", "01 . 第2 月曜", "05 . 05"}));
+            Holidays(options).Post(IDC_HOLIDAY_CHANGE);  // nothing selected
+        },
+        [](const DialogDriver& options) { Holidays(options).Post(IDC_HOLIDAY_ADD); },
+        [](const DialogDriver& editor) {
+            EXPECT_EQ(editor.Title(), "祝日追加");
+            EXPECT_EQ(editor.Text(IDC_RULE_NAME_GROUP), "祝日名");
+            ASSERT_EQ(editor.Count(IDC_RULE_DATE_MONTH), 12);
+            EXPECT_EQ(editor.ItemText(IDC_RULE_DATE_MONTH, 11), "12");
+            SetFocus(editor.Item(IDC_RULE_NAME));
+            for (int i = 0; i < 80; ++i)
+                SendMessageW(editor.Item(IDC_RULE_NAME), WM_CHAR, L'祝', 1);
+            EXPECT_EQ(GetWindowTextLengthW(editor.Item(IDC_RULE_NAME)), 72);
+            Name("")(editor);
+        },
+        Name("a`b"),
+        Name("祝\xF0\x9F\x98\x80"),
+        Name("閏日"),
+        [](const DialogDriver& editor) {
+            editor.Click(IDC_RULE_BY_DATE);
+            editor.Choose(IDC_RULE_DATE_MONTH, 1);
+            EXPECT_EQ(editor.Count(IDC_RULE_DATE_DAY), 29);
+            editor.Choose(IDC_RULE_DATE_DAY, 28);
+            Years("96", "2002")(editor);
+        },
+        Years("2003", "2002"),
+        Years("2016", ""),
+        [](const DialogDriver& options) {
+            const HWND list = Holidays(options).Item(IDC_HOLIDAY_LIST);
+            EXPECT_EQ(ListViewCell(list, 2, 0), "02 . 29");
+            EXPECT_EQ(Column(list, 2), (Texts{"", "2000～", "2016～", ""}));
+            EXPECT_EQ(ListViewSelection(list), 2);
+            EXPECT_EQ(GetFocus(), list);
+            ListViewSelect(list, 1);
+            RECT row{LVIR_BOUNDS, 0, 0, 0};
+            SendMessageW(list, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+            PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON,
+                         MAKELPARAM(row.left + 4, (row.top + row.bottom) / 2));
+        },
+        [](const DialogDriver& editor) {
+            EXPECT_EQ(editor.Title(), "祝日変更");
+            EXPECT_TRUE(editor.Checked(IDC_RULE_BY_WEEKDAY));
+            EXPECT_FALSE(editor.Enabled(IDC_RULE_DATE_MONTH));
+            EXPECT_EQ(editor.Selected(IDC_RULE_ORDINAL), 1);
+            EXPECT_EQ(editor.Selected(IDC_RULE_WEEKDAY), 1);
+            EXPECT_EQ(editor.Text(IDC_RULE_NAME), "成人の日");
+            EXPECT_EQ(editor.Text(IDC_RULE_FIRST_YEAR) + "|" + editor.Text(IDC_RULE_LAST_YEAR),
+                      "2000|");
+            editor.Choose(IDC_RULE_WEEK_MONTH, 11);
+            editor.Post(IDOK);
+        },
+        [](const DialogDriver& options) {
+            const HWND list = Holidays(options).Item(IDC_HOLIDAY_LIST);
+            EXPECT_EQ(ListViewCell(list, 3, 0), "12 . 第2 月曜");
+            EXPECT_EQ(ListViewSelection(list), 3);
+            Holidays(options).Post(IDC_HOLIDAY_CHANGE);
+        },
+        [](const DialogDriver& editor) {
+            editor.Type(IDC_RULE_NAME, "別の名前");
+            editor.Post(IDCANCEL);
+        },
+        [](const DialogDriver& options) {
+            EXPECT_EQ(ListViewCell(Holidays(options).Item(IDC_HOLIDAY_LIST), 3, 1), "成人の日");
+            Holidays(options).Click(IDC_SAT_FRIDAY);
+            options.ClickTab(IDC_OPT_TAB, 2);
+            Specials(options).Post(IDC_SPECIAL_DELETE);  // nothing selected
+        },
+        [](const DialogDriver& options) { Specials(options).Post(IDC_SPECIAL_ADD); },
+        [](const DialogDriver& editor) {
+            EXPECT_EQ(editor.Title(), "記念日追加");
+            EXPECT_EQ(editor.Text(IDC_RULE_NAME_GROUP), "記念日名");
+            editor.Choose(IDC_RULE_DATE_MONTH, 11);
+            editor.Choose(IDC_RULE_DATE_DAY, 30);
+            editor.Post(IDOK);
+        },
+        Name("大晦日の記念"),
+        PressOk,
     });
-    ASSERT_NE(Open(), nullptr);
-    EXPECT_TRUE(Page(kTimePage).Checked(IDC_P5_24_HOURS));
-    EXPECT_TRUE(Page(kTimePage).Checked(IDC_P5_CLOCK));
-    EXPECT_EQ(Page(kTimePage).Selected(IDC_P5_DATE_FORMAT), 5);
-    EXPECT_EQ(Page(kTimePage).ItemText(IDC_P5_DATE_FORMAT, 5), "dd.Jan.yyyy");
-    EXPECT_TRUE(Page(kTimePage).Checked(IDC_P5_MONTH_NAME));
-    Page(kTimePage).Click(IDC_PAGE_RESET);
-    EXPECT_EQ(doc->GetSettings().dateFormat, 5);
-    Press(IDOK);
-    const Settings s = doc->GetSettings();
-    EXPECT_EQ(s.time12or24, 12);
-    EXPECT_EQ(s.clockInfo, 0);
-    EXPECT_EQ(s.dateFormat, 0);
-    EXPECT_EQ(s.styleOfMonth, 0);
+    EXPECT_EQ(messages, (Texts{"変更する祝日を選択してください", "祝日名を入力してください",
+                               "バッククォート文字(`)は使用できません",
+                               "この文字は保存できません。別の文字に置き換えてください。",
+                               "「月日指定」または「第何曜日指定」を指定してください",
+                               "年は4桁の数字で入力してください",
+                               "開始年には終了年と同じかそれより前の年を入力してください",
+                               "削除する記念日を選択してください", "記念日名を入力してください"}));
+    EXPECT_EQ(host.writes - writes, 1);
+    const CvesmDoc reread(host);
+    EXPECT_EQ(Names(reread, RuleListId::Holiday), (Texts{"元旦", "閏日", "子供の日", "成人の日"}));
+    const CHolidayTime leapDay = reread.Rule(RuleListId::Holiday, 1);
+    EXPECT_EQ(std::make_tuple(leapDay.month, leapDay.dayOrOrdinal, leapDay.firstYear),
+              std::make_tuple(2, 29, 2016));
+    EXPECT_EQ(leapDay.lastYear, kAnyYear);
+    const CHolidayTime moved = reread.Rule(RuleListId::Holiday, 3);
+    EXPECT_EQ(std::make_tuple(moved.month, moved.firstYear), std::make_tuple(12, 2000));
+    EXPECT_EQ(Names(reread, RuleListId::SpecialDay), (Texts{"七夕", "大晦日の記念"}));
+    EXPECT_EQ(reread.Rule(RuleListId::SpecialDay, 1).kind, 2);
+    EXPECT_EQ(reread.GetSettings().fallsOnSat, 2);
 }
 
-TEST_F(OptionsDialogTest, WindowPageNeverHandsOverFullTransparency) {
-    SetStored([](Settings& s) {
-        s.transparent = 0;
-        s.zOrder = 1;
-        s.mouseTransparent = 1;
+TEST_F(OptionsDialogTest, RuleResetsShowTheBuiltInListsAndOnlyOkKeepsThem) {
+    Store([](Settings& s) {
+        std::tie(s.dateFormat, s.equinoxBool, s.fallsOnSun, s.fallsOnSat) =
+            std::make_tuple(5, false, 0, 2);
     });
-    ASSERT_NE(Open(), nullptr);
-    EXPECT_TRUE(Page(kWindowPage).Checked(IDC_P6_TOPMOST));
-    EXPECT_TRUE(Page(kWindowPage).Checked(IDC_P6_CLICK_THROUGH));
-    HWND track = Page(kWindowPage).Item(IDC_P6_TRANSPARENCY);
-    EXPECT_EQ(SendMessageW(track, TBM_GETRANGEMIN, 0, 0), 1);
-    EXPECT_EQ(SendMessageW(track, TBM_GETRANGEMAX, 0, 0), 255);
-    TrackBarSetPos(track, 0);
-    Press(IDC_OPT_APPLY);
-    EXPECT_EQ(doc->GetSettings().transparent, 1);
-    EXPECT_EQ(doc->GetSettings().zOrder, 1);
-    EXPECT_EQ(doc->GetSettings().mouseTransparent, 1);
+    const std::size_t builtIn = ParseRuleValue(kBuiltInHolidays).rules.size();
+    const auto reset = [](const DialogDriver& options) {
+        Holidays(options).Press(IDC_RULE_PAGE_RESET);
+        Specials(options).Press(IDC_RULE_PAGE_RESET);
+    };
+    const int writes = host.writes;
+    Options({[&](const DialogDriver& options) {
+        reset(options);
+        options.Post(IDCANCEL);
+    }});
+    EXPECT_EQ(Names(*doc, RuleListId::Holiday), (Texts{"元旦", "成人の日", "子供の日"}));
+    EXPECT_EQ(Names(*doc, RuleListId::SpecialDay), Texts{"七夕"});
+    EXPECT_FALSE(doc->GetSettings().equinoxBool);
+    EXPECT_EQ(host.writes, writes);
 
-    Page(kWindowPage).Click(IDC_P6_BOTTOM);
-    Press(IDC_OPT_APPLY);
-    EXPECT_EQ(doc->GetSettings().zOrder, 2);
-    Page(kWindowPage).Click(IDC_PAGE_RESET);
-    Press(IDOK);
-    const Settings s = doc->GetSettings();
-    EXPECT_EQ(s.transparent, 148);
-    EXPECT_EQ(s.zOrder, 0);
-    EXPECT_EQ(s.mouseTransparent, 0);
-    EXPECT_FALSE(s.startUp);
-}
-
-TEST_F(OptionsDialogTest, CheckedAutoStartWritesTheShortcutOnEveryOkAndUncheckedRemovesIt) {
-    SetStored([](Settings& s) { s.startUp = true; });
-    std::filesystem::path link = startupFolder / L"vesmira.lnk";
-    std::FILE* old = _wfopen(link.c_str(), L"wb");
-    ASSERT_NE(old, nullptr);
-    std::fclose(old);
-    ASSERT_NE(Open(), nullptr);
-    Press(IDC_OPT_APPLY);
-    std::optional<LinkContents> contents = ReadLink(LinkPath());
-    ASSERT_TRUE(contents.has_value()) << "the old file was not replaced by a link";
-    EXPECT_EQ(contents->target, ThisProgram());
-    EXPECT_EQ(contents->arguments, "/s");
-    EXPECT_EQ(contents->description, "コメント");
-    EXPECT_EQ(contents->showCommand, SW_SHOWNORMAL);
-
-    Page(kWindowPage).Click(IDC_P6_AUTO_START);
-    Press(IDC_OPT_APPLY);
-    EXPECT_EQ(GetFileAttributesW(link.c_str()), INVALID_FILE_ATTRIBUTES);
-    Press(IDOK);  // nothing left to remove
-    EXPECT_TRUE(messages.empty());
-    EXPECT_FALSE(doc->GetSettings().startUp);
-}
-
-TEST_F(OptionsDialogTest, ShortcutFailuresAreToldAfterTheSettingsAreSaved) {
-    // A folder in the link's place can be neither replaced nor deleted as a file.
-    CreateDirectoryW((startupFolder / L"vesmira.lnk").c_str(), nullptr);
-    ASSERT_NE(Open(), nullptr);
-    Press(IDC_OPT_APPLY);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0],
-              "スタートアップからのショートカット削除に失敗しました。手動でスタートアップからショー"
-              "トカットを削除してください。");
-    Page(kWindowPage).Click(IDC_P6_AUTO_START);
-    Press(IDC_OPT_APPLY);
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1],
-              "スタートアップへのショートカット作成に失敗しました。手動でスタートアップにショートカ"
-              "ットを作成してください。");
-    EXPECT_TRUE(doc->GetSettings().startUp);
-    EXPECT_TRUE(FileHas("startUp=1"));
-    EXPECT_TRUE(IsWindow(window));  // Apply still leaves the dialog open
-
-    hooks.shortcutPlace.executablePath = [] { return std::optional<std::string>(); };
-    dialog.reset();
-    ASSERT_NE(Open(), nullptr);
-    Press(IDOK);
-    ASSERT_EQ(messages.size(), 3u);
-    EXPECT_EQ(messages[2],
-              "実行モジュールのフルパスの取得に失敗しました。手動でスタートアップへの登録をお願いし"
-              "ます。");
-    EXPECT_FALSE(IsWindow(window));
-}
-
-TEST(StartupShortcutPlaceTest, SystemPlaceIsThisProgramAndAnExistingStartupFolder) {
-    StartupShortcutPlace place = SystemStartupPlace();
-    EXPECT_EQ(place.executablePath(), ThisProgram());
-    std::optional<std::string> folder = place.startupFolder();
-    ASSERT_TRUE(folder.has_value());
-    const DWORD attributes = GetFileAttributesW(Widen(*folder).c_str());
-    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
-    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    Options({[&](const DialogDriver& options) {
+        options.ClickTab(IDC_OPT_TAB, 1);
+        EXPECT_TRUE(Holidays(options).Checked(IDC_SAT_FRIDAY));
+        EXPECT_TRUE(Holidays(options).Checked(IDC_SUN_NONE));
+        reset(options);
+        const HWND list = Holidays(options).Item(IDC_HOLIDAY_LIST);
+        const Texts names = Column(list, 1), years = Column(list, 2);
+        ASSERT_EQ(names.size(), builtIn);
+        EXPECT_EQ(ListViewCell(list, 1, 0), "第2 月曜 . Jan");
+        EXPECT_EQ(names[1] + years[1] + names[2] + years[2], "成人の日2000～成人の日～1999");
+        ListViewSelect(list, static_cast<int>(builtIn) - 1);
+        Holidays(options).Press(IDC_HOLIDAY_DELETE);
+        const auto top = static_cast<std::size_t>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+        const auto rows = static_cast<std::size_t>(SendMessageW(list, LVM_GETCOUNTPERPAGE, 0, 0));
+        EXPECT_GT(top, 0u);
+        EXPECT_GE(top + rows, builtIn - 1) << "the new last row is in view";
+        EXPECT_EQ(Column(Specials(options).Item(IDC_SPECIAL_LIST), 1),
+                  (Texts{"バレンタインデー", "ひな祭り", "ホワイトデー", "母の日", "父の日", "七夕",
+                         "クリスマスイブ", "クリスマス", "大晦日"}));
+        options.Post(IDOK);
+    }});
+    EXPECT_EQ(doc->RuleCount(RuleListId::Holiday), builtIn - 1);
+    EXPECT_EQ(doc->RuleCount(RuleListId::SpecialDay), 9u);
+    for (const char* line : {"equinoxBool=1", "betweenBool=1", "fallsOnSun=1", "fallsOnSat=0"}) {
+        EXPECT_TRUE(FileHas(line)) << line;
+    }
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -52,6 +54,33 @@ public:
     }
     std::string SelectedText(int id) const {
         return Selected(id) < 0 ? "(none)" : ItemText(id, Selected(id));
+    }
+    // A message box's text: its one static control that has any.
+    std::string MessageText() const {
+        for (HWND child = GetWindow(dialog_, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t className[16] = {};
+            GetClassNameW(child, className, 16);
+            if (lstrcmpiW(className, L"Static") == 0 && GetWindowTextLengthW(child) > 0) {
+                return GetText(child);
+            }
+        }
+        return {};
+    }
+    // The child dialog (a tab page) that holds the control id.
+    DialogDriver PageWith(int id) const {
+        HWND page = nullptr;
+        while ((page = FindWindowExW(dialog_, page, L"#32770", nullptr)) && !GetDlgItem(page, id)) {
+        }
+        return DialogDriver(page);
+    }
+    // As a person does it: a click on the title of a tab.
+    void ClickTab(int id, int index) const {
+        RECT item{};
+        SendMessageW(Item(id), TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+        const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+        SendMessageW(Item(id), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(Item(id), WM_LBUTTONUP, 0, at);
     }
 
 private:
