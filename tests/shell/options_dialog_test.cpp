@@ -3,8 +3,12 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <objbase.h>
+#include <shlguid.h>
+#include <shobjidl.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -16,8 +20,11 @@
 #include "doc/rule_parse.h"
 #include "frame/main_frame.h"
 #include "model/support/fake_host.h"
+#include "options/opt_dialog.h"
 #include "res/resource.h"
 #include "shell/support/dialog_driver.h"
+#include "shell/support/scratch_folder.h"
+#include "win32/utf.h"
 
 namespace vesm {
 namespace {
@@ -39,27 +46,33 @@ Texts Names(const CvesmDoc& doc, RuleListId list) {
     return names;
 }
 
-// The pages, each found by a control only it has.
-DialogDriver Calendar(const DialogDriver& options) {
-    return options.PageWith(IDC_P1_MONTHS);
+// What a saved shell link starts, read back through the shell.
+std::string LinkCommand(const std::wstring& path) {
+    wchar_t target[MAX_PATH] = {}, arguments[MAX_PATH] = {};
+    IShellLinkW* link = nullptr;
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&link)))) {
+        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            if (SUCCEEDED(file->Load(path.c_str(), STGM_READ))) {
+                link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH);
+                link->GetArguments(arguments, MAX_PATH);
+            }
+            file->Release();
+        }
+        link->Release();
+    }
+    return Narrow(target) + " " + Narrow(arguments);
 }
-DialogDriver Holidays(const DialogDriver& options) {
-    return options.PageWith(IDC_HOLIDAY_LIST);
-}
-DialogDriver Specials(const DialogDriver& options) {
-    return options.PageWith(IDC_SPECIAL_LIST);
-}
-DialogDriver Fonts(const DialogDriver& options) {
-    return options.PageWith(IDC_FONT_COLOUR_RESET);
-}
-DialogDriver Time(const DialogDriver& options) {
-    return options.PageWith(IDC_P5_24_HOURS);
-}
-DialogDriver Window(const DialogDriver& options) {
-    return options.PageWith(IDC_P6_TRANSPARENCY);
-}
-DialogDriver Koyomi(const DialogDriver& options) {
-    return options.PageWith(IDC_P7_ROKUYO_OFF);
+
+enum Tab { kCalendar, kHolidays, kSpecials, kFonts, kTime, kWindow, kKoyomi };
+
+// A page of the options dialog, found by a control only it has.
+DialogDriver Page(const DialogDriver& options, Tab tab) {
+    constexpr int only[] = {IDC_P1_MONTHS,         IDC_HOLIDAY_LIST, IDC_SPECIAL_LIST,
+                            IDC_FONT_COLOUR_RESET, IDC_P5_24_HOURS,  IDC_P6_TRANSPARENCY,
+                            IDC_P7_ROKUYO_OFF};
+    return options.PageWith(only[tab]);
 }
 
 Step Name(const char* name) {
@@ -144,18 +157,13 @@ TEST_F(OptionsDialogTest, OpensOnTheStoredTabAndOnlyOkStoresTheChosenOne) {
         const HWND tab = options.Item(IDC_OPT_TAB);
         ASSERT_EQ(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0), 7);
         EXPECT_EQ(TabSelection(tab), 5);
-        const int pages[] = {IDC_P1_MONTHS,         IDC_HOLIDAY_LIST, IDC_SPECIAL_LIST,
-                             IDC_FONT_COLOUR_RESET, IDC_P5_24_HOURS,  IDC_P6_TRANSPARENCY,
-                             IDC_P7_ROKUYO_OFF};
-        for (int index = 0; index < 7; ++index) {
-            const HWND page = options.PageWith(pages[index]).Hwnd();
-            EXPECT_EQ(IsWindowVisible(page) != FALSE, index == 5) << index;
-            EXPECT_FALSE(GetWindowLongPtrW(page, GWL_STYLE) & (WS_CAPTION | WS_BORDER)) << index;
+        for (Tab page = kCalendar; page <= kKoyomi; page = Tab(page + 1)) {
+            EXPECT_EQ(IsWindowVisible(Page(options, page).Hwnd()) != FALSE, page == kWindow);
         }
         options.ClickTab(IDC_OPT_TAB, 3);
-        EXPECT_TRUE(IsWindowVisible(Fonts(options).Hwnd()));
-        EXPECT_FALSE(IsWindowVisible(Window(options).Hwnd()));
-        Fonts(options).Post(IDCANCEL);  // Escape inside a page
+        EXPECT_TRUE(IsWindowVisible(Page(options, kFonts).Hwnd()));
+        EXPECT_FALSE(IsWindowVisible(Page(options, kWindow).Hwnd()));
+        Page(options, kFonts).Post(IDCANCEL);  // Escape inside a page
     }});
     EXPECT_EQ(host.writes, writes);
     Options({[](const DialogDriver& options) {
@@ -169,7 +177,7 @@ TEST_F(OptionsDialogTest, PageChoicesReachTheFileOnApplyAndCancelDropsTheRest) {
     Store([](Settings& s) { s.startWeek = 5; });  // Thursday: no item in the list
     const int redraws = host.redraws;
     Options({[&](const DialogDriver& options) {
-        const DialogDriver calendar = Calendar(options);
+        const DialogDriver calendar = Page(options, kCalendar);
         EXPECT_EQ(calendar.Selected(IDC_P1_WEEK_START), -1);
         calendar.Choose(IDC_P1_MONTHS, 5);
         calendar.Click(IDC_P1_DAYS_ROW);  // a row of days stacks the months vertically
@@ -188,18 +196,18 @@ TEST_F(OptionsDialogTest, PageChoicesReachTheFileOnApplyAndCancelDropsTheRest) {
         calendar.Click(IDC_P1_OLD_CHECK);
         calendar.Type(IDC_P1_OLD_DAYS, "500");
         calendar.Choose(IDC_P1_OLD_ACTION, 1);
-        Time(options).Click(IDC_P5_24_HOURS);
-        const HWND track = Window(options).Item(IDC_P6_TRANSPARENCY);
+        Page(options, kTime).Click(IDC_P5_24_HOURS);
+        const HWND track = Page(options, kWindow).Item(IDC_P6_TRANSPARENCY);
         EXPECT_EQ(SendMessageW(track, TBM_GETRANGEMIN, 0, 0), 1);
         TrackBarSetPos(track, 0);
-        Window(options).Click(IDC_P6_BOTTOM);
+        Page(options, kWindow).Click(IDC_P6_BOTTOM);
         for (int id : {IDC_P7_ROKUYO_CELL, IDC_P7_KYUREKI, IDC_P7_SEKKI_TIP, IDC_P7_WEEK_US}) {
-            Koyomi(options).Click(id);
+            Page(options, kKoyomi).Click(id);
         }
         options.Press(IDC_OPT_APPLY);
         EXPECT_EQ(host.redraws - redraws, 1);
-        EXPECT_TRUE(Time(options).Checked(IDC_P5_24_HOURS)) << "the pages keep their state";
-        Time(options).Click(IDC_P5_CLOCK);
+        EXPECT_TRUE(Page(options, kTime).Checked(IDC_P5_24_HOURS)) << "the pages keep their state";
+        Page(options, kTime).Click(IDC_P5_CLOCK);
         options.Post(IDCANCEL);
     }});
     for (const char* line :
@@ -228,20 +236,23 @@ TEST_F(OptionsDialogTest, OkKeepsWhatThePagesWereGivenAndResetsGiveTheBuiltInVal
             std::make_tuple("Arial", 12, 200100050);
     });
     const std::string stored = host.SettingsFile();
+    const int writes = host.writes;
     // The real font and colour dialogs, closed with OK, give back what they were given.
-    Options({[](const DialogDriver& options) { Fonts(options).Post(IDC_FONT_CHOOSE); }, PressOk,
-             [](const DialogDriver& options) { Fonts(options).Post(IDC_COLOUR_SATURDAY); }, PressOk,
-             PressOk});
+    Options({[](const DialogDriver& options) { Page(options, kFonts).Post(IDC_FONT_CHOOSE); },
+             PressOk,
+             [](const DialogDriver& options) { Page(options, kFonts).Post(IDC_COLOUR_SATURDAY); },
+             PressOk, PressOk});
     EXPECT_EQ(host.SettingsFile(), stored);
+    EXPECT_EQ(host.writes - writes, 1);
 
     Options({[&](const DialogDriver& options) {
-        EXPECT_EQ(Time(options).SelectedText(IDC_P5_DATE_FORMAT), "dd.Jan.yyyy");
-        for (const DialogDriver& page :
-             {Calendar(options), Time(options), Window(options), Koyomi(options)}) {
+        EXPECT_EQ(Page(options, kTime).SelectedText(IDC_P5_DATE_FORMAT), "dd.Jan.yyyy");
+        for (const DialogDriver& page : {Page(options, kCalendar), Page(options, kTime),
+                                         Page(options, kWindow), Page(options, kKoyomi)}) {
             page.Press(IDC_PAGE_RESET);
         }
-        Fonts(options).Press(IDC_FONT_COLOUR_RESET);
-        EXPECT_FALSE(Calendar(options).Enabled(IDC_P1_OLD_SPIN));
+        Page(options, kFonts).Press(IDC_FONT_COLOUR_RESET);
+        EXPECT_FALSE(Page(options, kCalendar).Enabled(IDC_P1_OLD_SPIN));
         EXPECT_EQ(host.SettingsFile(), stored) << "nothing before OK";
         options.Post(IDOK);
     }});
@@ -260,11 +271,11 @@ TEST_F(OptionsDialogTest, RuleEditorsRefuseBadInputWithTheirMessagesAndOkWritesB
     const Texts messages = Options({
         [](const DialogDriver& options) {
             options.ClickTab(IDC_OPT_TAB, 1);
-            EXPECT_EQ(Column(Holidays(options).Item(IDC_HOLIDAY_LIST), 0),
+            EXPECT_EQ(Column(Page(options, kHolidays).Item(IDC_HOLIDAY_LIST), 0),
                       (Texts{"01 . 01", "01 . 第2 月曜", "05 . 05"}));
-            Holidays(options).Post(IDC_HOLIDAY_CHANGE);  // nothing selected
+            Page(options, kHolidays).Post(IDC_HOLIDAY_CHANGE);  // nothing selected
         },
-        [](const DialogDriver& options) { Holidays(options).Post(IDC_HOLIDAY_ADD); },
+        [](const DialogDriver& options) { Page(options, kHolidays).Post(IDC_HOLIDAY_ADD); },
         [](const DialogDriver& editor) {
             EXPECT_EQ(editor.Title(), "祝日追加");
             EXPECT_EQ(editor.Text(IDC_RULE_NAME_GROUP), "祝日名");
@@ -289,7 +300,7 @@ TEST_F(OptionsDialogTest, RuleEditorsRefuseBadInputWithTheirMessagesAndOkWritesB
         Years("2003", "2002"),
         Years("2016", ""),
         [](const DialogDriver& options) {
-            const HWND list = Holidays(options).Item(IDC_HOLIDAY_LIST);
+            const HWND list = Page(options, kHolidays).Item(IDC_HOLIDAY_LIST);
             EXPECT_EQ(ListViewCell(list, 2, 0), "02 . 29");
             EXPECT_EQ(Column(list, 2), (Texts{"", "2000～", "2016～", ""}));
             EXPECT_EQ(ListViewSelection(list), 2);
@@ -301,34 +312,33 @@ TEST_F(OptionsDialogTest, RuleEditorsRefuseBadInputWithTheirMessagesAndOkWritesB
                          MAKELPARAM(row.left + 4, (row.top + row.bottom) / 2));
         },
         [](const DialogDriver& editor) {
-            EXPECT_EQ(editor.Title(), "祝日変更");
             EXPECT_TRUE(editor.Checked(IDC_RULE_BY_WEEKDAY));
             EXPECT_FALSE(editor.Enabled(IDC_RULE_DATE_MONTH));
-            EXPECT_EQ(editor.Selected(IDC_RULE_ORDINAL), 1);
-            EXPECT_EQ(editor.Selected(IDC_RULE_WEEKDAY), 1);
-            EXPECT_EQ(editor.Text(IDC_RULE_NAME), "成人の日");
-            EXPECT_EQ(editor.Text(IDC_RULE_FIRST_YEAR) + "|" + editor.Text(IDC_RULE_LAST_YEAR),
-                      "2000|");
+            EXPECT_EQ(editor.SelectedText(IDC_RULE_ORDINAL) +
+                          editor.SelectedText(IDC_RULE_WEEKDAY) + editor.Text(IDC_RULE_NAME) +
+                          editor.Text(IDC_RULE_FIRST_YEAR) + "|" + editor.Text(IDC_RULE_LAST_YEAR),
+                      "第2月曜成人の日2000|");
             editor.Choose(IDC_RULE_WEEK_MONTH, 11);
             editor.Post(IDOK);
         },
         [](const DialogDriver& options) {
-            const HWND list = Holidays(options).Item(IDC_HOLIDAY_LIST);
+            const HWND list = Page(options, kHolidays).Item(IDC_HOLIDAY_LIST);
             EXPECT_EQ(ListViewCell(list, 3, 0), "12 . 第2 月曜");
             EXPECT_EQ(ListViewSelection(list), 3);
-            Holidays(options).Post(IDC_HOLIDAY_CHANGE);
+            Page(options, kHolidays).Post(IDC_HOLIDAY_CHANGE);
         },
         [](const DialogDriver& editor) {
             editor.Type(IDC_RULE_NAME, "別の名前");
             editor.Post(IDCANCEL);
         },
         [](const DialogDriver& options) {
-            EXPECT_EQ(ListViewCell(Holidays(options).Item(IDC_HOLIDAY_LIST), 3, 1), "成人の日");
-            Holidays(options).Click(IDC_SAT_FRIDAY);
+            EXPECT_EQ(ListViewCell(Page(options, kHolidays).Item(IDC_HOLIDAY_LIST), 3, 1),
+                      "成人の日");
+            Page(options, kHolidays).Click(IDC_SAT_FRIDAY);
             options.ClickTab(IDC_OPT_TAB, 2);
-            Specials(options).Post(IDC_SPECIAL_DELETE);  // nothing selected
+            Page(options, kSpecials).Post(IDC_SPECIAL_DELETE);  // nothing selected
         },
-        [](const DialogDriver& options) { Specials(options).Post(IDC_SPECIAL_ADD); },
+        [](const DialogDriver& options) { Page(options, kSpecials).Post(IDC_SPECIAL_ADD); },
         [](const DialogDriver& editor) {
             EXPECT_EQ(editor.Title(), "記念日追加");
             EXPECT_EQ(editor.Text(IDC_RULE_NAME_GROUP), "記念日名");
@@ -360,43 +370,30 @@ TEST_F(OptionsDialogTest, RuleEditorsRefuseBadInputWithTheirMessagesAndOkWritesB
     EXPECT_EQ(reread.GetSettings().fallsOnSat, 2);
 }
 
-TEST_F(OptionsDialogTest, RuleResetsShowTheBuiltInListsAndOnlyOkKeepsThem) {
+TEST_F(OptionsDialogTest, RuleResetsShowTheBuiltInListsAndTheLastRowStaysInViewAfterADelete) {
     Store([](Settings& s) {
         std::tie(s.dateFormat, s.equinoxBool, s.fallsOnSun, s.fallsOnSat) =
             std::make_tuple(5, false, 0, 2);
     });
     const std::size_t builtIn = ParseRuleValue(kBuiltInHolidays).rules.size();
-    const auto reset = [](const DialogDriver& options) {
-        Holidays(options).Press(IDC_RULE_PAGE_RESET);
-        Specials(options).Press(IDC_RULE_PAGE_RESET);
-    };
-    const int writes = host.writes;
-    Options({[&](const DialogDriver& options) {
-        reset(options);
-        options.Post(IDCANCEL);
-    }});
-    EXPECT_EQ(Names(*doc, RuleListId::Holiday), (Texts{"元旦", "成人の日", "子供の日"}));
-    EXPECT_EQ(Names(*doc, RuleListId::SpecialDay), Texts{"七夕"});
-    EXPECT_FALSE(doc->GetSettings().equinoxBool);
-    EXPECT_EQ(host.writes, writes);
-
     Options({[&](const DialogDriver& options) {
         options.ClickTab(IDC_OPT_TAB, 1);
-        EXPECT_TRUE(Holidays(options).Checked(IDC_SAT_FRIDAY));
-        EXPECT_TRUE(Holidays(options).Checked(IDC_SUN_NONE));
-        reset(options);
-        const HWND list = Holidays(options).Item(IDC_HOLIDAY_LIST);
+        EXPECT_TRUE(Page(options, kHolidays).Checked(IDC_SAT_FRIDAY));
+        EXPECT_TRUE(Page(options, kHolidays).Checked(IDC_SUN_NONE));
+        Page(options, kHolidays).Press(IDC_RULE_PAGE_RESET);
+        Page(options, kSpecials).Press(IDC_RULE_PAGE_RESET);
+        const HWND list = Page(options, kHolidays).Item(IDC_HOLIDAY_LIST);
         const Texts names = Column(list, 1), years = Column(list, 2);
         ASSERT_EQ(names.size(), builtIn);
         EXPECT_EQ(ListViewCell(list, 1, 0), "第2 月曜 . Jan");
         EXPECT_EQ(names[1] + years[1] + names[2] + years[2], "成人の日2000～成人の日～1999");
         ListViewSelect(list, static_cast<int>(builtIn) - 1);
-        Holidays(options).Press(IDC_HOLIDAY_DELETE);
+        Page(options, kHolidays).Press(IDC_HOLIDAY_DELETE);
         const auto top = static_cast<std::size_t>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
         const auto rows = static_cast<std::size_t>(SendMessageW(list, LVM_GETCOUNTPERPAGE, 0, 0));
         EXPECT_GT(top, 0u);
         EXPECT_GE(top + rows, builtIn - 1) << "the new last row is in view";
-        EXPECT_EQ(Column(Specials(options).Item(IDC_SPECIAL_LIST), 1),
+        EXPECT_EQ(Column(Page(options, kSpecials).Item(IDC_SPECIAL_LIST), 1),
                   (Texts{"バレンタインデー", "ひな祭り", "ホワイトデー", "母の日", "父の日", "七夕",
                          "クリスマスイブ", "クリスマス", "大晦日"}));
         options.Post(IDOK);
@@ -406,6 +403,50 @@ TEST_F(OptionsDialogTest, RuleResetsShowTheBuiltInListsAndOnlyOkKeepsThem) {
     for (const char* line : {"equinoxBool=1", "betweenBool=1", "fallsOnSun=1", "fallsOnSat=0"}) {
         EXPECT_TRUE(FileHas(line)) << line;
     }
+}
+
+TEST_F(OptionsDialogTest, AutoStartWritesTheShortcutRemovesItAndTellsWhatFailedAfterSaving) {
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    wchar_t program[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    EXPECT_EQ(SystemStartupPlace().executablePath(), Narrow(program));
+    EXPECT_TRUE(FolderExists(Widen(SystemStartupPlace().startupFolder().value_or(""))));
+    ScratchFolder startup;
+    const std::wstring link = startup.Child(L"vesmira.lnk");
+    Texts told;
+    OptDialogHooks hooks;
+    hooks.shortcutPlace.executablePath = [&] { return std::optional(Narrow(program)); };
+    hooks.shortcutPlace.startupFolder = [&] { return std::optional(Narrow(startup.Path())); };
+    hooks.showMessage = [&](HWND, std::string_view text) { told.emplace_back(text); };
+    Store([](Settings& s) { s.startUp = true; });
+    CloseHandle(CreateFileW(link.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    auto dialog = std::make_unique<COptDialog>(*doc, hooks);
+    const DialogDriver options(dialog->CreateModeless(nullptr));
+    options.Press(IDC_OPT_APPLY);
+    EXPECT_EQ(LinkCommand(link), Narrow(program) + " /s") << "the old file is replaced";
+    const DialogDriver window = Page(options, kWindow);
+    window.Click(IDC_P6_AUTO_START);
+    options.Press(IDC_OPT_APPLY);
+    EXPECT_FALSE(FileExists(link));
+    EXPECT_TRUE(told.empty());
+    CreateDirectoryW(link.c_str(), nullptr);  // neither replaced nor removed as a file
+    options.Press(IDC_OPT_APPLY);
+    window.Click(IDC_P6_AUTO_START);
+    options.Press(IDC_OPT_APPLY);
+    EXPECT_TRUE(FileHas("startUp=1"));
+    hooks.shortcutPlace.executablePath = [] { return std::optional<std::string>(); };
+    dialog = std::make_unique<COptDialog>(*doc, hooks);
+    DialogDriver(dialog->CreateModeless(nullptr)).Press(IDOK);
+    EXPECT_EQ(
+        told,
+        (Texts{"スタートアップからのショートカット削除に失敗しました。手動でスタートアップから"
+               "ショートカットを削除してください。",
+               "スタートアップへのショートカット作成に失敗しました。手動でスタートアップにショ"
+               "ートカットを作成してください。",
+               "実行モジュールのフルパスの取得に失敗しました。手動でスタートアップへの登録をお"
+               "願いします。"}));
+    dialog.reset();
+    CoUninitialize();
 }
 
 }  // namespace
