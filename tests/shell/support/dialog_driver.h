@@ -39,6 +39,11 @@ public:
         ComboSelect(Item(id), index);
         SendMessageW(dialog_, WM_COMMAND, Command(id, CBN_SELCHANGE), Lparam(id));
     }
+    void ChooseText(int id, std::string_view text) const {
+        const std::wstring item = Widen(text);
+        Choose(id, static_cast<int>(SendMessageW(Item(id), CB_FINDSTRINGEXACT, WPARAM(-1),
+                                                 reinterpret_cast<LPARAM>(item.c_str()))));
+    }
     void Type(int id, std::string_view text) const { SetText(Item(id), text); }
 
     std::string Text(int id) const { return GetText(Item(id)); }
