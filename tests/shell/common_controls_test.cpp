@@ -1,6 +1,6 @@
-// The manifest asks for version 6 of the common controls; Wine would run
-// without it and hide the loss. Version 6 lives in its own side-by-side folder
-// (Wine's copy reports 5 from DllGetVersion), so the folder tells them apart.
+// The manifest asks for version 6 of the common controls; Wine would run without
+// it and hide the loss. Wine's version 6 reports 5 from DllGetVersion, so the
+// side-by-side folder it is loaded from tells them apart.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -9,16 +9,12 @@
 
 #include <string>
 
-namespace {
-
 TEST(CommonControlsTest, ManifestLoadsVersionSix) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
     ASSERT_TRUE(InitCommonControlsEx(&controls));
     wchar_t path[MAX_PATH] = {};
     ASSERT_GT(GetModuleFileNameW(GetModuleHandleW(L"comctl32.dll"), path, MAX_PATH), 0u);
-    CharLowerW(path);
-    EXPECT_NE(std::wstring(path).find(L"microsoft.windows.common-controls"), std::wstring::npos);
-    EXPECT_NE(std::wstring(path).find(L"_6.0."), std::wstring::npos) << path;
+    const std::wstring lower = CharLowerW(path);
+    EXPECT_NE(lower.find(L"microsoft.windows.common-controls"), std::wstring::npos);
+    EXPECT_NE(lower.find(L"_6.0."), std::wstring::npos) << lower;
 }
-
-}  // namespace

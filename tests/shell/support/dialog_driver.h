@@ -1,6 +1,5 @@
-// A person at a dialog: sets its controls, presses its buttons and reads what
-// it shows. Modeless dialogs are driven directly; a modal one, opened by a
-// command, is played from inside its loop by a thread timer running a script.
+// A person at a dialog: sets its controls, presses its buttons, reads what it
+// shows. A modal dialog is played from inside its loop by a thread timer.
 #pragma once
 
 #include <windows.h>
@@ -102,11 +101,9 @@ struct ModalScriptState {
     std::vector<std::string> titles;
 };
 
-// Plays a user through the modal dialogs that a message opens. Each time a new
-// dialog of this thread becomes the enabled one, the next step runs on it; a
-// step ends by posting a button (Post), which closes the dialog or opens the
-// next one. Dialogs beyond the script are cancelled. Returns the titles seen.
-// Runs do not nest: a step must not start another.
+// Plays a user through the modal dialogs a message opens: each new enabled dialog
+// of this thread gets the next step, which ends by posting a button (Post).
+// Dialogs beyond the script are cancelled; returns the titles seen. Runs do not nest.
 class ModalScript {
 public:
     using Step = std::function<void(const DialogDriver&)>;
