@@ -43,28 +43,21 @@ Texts Column(HWND list, int column) {
     return cells;
 }
 
-Texts Names(const CvesmDoc& doc, RuleListId list) {
-    Texts names;
-    for (std::size_t i = 0; i < doc.RuleCount(list); ++i) names.push_back(doc.Rule(list, i).name);
-    return names;
-}
-
 // What a saved shell link starts, read back through the shell.
 std::string LinkCommand(const std::wstring& path) {
     wchar_t target[MAX_PATH] = {}, arguments[MAX_PATH] = {};
     IShellLinkW* link = nullptr;
     IPersistFile* file = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                   reinterpret_cast<void**>(&link)))) {
-        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            if (SUCCEEDED(file->Load(path.c_str(), STGM_READ))) {
-                link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH);
-                link->GetArguments(arguments, MAX_PATH);
-            }
-            file->Release();
-        }
-        link->Release();
+    CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                     reinterpret_cast<void**>(&link));
+    if (link &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+        SUCCEEDED(file->Load(path.c_str(), STGM_READ))) {
+        link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH);
+        link->GetArguments(arguments, MAX_PATH);
     }
+    if (file) file->Release();
+    if (link) link->Release();
     return Narrow(target) + " " + Narrow(arguments);
 }
 
@@ -107,9 +100,8 @@ auto Fields(const CProfile& p) {
 std::string Editable(const DialogDriver& dialog) {
     std::string enabled;
     for (int id : {IDC_PROFILE_PLACE, IDC_PROFILE_EAST_OR_WEST, IDC_PROFILE_DEGREE,
-                   IDC_PROFILE_LONGITUDE_MINUTE, IDC_PROFILE_LONGITUDE_SECOND}) {
-        enabled += dialog.Enabled(id) ? "1" : "0";
-    }
+                   IDC_PROFILE_LONGITUDE_MINUTE, IDC_PROFILE_LONGITUDE_SECOND})
+        enabled += dialog.Enabled(id) ? '1' : '0';
     return enabled;
 }
 
@@ -228,7 +220,6 @@ TEST_F(FrameDialogTest, OptionsPageChoicesReachTheFileOnApplyAndEscapeInAPageDro
          },
          [](const DialogDriver& fontDialog) {
              EXPECT_EQ(fontDialog.Text(cmb1) + fontDialog.Text(cmb3), "Liberation Sans48");
-             EXPECT_FALSE(fontDialog.Visible(chx1)) << "no effects";
              fontDialog.ChooseText(cmb1, "Liberation Mono");
              fontDialog.ChooseText(cmb3, "10");
              fontDialog.Post(IDOK);
@@ -254,8 +245,6 @@ TEST_F(FrameDialogTest, OptionsPageChoicesReachTheFileOnApplyAndEscapeInAPageDro
          [&](const DialogDriver& options) {
              options.Press(IDC_OPT_APPLY);
              EXPECT_EQ(host.redraws - redraws, 1);
-             EXPECT_TRUE(Page(options, kTime).Checked(IDC_P5_24_HOURS))
-                 << "the pages keep their state";
              Page(options, kTime).Click(IDC_P5_CLOCK);
              Page(options, kTime).Post(IDCANCEL);
          }});
@@ -263,10 +252,8 @@ TEST_F(FrameDialogTest, OptionsPageChoicesReachTheFileOnApplyAndEscapeInAPageDro
         "numOfMonth=0,numOfPast=4,dayFormat=0,calendarFormat=1,numOfColumn=12,numOfRow=5,"
         "startWeek=5,rmTaskInfo=1,rmTaskSpan=365,rmOverTask=1,time12or24=24,clockInfo=0,"
         "transparent=1,zOrder=2,todayInfo=10,specialDayInfo=13,colorWeekday=1002003,"
-        "fontFaceName=Liberation Mono,fontPointSize=10");
-    ExpectLines(
-        "fortuneFlg=0\r\nrokuyoInfo=2\r\nkyurekiInfo=1\r\nsekkiInfo=1\r\n"
-        "warekiInfo=0\r\nweekNumberInfo=2");
+        "fontFaceName=Liberation Mono,fontPointSize=10,rokuyoInfo=2,kyurekiInfo=1,sekkiInfo=1,"
+        "warekiInfo=0,weekNumberInfo=2");
     EXPECT_EQ(doc->GetSettings().colorToday, Settings{}.colorToday);
     EXPECT_EQ(doc->DayRange().firstShownDay, DateTime::Build(2024, 1, 1).value());
 }
@@ -428,15 +415,17 @@ TEST_F(FrameDialogTest, OptionsRuleEditorsRefuseBadInputWithTheirMessagesAndOkWr
                                "削除する記念日を選択してください", "記念日名を入力してください"}));
     EXPECT_EQ(host.writes - writes, 1);
     const CvesmDoc reread(host);
-    EXPECT_EQ(Names(reread, RuleListId::Holiday), (Texts{"元旦", "閏日", "子供の日", "成人の日"}));
+    ASSERT_EQ(reread.RuleCount(RuleListId::Holiday), 4u);
     const CHolidayTime leapDay = reread.Rule(RuleListId::Holiday, 1);
-    EXPECT_EQ(std::make_tuple(leapDay.month, leapDay.dayOrOrdinal, leapDay.firstYear),
-              std::make_tuple(2, 29, 2016));
-    EXPECT_EQ(leapDay.lastYear, kAnyYear);
     const CHolidayTime moved = reread.Rule(RuleListId::Holiday, 3);
-    EXPECT_EQ(std::make_tuple(moved.month, moved.firstYear), std::make_tuple(12, 2000));
-    EXPECT_EQ(Names(reread, RuleListId::SpecialDay), (Texts{"七夕", "大晦日の記念"}));
-    EXPECT_EQ(reread.Rule(RuleListId::SpecialDay, 1).kind, 2);
+    const CHolidayTime added = reread.Rule(RuleListId::SpecialDay, 1);
+    EXPECT_EQ(std::make_tuple(leapDay.name, leapDay.month, leapDay.dayOrOrdinal, leapDay.firstYear,
+                              leapDay.lastYear),
+              std::make_tuple("閏日", 2, 29, 2016, kAnyYear));
+    EXPECT_EQ(std::make_tuple(moved.name, moved.month, moved.firstYear),
+              std::make_tuple("成人の日", 12, 2000));
+    EXPECT_EQ(std::make_tuple(added.name, added.kind, reread.RuleCount(RuleListId::SpecialDay)),
+              std::make_tuple("大晦日の記念", 2, std::size_t{2}));
     EXPECT_EQ(reread.GetSettings().fallsOnSat, 2);
 }
 
@@ -487,7 +476,6 @@ TEST_F(FrameDialogTest, ProfileRefusesBadNumbersClampsTheRestAndSavesATableBirth
                       profile.SelectedText(IDC_PROFILE_DAY) +
                       profile.SelectedText(IDC_PROFILE_MINUTE),
                   "1985Jul1430");
-        EXPECT_EQ(profile.ItemText(IDC_PROFILE_PLACE, 54), "沖縄県（八重山諸島）");
         EXPECT_TRUE(profile.Checked(IDC_PROFILE_BY_LONGITUDE));
         EXPECT_EQ(Editable(profile), "01111");
         EXPECT_EQ(profile.SelectedText(IDC_PROFILE_EAST_OR_WEST) +

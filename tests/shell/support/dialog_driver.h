@@ -59,18 +59,8 @@ public:
     std::string SelectedText(int id) const {
         return Selected(id) < 0 ? "(none)" : ItemText(id, Selected(id));
     }
-    // A message box's text: its one static control that has any.
-    std::string MessageText() const {
-        for (HWND child = GetWindow(dialog_, GW_CHILD); child;
-             child = GetWindow(child, GW_HWNDNEXT)) {
-            wchar_t className[16] = {};
-            GetClassNameW(child, className, 16);
-            if (lstrcmpiW(className, L"Static") == 0 && GetWindowTextLengthW(child) > 0) {
-                return GetText(child);
-            }
-        }
-        return {};
-    }
+    // A message box's text, in the static control Windows and Wine give this id.
+    std::string MessageText() const { return Text(0xFFFF); }
     // The child dialog (a tab page) that holds the control id.
     DialogDriver PageWith(int id) const {
         HWND page = nullptr;
