@@ -59,8 +59,6 @@ public:
     std::string SelectedText(int id) const {
         return Selected(id) < 0 ? "(none)" : ItemText(id, Selected(id));
     }
-    // A message box's text, in the static control Windows and Wine give this id.
-    std::string MessageText() const { return Text(0xFFFF); }
     // The child dialog (a tab page) that holds the control id.
     DialogDriver PageWith(int id) const {
         HWND page = nullptr;
