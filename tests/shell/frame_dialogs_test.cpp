@@ -2,6 +2,7 @@
 // through their controls, the rule editor, the common dialogs and message boxes.
 #include <windows.h>
 
+#include <colordlg.h>
 #include <commctrl.h>
 #include <dlgs.h>
 #include <objbase.h>
@@ -221,10 +222,10 @@ TEST_F(FrameDialogTest, OptionsPageChoicesReachTheFileOnApplyAndEscapeInAPageDro
              Page(options, kFonts).Post(IDC_COLOUR_WEEKDAY);
          },
          [](const DialogDriver& colourDialog) {
-             const int red = 706, green = 707, blue = 708;
-             EXPECT_EQ(colourDialog.Text(red) + colourDialog.Text(green) + colourDialog.Text(blue),
+             EXPECT_EQ(colourDialog.Text(COLOR_RED) + colourDialog.Text(COLOR_GREEN) +
+                           colourDialog.Text(COLOR_BLUE),
                        "255255255");
-             Ok({{red, "1"}, {green, "2"}, {blue, "3"}})(colourDialog);
+             Ok({{COLOR_RED, "1"}, {COLOR_GREEN, "2"}, {COLOR_BLUE, "3"}})(colourDialog);
          },
          [&](const DialogDriver& options) {
              EXPECT_EQ(Swatch(Page(options, kFonts), IDC_COLOUR_WEEKDAY), RGB(1, 2, 3));
