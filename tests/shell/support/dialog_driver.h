@@ -1,9 +1,10 @@
-// A person at a dialog: sets its controls, presses its buttons and reads what
-// it shows. Modeless dialogs are driven directly; a modal one, opened by a
-// command, is played from inside its loop by a thread timer running a script.
+// A person at a dialog: sets its controls, presses its buttons, reads what it
+// shows. A modal dialog is played from inside its loop by a thread timer.
 #pragma once
 
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
@@ -37,6 +38,11 @@ public:
         ComboSelect(Item(id), index);
         SendMessageW(dialog_, WM_COMMAND, Command(id, CBN_SELCHANGE), Lparam(id));
     }
+    void ChooseText(int id, std::string_view text) const {
+        const std::wstring item = Widen(text);
+        Choose(id, static_cast<int>(SendMessageW(Item(id), CB_FINDSTRINGEXACT, WPARAM(-1),
+                                                 reinterpret_cast<LPARAM>(item.c_str()))));
+    }
     void Type(int id, std::string_view text) const { SetText(Item(id), text); }
 
     std::string Text(int id) const { return GetText(Item(id)); }
@@ -53,6 +59,21 @@ public:
     std::string SelectedText(int id) const {
         return Selected(id) < 0 ? "(none)" : ItemText(id, Selected(id));
     }
+    // The child dialog (a tab page) that holds the control id.
+    DialogDriver PageWith(int id) const {
+        HWND page = nullptr;
+        while ((page = FindWindowExW(dialog_, page, L"#32770", nullptr)) && !GetDlgItem(page, id)) {
+        }
+        return DialogDriver(page);
+    }
+    // As a person does it: a click on the title of a tab.
+    void ClickTab(int id, int index) const {
+        RECT item{};
+        SendMessageW(Item(id), TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+        const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+        SendMessageW(Item(id), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(Item(id), WM_LBUTTONUP, 0, at);
+    }
 
 private:
     static WPARAM Command(int id, int code) { return MAKEWPARAM(id, code); }
@@ -68,11 +89,9 @@ struct ModalScriptState {
     std::vector<std::string> titles;
 };
 
-// Plays a user through the modal dialogs that a message opens. Each time a new
-// dialog of this thread becomes the enabled one, the next step runs on it; a
-// step ends by posting a button (Post), which closes the dialog or opens the
-// next one. Dialogs beyond the script are cancelled. Returns the titles seen.
-// Runs do not nest: a step must not start another.
+// Plays a user through the modal dialogs a message opens: each new enabled dialog
+// of this thread gets the next step, which ends by posting a button (Post).
+// Dialogs beyond the script are cancelled; returns the titles seen. Runs do not nest.
 class ModalScript {
 public:
     using Step = std::function<void(const DialogDriver&)>;

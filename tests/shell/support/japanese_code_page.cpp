@@ -1,5 +1,4 @@
-// Every Wine test program checks first that Wine runs in the Japanese locale:
-// without a generated ja_JP.UTF-8 locale Wine falls back to an English code
+// Without a generated ja_JP.UTF-8 locale Wine falls back to an English code
 // page silently, and text tests would pass or fail for the wrong reason.
 #include <windows.h>
 
@@ -8,10 +7,7 @@
 namespace {
 
 class JapaneseCodePage : public testing::Environment {
-public:
-    void SetUp() override {
-        ASSERT_EQ(GetACP(), 932u) << "Wine does not run with the ja_JP.UTF-8 locale";
-    }
+    void SetUp() override { ASSERT_EQ(GetACP(), 932u) << "Wine does not run with ja_JP.UTF-8"; }
 };
 
 const testing::Environment* const registered =
