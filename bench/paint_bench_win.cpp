@@ -11,12 +11,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <vector>
 
 #include "doc/doc.h"
 #include "frame/main_frame.h"
-#include "support/frame_doc_host.h"
+#include "support/fake_host.h"
 #include "view/calendar_paint.h"
 #include "view/gdi_glyph_source.h"
 #include "view/pixel_canvas.h"
@@ -190,7 +191,8 @@ PerPixelRun TimePerPixel(CvesmDoc& doc, HWND view, const std::vector<Pixel>& pic
 }
 
 int Run() {
-    FrameDocHost host;
+    FakeHost host;
+    host.now = DateTime(static_cast<std::int64_t>(std::time(nullptr)));
     CvesmDoc doc(host);
     Settings settings = doc.GetSettings();
     settings.numOfMonth = 0;
