@@ -1,11 +1,21 @@
+// The order of task lists: walking insertion, the search the document uses
+// while its list is in key order, loading many tasks, and every edit of the
+// document's list matching the walk.
+#include <ctime>
+#include <random>
+#include <tuple>
+
 #include <gtest/gtest.h>
 
-#include <random>
-
+#include "doc/doc.h"
+#include "doc/task_parse.h"
+#include "support/fake_host.h"
 #include "tasks/task_rules.h"
 
 namespace vesm {
 namespace {
+
+using TextList = std::vector<std::string>;
 
 DateTime At(int y, int m, int d, int h = 0, int mi = 0) {
     return DateTime::Build(y, m, d, h, mi).value();
@@ -13,56 +23,41 @@ DateTime At(int y, int m, int d, int h = 0, int mi = 0) {
 
 CTaskTime Task(const std::string& text, DateTime time, int taskMode = 1, int alarmMode = 0,
                DateTime alarm = NoDayDate()) {
-    CTaskTime task;
-    task.taskTime = time;
-    task.taskMode = taskMode;
-    task.alarmMode = alarmMode;
-    task.alarmArmed = 1;
-    task.text = text;
-    task.alarmTime = alarm;
-    return task;
+    return CTaskTime{time, taskMode, alarmMode, 1, text, alarm};
 }
 
-std::vector<std::string> Texts(const std::vector<CTaskTime>& list) {
-    std::vector<std::string> texts;
+TextList Texts(const std::vector<CTaskTime>& list) {
+    TextList texts;
     for (const CTaskTime& task : list) texts.push_back(task.text);
     return texts;
 }
 
-using Texts_ = std::vector<std::string>;
+TextList Texts(const CvesmDoc& doc) {
+    TextList texts;
+    for (std::size_t i = 0; i < doc.TaskCount(); ++i) texts.push_back(doc.Task(i).text);
+    return texts;
+}
 
-TEST(TaskInsertTest, OrdersByDateTimeThenAlarmTime) {
+TEST(TaskInsertTest, OrdersByDateTimeThenAlarmWithANewTaskBeforeAnEqualOne) {
     std::vector<CTaskTime> list;
-    InsertTaskSorted(list, Task("15:00", At(2024, 5, 10, 15, 0)));
+    EXPECT_EQ(InsertTaskSorted(list, Task("15:00", At(2024, 5, 10, 15, 0))), 0u);
     InsertTaskSorted(list, Task("next day", At(2024, 5, 11)));
     InsertTaskSorted(list, Task("09:00", At(2024, 5, 10, 9, 0)));
-    InsertTaskSorted(
-        list, Task("15:00 alarm 14:30", At(2024, 5, 10, 15, 0), 1, 2, At(2024, 5, 10, 14, 30)));
+    InsertTaskSorted(list,
+                     Task("15:00 a14:30", At(2024, 5, 10, 15, 0), 1, 2, At(2024, 5, 10, 14, 30)));
+    EXPECT_EQ(InsertTaskSorted(list, Task("15:00 again", At(2024, 5, 10, 15, 0))), 1u);
     InsertTaskSorted(list, Task("last year", At(2023, 12, 31, 23, 59)));
-    EXPECT_EQ(Texts(list),
-              (Texts_{"last year", "09:00", "15:00", "15:00 alarm 14:30", "next day"}));
+    InsertTaskSorted(list, Task("untimed a08:00", At(2024, 5, 10), 0, 1, At(2024, 5, 10, 8, 0)));
+    InsertTaskSorted(list, Task("midnight a07:00", At(2024, 5, 10), 1, 1, At(2024, 5, 9, 7, 0)));
+    InsertTaskSorted(list, Task("untimed", At(2024, 5, 10), 0));
+    EXPECT_EQ(Texts(list), (TextList{"last year", "untimed", "midnight a07:00", "untimed a08:00",
+                                     "09:00", "15:00 again", "15:00", "15:00 a14:30", "next day"}));
+    EXPECT_TRUE(IsInKeyOrder(list));
+    ApplySnooze(list[6], At(2024, 5, 10, 14, 55), 5);
+    EXPECT_FALSE(IsInKeyOrder(list));
 }
 
-TEST(TaskInsertTest, NewTaskGoesBeforeAnEqualOne) {
-    std::vector<CTaskTime> list;
-    EXPECT_EQ(InsertTaskSorted(list, Task("first", At(2024, 5, 10, 15, 0))), 0u);
-    EXPECT_EQ(InsertTaskSorted(list, Task("second", At(2024, 5, 10, 15, 0))), 0u);
-    EXPECT_EQ(InsertTaskSorted(list, Task("later", At(2024, 5, 10, 16, 0))), 2u);
-    EXPECT_EQ(Texts(list), (Texts_{"second", "first", "later"}));
-}
-
-TEST(TaskInsertTest, UntimedAndMidnightTasksSortByAlarm) {
-    std::vector<CTaskTime> list;
-    InsertTaskSorted(list,
-                     Task("untimed, alarm 08:00", At(2024, 5, 10), 0, 1, At(2024, 5, 10, 8, 0)));
-    InsertTaskSorted(list,
-                     Task("midnight, alarm 07:00", At(2024, 5, 10), 1, 1, At(2024, 5, 9, 7, 0)));
-    InsertTaskSorted(list, Task("untimed, no alarm", At(2024, 5, 10), 0));
-    EXPECT_EQ(Texts(list),
-              (Texts_{"untimed, no alarm", "midnight, alarm 07:00", "untimed, alarm 08:00"}));
-}
-
-TEST(TaskSearchTest, FindsTheWalksPlaceOnAnOrderedList) {
+TEST(TaskInsertTest, SearchFindsTheWalksPlaceInLogarithmicallyManyLookups) {
     std::mt19937 random(7);
     std::vector<CTaskTime> list;
     for (int i = 0; i < 300; ++i) {
@@ -73,28 +68,159 @@ TEST(TaskSearchTest, FindsTheWalksPlaceOnAnOrderedList) {
         ASSERT_EQ(searched, WalkInsertPosition(list, SortKey(task)));
         InsertTaskSorted(list, task);
     }
-    EXPECT_TRUE(IsInKeyOrder(list));
-}
-
-TEST(TaskSearchTest, LooksAtLogarithmicallyManyTasks) {
-    const std::size_t count = 100000;
     std::size_t lookups = 0;
     auto keyOf = [&lookups](std::size_t i) {
         ++lookups;
         return TaskKey{2000 + static_cast<int>(i / 1000), 1, 1, 0, 0, 0, 0};
     };
-    std::size_t position = SearchInsertPosition(count, TaskKey{2050, 1, 1, 0, 0, 0, 0}, keyOf);
-    EXPECT_EQ(position, 50000u);
+    EXPECT_EQ(SearchInsertPosition(100000, TaskKey{2050, 1, 1, 0, 0, 0, 0}, keyOf), 50000u);
     EXPECT_LE(lookups, 17u);
 }
 
-TEST(TaskSearchTest, OutOfOrderListIsDetected) {
-    std::vector<CTaskTime> list;
-    InsertTaskSorted(list, Task("a", At(2024, 5, 10, 15, 0), 1, 2, At(2024, 5, 10, 14, 0)));
-    InsertTaskSorted(list, Task("b", At(2024, 5, 10, 15, 0), 1, 2, At(2024, 5, 10, 14, 30)));
-    EXPECT_TRUE(IsInKeyOrder(list));
-    ApplySnooze(list[0], At(2024, 5, 10, 14, 55), 5);
-    EXPECT_FALSE(IsInKeyOrder(list));
+std::string TaskLine(int year, int month, int day, int hour, int alarmMode, int alarmHour,
+                     const std::string& text) {
+    auto n = [](int value) { return std::to_string(value) + "`"; };
+    std::string alarm =
+        alarmMode == 0 ? "1975`1`1`0`0`" : n(year) + n(month) + n(day) + n(alarmHour) + "0`";
+    return "task=0`" + n(year) + n(month) + n(day) + n(hour) + "0`" + n(alarmMode) + alarm + "1`" +
+           text + "\r\n";
+}
+
+TEST(TaskLoadTest, OrderEqualsInsertingEachTaskInFileOrder) {
+    std::mt19937 random(7);
+    std::string file;
+    std::vector<CTaskTime> expected;
+    for (int i = 0; i < 400; ++i) {
+        std::string line = TaskLine(2024, 1 + random() % 2, 1 + random() % 2, random() % 2,
+                                    random() % 3, random() % 2, "t" + std::to_string(i));
+        file += line;
+        InsertTaskSorted(expected, ParseTaskValue(line.substr(5, line.size() - 7)).tasks.at(0));
+    }
+    FakeHost host;
+    host.SetSettingsFile(file);
+    CvesmDoc doc(host);
+    EXPECT_EQ(Texts(doc), Texts(expected));
+}
+
+TEST(TaskLoadTest, ReverseOrderAndEqualKeysLoadInLessThanASquare) {
+    std::string file;
+    for (int i = 0; i < 30000; ++i) {
+        file += TaskLine(2099 - i / 500, 1 + i / 28 % 12, 28 - i % 28, 0, 0, 0, "r");
+        file += TaskLine(2030, 1, 1, 0, 0, 0, "same");
+    }
+    FakeHost host;
+    host.SetSettingsFile(file);
+    // Processor time, so that a busy machine does not count.
+    std::clock_t start = std::clock();
+    CvesmDoc doc(host);
+    double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+    EXPECT_EQ(doc.TaskCount(), 60000u);
+    EXPECT_EQ(doc.Task(0).taskTime.Year(), 2030);
+    EXPECT_EQ(doc.Task(59999).taskTime.Year(), 2099);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_LT(seconds, 5.0);
+}
+
+class TaskListDocTest : public ::testing::Test {
+protected:
+    void HandleOldTasks(int rmOverTask) {
+        Settings settings = doc.GetSettings();
+        settings.rmTaskInfo = 1;
+        settings.rmOverTask = rmOverTask;
+        settings.rmTaskSpan = 0;
+        doc.SetSettings(settings);
+    }
+    FakeHost host;
+    CvesmDoc doc{host};
+};
+
+TEST_F(TaskListDocTest, PurgeReplaceAndTheAlarmSettersEditTheList) {
+    doc.InsertTaskSorted(
+        Task("9th alarm pending", At(2024, 5, 9, 9, 0), 1, 2, At(2024, 5, 9, 8, 0)));
+    doc.InsertTaskSorted(Task("10th late", At(2024, 5, 10, 23, 59)));
+    doc.InsertTaskSorted(Task("11th", At(2024, 5, 11)));
+    doc.InsertTaskSorted(Task("10th early", At(2024, 5, 10, 0, 0)));
+    HandleOldTasks(0);
+    EXPECT_FALSE(doc.PurgeOverdueTasks(At(2024, 5, 10, 9, 0)));
+    doc.ReplaceTasks(At(2024, 5, 10), {Task("10th new late", At(2024, 5, 10, 20, 0)),
+                                       Task("10th new early", At(2024, 5, 10, 7, 0))});
+    EXPECT_EQ(Texts(doc),
+              (TextList{"9th alarm pending", "10th new early", "10th new late", "11th"}));
+    HandleOldTasks(1);
+    EXPECT_TRUE(doc.PurgeOverdueTasks(At(2024, 5, 10, 9, 0)));
+    EXPECT_EQ(Texts(doc), (TextList{"11th"}));
+    EXPECT_FALSE(doc.PurgeOverdueTasks(At(2024, 5, 10, 9, 0)));
+
+    doc.InsertTaskSorted(Task("12th", At(2024, 5, 12, 15, 0)));
+    doc.SetTaskMode(3, 1);
+    doc.SetTaskAlarmArmed(0, 1);
+    doc.SetTaskAlarmMode(2, 1);
+    doc.SetTaskAlarmTime(At(2024, 5, 11, 10, 20), 1);
+    doc.SetTaskMode(3, 5);  // a stale index changes nothing
+    doc.SetTaskAlarmTime(At(2024, 5, 11), 5);
+    CTaskTime changed = doc.Task(1);
+    EXPECT_EQ(std::tie(changed.taskMode, changed.alarmArmed, changed.alarmMode),
+              std::make_tuple(3, 0, 2));
+    EXPECT_EQ(changed.alarmTime, At(2024, 5, 11, 10, 20));
+    EXPECT_EQ(doc.Task(0).taskMode, 1);
+    EXPECT_EQ(doc.Task(0).alarmTime, NoDayDate());
+    EXPECT_FALSE(IsTaskDue(doc.Task(7), At(2099, 1, 1)));
+    doc.ReplaceTasks(NoDayDate(), {Task("only", At(2024, 6, 1))});
+    EXPECT_EQ(Texts(doc), (TextList{"only"}));
+}
+
+// A snooze changes a task's key where it stands; later insertions must land
+// exactly where walking the list would put them.
+TEST_F(TaskListDocTest, InsertionAfterASnoozeMatchesTheWalk) {
+    for (int snoozed : {0, 1}) {
+        DateTime day = At(2024, 5, 10, 15, 0);
+        doc.ReplaceTasks(NoDayDate(), {});
+        doc.InsertTaskSorted(Task("a", day, 1, 2, At(2024, 5, 10, 14, 0)));
+        doc.InsertTaskSorted(Task("b", day, 1, 2, At(2024, 5, 10, 14, 30)));
+        doc.InsertTaskSorted(Task("c", day, 1, 2, At(2024, 5, 10, 14, 45)));
+        // "a" to 14:50, after "b" and "c"; or "b" to 13:00, before "a".
+        doc.SetTaskAlarmTime(snoozed == 0 ? At(2024, 5, 10, 14, 50) : At(2024, 5, 10, 13, 0),
+                             snoozed);
+        // Walking stops at "a"; a search would pass it.
+        doc.InsertTaskSorted(Task("new", day, 1, 2, At(2024, 5, 10, snoozed == 0 ? 14 : 13, 40)));
+        EXPECT_EQ(Texts(doc), (TextList{"new", "a", "b", "c"})) << snoozed;
+    }
+
+    std::mt19937 random(20240510);
+    std::vector<CTaskTime> walked;
+    doc.ReplaceTasks(NoDayDate(), {});
+    HandleOldTasks(1);
+    auto randomTask = [&random](int serial) {
+        DateTime time = At(2024, 5, 8 + random() % 5, random() % 3, 0);
+        return Task(std::to_string(serial), time, 1, 2, time - TimeSpan::Minutes(random() % 3));
+    };
+    for (int step = 0; step < 2000; ++step) {
+        int action = random() % 20;
+        if (action < 14 || walked.empty()) {
+            CTaskTime task = randomTask(step);
+            InsertTaskSorted(walked, task);
+            doc.InsertTaskSorted(task);
+        } else if (action < 18) {
+            std::size_t index = random() % walked.size();
+            DateTime snoozed = walked[index].taskTime - TimeSpan::Minutes(random() % 4);
+            walked[index].alarmTime = snoozed;
+            doc.SetTaskAlarmTime(snoozed, index);
+        } else if (action < 19) {
+            DateTime day = At(2024, 5, 8 + random() % 5);
+            CTaskTime task = randomTask(step);
+            std::erase_if(walked, [day](const CTaskTime& t) {
+                return CalendarDayKey(t.taskTime.Fields()) == CalendarDayKey(day.Fields());
+            });
+            InsertTaskSorted(walked, task);
+            doc.ReplaceTasks(day, {task});
+        } else {
+            DateTime reference = At(2024, 5, 8 + random() % 3);
+            int cutoff = CutoffDayKey(reference, 0);
+            std::erase_if(walked, [cutoff](const CTaskTime& t) { return IsTaskOld(t, cutoff); });
+            doc.PurgeOverdueTasks(reference);
+        }
+        ASSERT_EQ(Texts(doc), Texts(walked)) << "step " << step;
+    }
 }
 
 }  // namespace
