@@ -61,43 +61,31 @@ TEST(AlarmTextsTest, TaskTimeMessageTellsTheDistanceBeforeAndAfter) {
 }
 
 TEST(AlarmTextsTest, NoticeOfTheAlarmOrTheTaskTimeAndWhatItMarksGiven) {
+    const DateTime at15 = At(2024, 5, 10, 15, 0);
     const struct {
-        int taskMode;
-        DateTime taskTime;
-        int alarmMode, armed;
-        DateTime alarmTime, now;
-        TextFormats formats;
-        const char *message, *title;
-        bool alarmGiven, taskTimeNotified;
+        int taskMode, alarmMode, armed;
+        DateTime taskTime, alarmTime, now;
+        const char *message, *title, *marks;
     } cases[] = {
         // The alarm of an untimed task names the alarm time.
-        {0, At(2024, 5, 10), 1, 1, At(2024, 5, 9, 20, 0), At(2024, 5, 9, 20, 0, 10), kDefaults,
-         "アラーム時刻 2024.05.09 08:00 pm になりました", "アラーム時刻になりました", true, false},
-        {1, At(2024, 5, 10, 15, 0), 2, 1, At(2024, 5, 10, 14, 30), At(2024, 5, 10, 14, 30),
-         k24Hours, "予定時刻 2024.05.10 15:00 まであと 30分 です", "アラーム時刻になりました", true,
-         false},
-        {2, At(2024, 5, 10, 15, 0), 0, 1, NoDayDate(), At(2024, 5, 10, 15, 0, 20), k24Hours,
-         "予定時刻 2024.05.10 15:00 になりました", "予定時刻になりました", false, true},
+        {0, 1, 1, At(2024, 5, 10), At(2024, 5, 9, 20, 0), At(2024, 5, 9, 20, 0, 10),
+         "アラーム時刻 2024.05.09 08:00 pm になりました", "アラーム時刻になりました", "alarm"},
+        {2, 0, 1, at15, NoDayDate(), At(2024, 5, 10, 15, 0, 20),
+         "予定時刻 2024.05.10 03:00 pm になりました", "予定時刻になりました", "task"},
         // The task time wins when both are due.
-        {2, At(2024, 5, 10, 15, 0), 2, 1, At(2024, 5, 10, 15, 0), At(2024, 5, 10, 15, 1, 30),
-         k24Hours, "予定時刻 2024.05.10 15:00 を 1分 過ぎています", "予定時刻になりました", true,
-         true},
-        {3, At(2024, 5, 10, 15, 0), 2, 0, At(2024, 5, 10, 14, 30), At(2024, 5, 10, 15, 30),
-         k24Hours, "", "", false, false},  // no longer due
+        {2, 2, 1, at15, at15, At(2024, 5, 10, 15, 1, 30),
+         "予定時刻 2024.05.10 03:00 pm を 1分 過ぎています", "予定時刻になりました", "alarm task"},
+        {3, 2, 0, at15, At(2024, 5, 10, 14, 30), At(2024, 5, 10, 15, 30), "", "", ""},
     };
     for (const auto& c : cases) {
-        CTaskTime task;
-        task.taskTime = c.taskTime;
-        task.taskMode = c.taskMode;
-        task.alarmMode = c.alarmMode;
-        task.alarmArmed = c.armed;
-        task.text = "会議";
-        task.alarmTime = c.alarmTime;
-        const AlarmNotice notice = ComposeAlarmNotice(task, c.now, c.formats);
+        CTaskTime task{c.taskTime, c.taskMode, c.alarmMode, c.armed, "会議", c.alarmTime};
+        const AlarmNotice notice = ComposeAlarmNotice(task, c.now, kDefaults);
         EXPECT_EQ(notice.message, c.message);
         EXPECT_EQ(notice.title, c.title);
-        EXPECT_EQ(notice.alarmGiven, c.alarmGiven) << c.message;
-        EXPECT_EQ(notice.taskTimeNotified, c.taskTimeNotified) << c.message;
+        std::string marks = std::string(notice.alarmGiven ? "alarm" : "") +
+                            (notice.alarmGiven && notice.taskTimeNotified ? " " : "") +
+                            (notice.taskTimeNotified ? "task" : "");
+        EXPECT_EQ(marks, c.marks) << c.message;
     }
 }
 
