@@ -1,9 +1,16 @@
 #include "tasks/task_rules.h"
 
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "doc/doc.h"
+#include "doc/doc_messages.h"
+#include "doc/task_parse.h"
+#include "support/fake_host.h"
+#include "support/settings_text.h"
 #include "support/time_zone.h"
 
 namespace vesm {
@@ -17,54 +24,15 @@ CTaskTime TaskAt(DateTime taskTime, int alarmMode, DateTime alarmTime, int taskM
     return CTaskTime{taskTime, taskMode, alarmMode, 1, "x", alarmTime};
 }
 
-const TaskFieldValues kStored{2, 2024, 5, 10, 15, 0, 2, 2024, 5, 10, 14, 30, 1, "会議"};
-
-TEST(TaskFieldsTest, FourteenValuesRoundTripAndOutOfRangeOnesAreRefused) {
-    std::optional<CTaskTime> task = TaskFromFields(kStored);
-    ASSERT_TRUE(task);
-    EXPECT_EQ(task->taskTime, At(2024, 5, 10, 15, 0));
-    EXPECT_EQ(task->alarmTime, At(2024, 5, 10, 14, 30));
-    EXPECT_EQ(task->taskMode, 2);
-    EXPECT_EQ(task->alarmMode, 2);
-    EXPECT_EQ(task->alarmArmed, 1);
-    EXPECT_EQ(task->text, "会議");
-    TaskFieldValues back = FieldsOfTask(*task);
-    EXPECT_EQ(std::tie(back.taskDay, back.alarmHour, back.alarmMinute, back.text),
-              std::tie(kStored.taskDay, kStored.alarmHour, kStored.alarmMinute, kStored.text));
-    TaskFieldValues noAlarm{2, 2024, 5, 10, 15, 0, 0, 1975, 1, 1, 0, 0, 1, "x"};
-    EXPECT_EQ(TaskFromFields(noAlarm)->alarmTime, NoDayDate());
-
-    void (*const refused[])(TaskFieldValues&) = {
-        [](TaskFieldValues& v) { v.taskMode = 4; },
-        [](TaskFieldValues& v) { v.alarmMode = -1; },
-        [](TaskFieldValues& v) { v.alarmArmed = 2; },
-        [](TaskFieldValues& v) { v.taskDay = 31, v.taskMonth = 4; },
-        [](TaskFieldValues& v) { v.alarmMonth = 2, v.alarmDay = 30; },
-        [](TaskFieldValues& v) { v.taskHour = 24; },
-        [](TaskFieldValues& v) { v.alarmMinute = 60; },
-        [](TaskFieldValues& v) { v.taskYear = 1960; },
-    };
-    for (auto change : refused) {
-        TaskFieldValues v = kStored;
-        change(v);
-        EXPECT_FALSE(TaskFromFields(v)) << v.taskMode << v.alarmMode << v.alarmArmed;
-    }
-    TaskFieldValues leap = kStored;
-    leap.taskMonth = 2, leap.taskDay = 29;
-    EXPECT_TRUE(TaskFromFields(leap));
-}
-
 TEST(EditorChoiceTest, YearOfAMonthDayAndTheTwelveHourClock) {
     DateTime today = At(2024, 5, 10, 18, 0);
-    EXPECT_EQ(YearForMonthDay(5, 10, today), 2024);
-    EXPECT_EQ(YearForMonthDay(5, 9, today), 2025);
-    EXPECT_EQ(YearForMonthDay(5, 11, today), 2024);
-    EXPECT_EQ(YearForMonthDay(1, 31, today), 2025);
-    EXPECT_EQ(YearForMonthDay(12, 1, today), 2024);
-    EXPECT_EQ(HourOfDay(0, true, 12), 12);
-    EXPECT_EQ(HourOfDay(11, true, 12), 23);
-    EXPECT_EQ(HourOfDay(11, false, 12), 11);
-    EXPECT_EQ(HourOfDay(15, true, 24), 15);
+    EXPECT_EQ((std::vector<int>{YearForMonthDay(5, 10, today), YearForMonthDay(5, 9, today),
+                                YearForMonthDay(5, 11, today), YearForMonthDay(1, 31, today),
+                                YearForMonthDay(12, 1, today)}),
+              (std::vector<int>{2024, 2025, 2024, 2025, 2024}));
+    EXPECT_EQ((std::vector<int>{HourOfDay(0, true, 12), HourOfDay(11, true, 12),
+                                HourOfDay(11, false, 12), HourOfDay(15, true, 24)}),
+              (std::vector<int>{12, 23, 11, 15}));
 }
 
 TEST(FixedAlarmTest, DaysBeforeCrossMonthEndsAndLeapDaysAndAreRecovered) {
@@ -123,33 +91,24 @@ TEST(RelativeAlarmTest, EveryChoiceTheEditorOffersIsRecoveredExactly) {
 
 TEST(RelativeAlarmTest, ShownIntervalTruncatesAndCountsZeroAsAfter) {
     DateTime task = At(2024, 5, 10, 15, 0);
-    const struct {
-        TimeSpan alarmFromTask;
-        long long minutes;
-        bool before;
-    } cases[] = {{TimeSpan(0), 0, false},
-                 {TimeSpan::Minutes(-30), 30, true},
-                 {TimeSpan::Minutes(75), 75, false},
-                 {TimeSpan(-119), 1, true},
-                 {TimeSpan(119), 1, false},
-                 {TimeSpan(-59), 0, false}};
-    for (const auto& c : cases) {
-        AlarmInterval shown = ShownAlarmInterval(TaskAt(task, 2, task + c.alarmFromTask));
-        EXPECT_EQ(shown.minutes, c.minutes);
-        EXPECT_EQ(shown.before, c.before) << c.minutes;
+    for (auto [seconds, minutes, before] :
+         {std::tuple(0, 0, false), std::tuple(-1800, 30, true), std::tuple(4500, 75, false),
+          std::tuple(-119, 1, true), std::tuple(119, 1, false), std::tuple(-59, 0, false)}) {
+        AlarmInterval shown = ShownAlarmInterval(TaskAt(task, 2, task + TimeSpan(seconds)));
+        EXPECT_EQ(std::make_tuple(shown.minutes, shown.before), std::make_tuple(minutes, before))
+            << seconds;
     }
 }
 
 TEST(DueRuleTest, AlarmAndTaskTimeAreDueFromTheirInstantWhilePending) {
     DateTime alarm = At(2024, 5, 10, 14, 30);
     CTaskTime task = TaskAt(At(2024, 5, 10, 15, 0), 2, alarm);
-    EXPECT_FALSE(IsAlarmDue(task, alarm - TimeSpan(1)));
-    EXPECT_TRUE(IsAlarmDue(task, alarm));
+    EXPECT_EQ(std::make_tuple(IsAlarmDue(task, alarm - TimeSpan(1)), IsAlarmDue(task, alarm)),
+              std::make_tuple(false, true));
     task.alarmArmed = 0;
     EXPECT_FALSE(IsAlarmDue(task, alarm));
     task.alarmArmed = 1;
     task.alarmMode = 0;
-    EXPECT_FALSE(IsAlarmDue(task, alarm));
     EXPECT_FALSE(IsTaskDue(task, alarm));
 
     DateTime time = At(2024, 5, 10, 15, 0);
@@ -159,9 +118,9 @@ TEST(DueRuleTest, AlarmAndTaskTimeAreDueFromTheirInstantWhilePending) {
         EXPECT_FALSE(IsTimeDue(task, time + TimeSpan::Days(1))) << mode;
     }
     task.taskMode = 2;
-    EXPECT_FALSE(IsTimeDue(task, time - TimeSpan(1)));
-    EXPECT_TRUE(IsTimeDue(task, time));
-    EXPECT_TRUE(IsTaskDue(task, time));
+    EXPECT_EQ(std::make_tuple(IsTimeDue(task, time - TimeSpan(1)), IsTimeDue(task, time),
+                              IsTaskDue(task, time)),
+              std::make_tuple(false, true, true));
 
     // A snooze gives a task without alarm a pending relative one on the whole minute.
     task.alarmArmed = 0;
@@ -171,14 +130,13 @@ TEST(DueRuleTest, AlarmAndTaskTimeAreDueFromTheirInstantWhilePending) {
 }
 
 TEST(OldTaskTest, CutoffIsTheCalendarDaySpanDaysBackAndHidesOnlyGivenTasks) {
-    EXPECT_EQ(CutoffDayKey(At(2024, 3, 7, 23, 59), 7), 20240229);
-    EXPECT_EQ(CutoffDayKey(At(2023, 3, 7, 0, 0), 7), 20230228);
-    EXPECT_EQ(CutoffDayKey(At(2025, 1, 1, 12, 0), 1), 20241231);
-    EXPECT_EQ(CutoffDayKey(At(2024, 5, 10, 9, 0), 0), 20240510);
-    EXPECT_EQ(CutoffDayKey(At(2024, 5, 10, 9, 0), 365), 20230511);
+    EXPECT_EQ((std::vector<std::int64_t>{
+                  CutoffDayKey(At(2024, 3, 7, 23, 59), 7), CutoffDayKey(At(2023, 3, 7, 0, 0), 7),
+                  CutoffDayKey(At(2025, 1, 1, 12, 0), 1), CutoffDayKey(At(2024, 5, 10, 9, 0), 0),
+                  CutoffDayKey(At(2024, 5, 10, 9, 0), 365)}),
+              (std::vector<std::int64_t>{20240229, 20230228, 20241231, 20240510, 20230511}));
     int cutoff = CutoffDayKey(At(2024, 5, 10, 9, 0), 7);
     EXPECT_TRUE(IsTaskOld(TaskAt(At(2024, 5, 3, 23, 59), 0, NoDayDate()), cutoff));
-    EXPECT_TRUE(IsTaskOld(TaskAt(At(2023, 12, 31), 0, NoDayDate()), cutoff));
     EXPECT_FALSE(IsTaskOld(TaskAt(At(2024, 5, 4), 0, NoDayDate()), cutoff));
 
     const DateTime now = At(2024, 5, 10, 9, 0);
@@ -187,13 +145,77 @@ TEST(OldTaskTest, CutoffIsTheCalendarDaySpanDaysBackAndHidesOnlyGivenTasks) {
         task.alarmArmed = alarmArmed < 0 ? 1 : alarmArmed;
         return IsTaskVisible(task, now, handled, span);
     };
-    EXPECT_TRUE(visible(At(2020, 1, 1), -1, 0, 0));
-    EXPECT_TRUE(visible(At(2024, 5, 1, 10, 0), 1, 1, 7));  // alarm pending
-    EXPECT_FALSE(visible(At(2024, 5, 1, 10, 0), 0, 1, 7));
-    EXPECT_FALSE(visible(At(2024, 5, 1, 10, 0), -1, 1, 7));
-    EXPECT_TRUE(visible(At(2024, 5, 4), -1, 1, 7));
-    EXPECT_FALSE(visible(At(2024, 5, 10, 23, 0), -1, 1, 0));
-    EXPECT_TRUE(visible(At(2024, 5, 11), -1, 1, 0));
+    // Old tasks hide once their alarm is given (-1: none), and only while old tasks are handled.
+    EXPECT_EQ((std::vector<bool>{
+                  visible(At(2020, 1, 1), -1, 0, 0), visible(At(2024, 5, 1, 10), 1, 1, 7),
+                  visible(At(2024, 5, 1, 10), 0, 1, 7), visible(At(2024, 5, 1, 10), -1, 1, 7),
+                  visible(At(2024, 5, 4), -1, 1, 7), visible(At(2024, 5, 10, 23), -1, 1, 0),
+                  visible(At(2024, 5, 11), -1, 1, 0)}),
+              (std::vector<bool>{true, true, false, false, true, false, true}));
+}
+
+// Task lines of the settings file: fourteen fields per task, and the message per bad line.
+TEST(TaskLineTest, RecordsOfFourteenFieldsAreReadAndBadOrIncompleteOnesRefused) {
+    const struct {
+        const char* value;
+        std::size_t tasks;
+        bool bad;
+    } cases[] = {
+        {"0`2024`6`1`0`0`0`1975`1`1`0`0`1`a`2`2024`6`2`9`15`2`2024`6`2`8`45`1`b", 2, false},
+        {"1`2024`2`29`10`30`0`1975`1`1`0`0`1`x", 1, false},
+        {"", 0, false},
+        {"4`2024`6`1`10`30`0`1975`1`1`0`0`1`x", 0, true},   // taskMode
+        {"1`2024`6`1`10`30`0`1975`1`1`0`0`2`x", 0, true},   // alarmArmed
+        {"1`2023`2`29`10`30`0`1975`1`1`0`0`1`x", 0, true},  // no leap day in 2023
+        {"1`2024`6`1`24`0`0`1975`1`1`0`0`1`x", 0, true},    // hour
+        {"1`2024`6`1`10`30`1`2024`6`0`9`0`1`x", 0, true},   // alarm day
+        {"1`1960`6`1`10`30`0`1975`1`1`0`0`1`x", 0, true},   // before 1970
+        {"1`2024`6`1`10`60`0`1975`1`1`0`0`1`x", 0, true},   // minute
+        {"1`2024`6`1`10`30`3`2024`2`29`9`0`1`x", 0, true},  // alarmMode
+        {"1`2024`6`1`10`30`1`2024`2`30`9`0`1`x", 0, true},  // alarm date
+        {"0`2024`6`1`0`0`0`1975`1`1`0`0`1`a`0`2024", 1, true},
+        {"0`2024`6`1`0`0`0`1975`1`1`0`0`1", 0, true},
+    };
+    for (const auto& c : cases) {
+        ParsedTasks parsed = ParseTaskValue(c.value);
+        EXPECT_EQ(parsed.tasks.size(), c.tasks) << c.value;
+        EXPECT_EQ(parsed.hadBadRecord, c.bad) << c.value;
+    }
+    ParsedTasks two = ParseTaskValue(cases[0].value);
+    EXPECT_EQ(two.tasks[1].taskTime, At(2024, 6, 2, 9, 15));
+    EXPECT_EQ(two.tasks[1].alarmTime, At(2024, 6, 2, 8, 45));
+    EXPECT_EQ(two.tasks[0].alarmTime, NoDayDate());
+
+    CTaskTime task{At(2024, 12, 31, 23, 59), 2, 1, 0, "年越し`そば\n", At(2024, 12, 30, 7, 5)};
+    EXPECT_EQ(EncodeTask(task), "2`2024`12`31`23`59`1`2024`12`30`7`5`0`年越し そば ");
+}
+
+TEST(TaskLineTest, EachBadLineShowsTheMessageOnceAndGoodTasksSurviveSaveAndLoad) {
+    const std::vector<std::string> good = {"task=0`2024`6`1`0`0`0`1975`1`1`0`0`1`終日の予定",
+                                           "task=3`2024`6`1`9`0`2`2024`6`1`8`30`0`会議",
+                                           "task=2`2024`7`20`18`0`1`2024`7`19`21`0`1`旅行の準備",
+                                           "task=1`2025`1`1`0`5`0`1975`1`1`0`0`1`ｼﾝﾈﾝ"};
+    FakeHost host;
+    host.SetSettingsFile(SettingsBytes(
+        {good[0], "task=9`2024`6`1`0`0`0`1975`1`1`0`0`1`a`9`2024`6`1`0`0`0`1975`1`1`0`0`1`b",
+         good[1], "task=0`2024", good[2], "task=", good[3]}));
+    {
+        CvesmDoc doc(host);
+        EXPECT_EQ(host.MessageTexts(), std::vector<std::string>(2, std::string(kTaskDataMessage)));
+        ASSERT_EQ(doc.TaskCount(), 4u);
+        ASSERT_TRUE(doc.SaveSettings());
+    }
+    std::vector<std::string> saved = FileLines(host.SettingsFile());
+    EXPECT_EQ(std::vector<std::string>(saved.end() - 4, saved.end()), good);
+    host.messages.clear();
+    CvesmDoc reloaded(host);
+    EXPECT_TRUE(host.messages.empty());
+    ASSERT_EQ(reloaded.TaskCount(), 4u);
+    EXPECT_EQ(reloaded.Task(1).taskMode, 3);
+    EXPECT_EQ(reloaded.Task(1).alarmArmed, 0);
+    EXPECT_EQ(reloaded.Task(1).taskTime, At(2024, 6, 1, 9, 0));
+    EXPECT_EQ(reloaded.Task(2).alarmTime, At(2024, 7, 19, 21, 0));
+    EXPECT_EQ(reloaded.Task(3).text, "ｼﾝﾈﾝ");
 }
 
 }  // namespace
