@@ -1,8 +1,11 @@
 #include "tasks/alarm_session.h"
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "support/fake_host.h"
+#include "tasks/alarm_texts.h"
 #include "tasks/task_rules.h"
 
 namespace vesm {
@@ -10,6 +13,83 @@ namespace {
 
 DateTime At(int y, int m, int d, int h = 0, int mi = 0, int s = 0) {
     return DateTime::Build(y, m, d, h, mi, s).value();
+}
+
+constexpr TextFormats kDefaults{0, 12};
+constexpr TextFormats k24Hours{0, 24};
+
+TEST(AlarmTextsTest, DatesInSixLayoutsAndTimesInTwelveOrTwentyFourHours) {
+    const DateTime day = At(2024, 3, 7, 15, 0);
+    const char* dates[] = {
+        "2024.03.07", "2024.Mar.07", "03.07.2024", "Mar.07.2024", "07.03.2024", "07.Mar.2024", ""};
+    for (int format = 0; format <= 6; ++format) EXPECT_EQ(DateText(day, format), dates[format]);
+    EXPECT_EQ(DateText(day, -1), "");
+    EXPECT_EQ(DateText(At(2024, 1, 31), 1), "2024.Jan.31");
+    EXPECT_EQ(DateText(At(2024, 12, 1), 3), "Dec.01.2024");
+
+    const struct {
+        int hour, minute, mode;
+        const char* text;
+    } times[] = {{0, 30, 12, "00:30 am"}, {11, 59, 12, "11:59 am"}, {12, 30, 12, "00:30 pm"},
+                 {23, 5, 12, "11:05 pm"}, {0, 30, 24, "00:30"},     {23, 5, 24, "23:05"},
+                 {12, 0, 0, "12:00"}};  // any other setting is 24 hours
+    for (const auto& t : times) {
+        EXPECT_EQ(TimeText(At(2024, 3, 7, t.hour, t.minute, 59), t.mode), t.text) << t.text;
+    }
+}
+
+TEST(AlarmTextsTest, TaskTimeMessageTellsTheDistanceBeforeAndAfter) {
+    const DateTime task = At(2024, 5, 10, 15, 0);
+    const struct {
+        int seconds;
+        bool notification;
+        const char* rest;
+    } cases[] = {
+        {-30 * 60, false, "まであと 30分 です"},
+        {-3600, false, "まであと 1時間 0分 です"},
+        {-24 * 3600 - 59, false, "まであと 1日 0時間 0分 です"},
+        {(24 * 60 + 2 * 60 + 3) * 60, false, "を 1日 2時間 3分 過ぎています"},
+        {125 * 60, false, "を 2時間 5分 過ぎています"},
+        {90, true, "を 1分 過ぎています"},
+        // Within a minute the notification says it has come; an alarm counts down.
+        {20, true, "になりました"},
+        {20, false, "まであと 0分 です"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TaskTimeMessage(task, task + TimeSpan(c.seconds), k24Hours, c.notification),
+                  std::string("予定時刻 2024.05.10 15:00 ") + c.rest);
+    }
+    EXPECT_EQ(TaskTimeMessage(task, task - TimeSpan(30), kDefaults, false),
+              "予定時刻 2024.05.10 03:00 pm まであと 0分 です");
+}
+
+TEST(AlarmTextsTest, NoticeOfTheAlarmOrTheTaskTimeAndWhatItMarksGiven) {
+    const DateTime at15 = At(2024, 5, 10, 15, 0);
+    const struct {
+        int taskMode, alarmMode, armed;
+        DateTime taskTime, alarmTime, now;
+        const char *message, *title, *marks;
+    } cases[] = {
+        // The alarm of an untimed task names the alarm time.
+        {0, 1, 1, At(2024, 5, 10), At(2024, 5, 9, 20, 0), At(2024, 5, 9, 20, 0, 10),
+         "アラーム時刻 2024.05.09 08:00 pm になりました", "アラーム時刻になりました", "alarm"},
+        {2, 0, 1, at15, NoDayDate(), At(2024, 5, 10, 15, 0, 20),
+         "予定時刻 2024.05.10 03:00 pm になりました", "予定時刻になりました", "task"},
+        // The task time wins when both are due.
+        {2, 2, 1, at15, at15, At(2024, 5, 10, 15, 1, 30),
+         "予定時刻 2024.05.10 03:00 pm を 1分 過ぎています", "予定時刻になりました", "alarm task"},
+        {3, 2, 0, at15, At(2024, 5, 10, 14, 30), At(2024, 5, 10, 15, 30), "", "", ""},
+    };
+    for (const auto& c : cases) {
+        CTaskTime task{c.taskTime, c.taskMode, c.alarmMode, c.armed, "会議", c.alarmTime};
+        const AlarmNotice notice = ComposeAlarmNotice(task, c.now, kDefaults);
+        EXPECT_EQ(notice.message, c.message);
+        EXPECT_EQ(notice.title, c.title);
+        std::string marks = std::string(notice.alarmGiven ? "alarm" : "") +
+                            (notice.alarmGiven && notice.taskTimeNotified ? " " : "") +
+                            (notice.taskTimeNotified ? "task" : "");
+        EXPECT_EQ(marks, c.marks) << c.message;
+    }
 }
 
 class AlarmSessionTest : public ::testing::Test {
@@ -34,19 +114,17 @@ TEST_F(AlarmSessionTest, OpeningMarksWhatIsGivenAndSavesOnlyWhenSomethingIsDue) 
     std::optional<AlarmOpening> opening = OpenAlarm(doc, 0, At(2024, 5, 10, 14, 30, 0));
     ASSERT_TRUE(opening);
     EXPECT_EQ(opening->notice.message, "予定時刻 2024.05.10 15:00 まであと 30分 です");
-    EXPECT_EQ(opening->snoozeIndex, 4);
-    EXPECT_EQ(doc.Task(0).alarmArmed, 0);
-    EXPECT_EQ(doc.Task(0).taskMode, 1);
-    EXPECT_EQ(host.writes, 1);
+    EXPECT_EQ(std::make_tuple(opening->snoozeIndex, doc.Task(0).alarmArmed, doc.Task(0).taskMode,
+                              host.writes),
+              std::make_tuple(4, 0, 1, 1));
     EXPECT_NE(host.SettingsFile().find("`2`2024`5`10`14`30`0`meeting"), std::string::npos);
 
     // Alarm and task time together: one notice, both marks.
     opening = OpenAlarm(doc, 1, At(2024, 5, 11, 15, 0, 10));
     ASSERT_TRUE(opening);
     EXPECT_EQ(opening->notice.title, "予定時刻になりました");
-    EXPECT_EQ(doc.Task(1).alarmArmed, 0);
-    EXPECT_EQ(doc.Task(1).taskMode, 3);
-    EXPECT_EQ(host.writes, 2);
+    EXPECT_EQ(std::make_tuple(doc.Task(1).alarmArmed, doc.Task(1).taskMode, host.writes),
+              std::make_tuple(0, 3, 2));
 
     EXPECT_FALSE(OpenAlarm(doc, 1, At(2024, 5, 11, 16, 0)));
     EXPECT_FALSE(OpenAlarm(doc, 2, At(2024, 5, 11, 16, 0)));
@@ -58,11 +136,8 @@ TEST_F(AlarmSessionTest, SnoozeSetsAPendingRelativeAlarmAndIsKeptForTheNextAlarm
     AlarmOpening first = OpenAlarm(doc, 0, At(2024, 5, 10, 10, 15, 30)).value();
     EXPECT_TRUE(ConfirmAlarm(doc, first, 0, At(2024, 5, 10, 10, 15, 42), 4));
     CTaskTime task = doc.Task(0);
-    EXPECT_EQ(task.alarmTime, At(2024, 5, 10, 10, 20, 0));
-    EXPECT_EQ(task.alarmMode, 2);
-    EXPECT_EQ(task.alarmArmed, 1);
-    EXPECT_EQ(task.taskMode, 3);
-    EXPECT_EQ(host.writes, 2);
+    EXPECT_EQ(std::tie(task.alarmTime, task.alarmMode, task.alarmArmed, task.taskMode, host.writes),
+              std::make_tuple(At(2024, 5, 10, 10, 20, 0), 2, 1, 3, 2));
 
     AlarmOpening second = OpenAlarm(doc, 0, At(2024, 5, 10, 10, 20)).value();
     EXPECT_EQ(second.notice.title, "アラーム時刻になりました");
@@ -72,10 +147,9 @@ TEST_F(AlarmSessionTest, SnoozeSetsAPendingRelativeAlarmAndIsKeptForTheNextAlarm
 
     // OK without a snooze only saves.
     EXPECT_FALSE(ConfirmAlarm(doc, second, 0, At(2024, 5, 10, 12, 21), std::nullopt));
-    EXPECT_EQ(doc.Task(0).alarmArmed, 0);
-    EXPECT_EQ(doc.Task(0).alarmTime, At(2024, 5, 10, 12, 20));
-    EXPECT_EQ(doc.GetSettings().snoozeIndex, 14);
-    EXPECT_EQ(host.writes, 6);
+    EXPECT_EQ(std::make_tuple(doc.Task(0).alarmArmed, doc.Task(0).alarmTime,
+                              doc.GetSettings().snoozeIndex, host.writes),
+              std::make_tuple(0, At(2024, 5, 10, 12, 20), 14, 6));
 }
 
 TEST_F(AlarmSessionTest, SnoozeFollowsItsTaskWhenTheListChangedMeanwhile) {
