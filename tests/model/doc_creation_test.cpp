@@ -1,6 +1,6 @@
 // Creating the document: its folders and their failures, the unreadable
-// settings file with Abort, Retry and Ignore, migration of old files, the
-// supported years and the purge at start-up.
+// settings file with Abort, Retry and Ignore, migration of old files and the
+// purge at start-up.
 #include <algorithm>
 #include <string>
 #include <tuple>
@@ -150,20 +150,6 @@ TEST(DocCreationTest, OnlyOldFilesNamingAMissingDolphinFontFallBackToTimesNewRom
     }
 }
 
-TEST(DocCreationTest, YearsOutsideTheCalendarAskToQuit) {
-    for (auto [year, month, day] : {std::tuple(1979, 12, 31), std::tuple(1980, 1, 1),
-                                    std::tuple(2099, 12, 31), std::tuple(2100, 1, 1)}) {
-        const bool outside = year == 1979 || year == 2100;
-        FakeHost host;
-        host.now = DateTime::Build(year, month, day, 12).value();
-        CvesmDoc doc(host);
-        EXPECT_EQ(std::make_tuple(host.CountMessages(kYearRangeMessage) > 0, host.quitRequests > 0),
-                  std::make_tuple(outside, outside))
-            << year;
-        if (outside) EXPECT_EQ(host.messages[0].icon, MessageIcon::Warning);
-    }
-}
-
 TEST(DocCreationTest, PurgingOldTasksAtStartUpSavesTheFile) {
     const std::string oldTask = "task=0`2024`4`1`0`0`0`1975`1`1`0`0`1`古い予定";
     const std::string newTask = "task=0`2024`5`9`0`0`0`1975`1`1`0`0`1`新しい予定";
@@ -178,18 +164,6 @@ TEST(DocCreationTest, PurgingOldTasksAtStartUpSavesTheFile) {
                                   std::count(lines.begin(), lines.end(), newTask)),
                   std::make_tuple(rmOverTask, 2u - rmOverTask, 1 - rmOverTask, 1));
     }
-}
-
-TEST(DocCreationTest, DisplayDateRedrawsAndColorsConvertToThePlatformValue) {
-    FakeHost host;
-    CvesmDoc doc(host);
-    DateTime later = DateTime::Build(2024, 9, 1, 8).value();
-    doc.SetDisplayDate(later);
-    EXPECT_EQ(std::make_tuple(doc.DisplayDate(), host.redraws), std::make_tuple(later, 1));
-    EXPECT_EQ(doc.GetColor(&Settings::colorSunday), 0xFF0000u);
-    doc.SetColor(&Settings::colorToday, 0x0000FFu);  // red
-    EXPECT_EQ(doc.GetSettings().colorToday, 255000000);
-    EXPECT_EQ(doc.GetColor(&Settings::colorToday), 0x0000FFu);
 }
 
 }  // namespace

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/frame_tick.h"
-
 namespace vesm {
 namespace {
 
@@ -54,56 +52,36 @@ CTaskTime TaskWithAlarm(DateTime taskTime, DateTime alarmTime) {
     return CTaskTime{taskTime, 1, 2, 1, "meeting", alarmTime};
 }
 
-TEST(TickChangeTest, MonthBeforeDayBeforeTheShownClockAndTheNextMinuteDelay) {
+// Each change since the last tick calls its steps; the last tick time is kept
+// only when nothing changed. The next tick comes 250 ms past the next minute.
+TEST(FrameClockTest, MonthBeforeDayBeforeTheShownClock) {
     const struct {
         DateTime last, now;
         int clockInfo;
-        TickChange change;
-    } cases[] = {
-        {At(2024, 1, 31, 23, 59, 59), At(2024, 2, 1), 1, TickChange::NewMonth},
-        {At(2099, 12, 31, 23, 59, 30), At(2100, 1, 1, 0, 0, 1), 1, TickChange::NewMonth},
-        {At(2024, 5, 10, 9), At(2025, 5, 10, 9), 1, TickChange::NewMonth},
-        {At(2024, 2, 28, 23, 59, 59), At(2024, 2, 29), 0, TickChange::NewDay},
-        {At(2024, 2, 20, 8), At(2024, 2, 19, 8), 1, TickChange::NewDay},
-        {At(2024, 6, 1, 10, 4, 59), At(2024, 6, 1, 10, 5), 1, TickChange::ClockMinute},
-        {At(2024, 6, 1, 10, 4, 59), At(2024, 6, 1, 10, 5), 0, TickChange::None},
-        {At(2024, 6, 1, 10, 5), At(2024, 6, 1, 11, 5), 1, TickChange::ClockMinute},
-        {At(2024, 6, 1, 10, 5, 1), At(2024, 6, 1, 10, 5, 58), 1, TickChange::None},
-    };
-    for (const auto& c : cases) {
-        Settings settings;
-        settings.clockInfo = c.clockInfo;
-        EXPECT_EQ(DecideTickChange(c.last, c.now, settings), c.change) << c.now.Fields().day;
-    }
-    EXPECT_EQ(NextMinuteDelayMs(At(2024, 6, 1, 10, 5, 0)), 60250);
-    EXPECT_EQ(NextMinuteDelayMs(At(2024, 6, 1, 10, 5, 59)), 1250);
-    EXPECT_EQ(NextMinuteDelayMs(At(2024, 6, 1, 23, 59, 30)), 30250);
-}
-
-TEST(FrameClockTest, EachChangeCallsItsStepsAndKeepsTheLastTickOnlyWhenNothingChanged) {
-    const struct {
-        DateTime constructed, now;
-        int clockInfo;
         bool purgeDeletes;
         const char* calls;
+        int delay;
     } cases[] = {
-        {At(2024, 3, 10, 23, 59, 40), At(2024, 3, 11), 0, true, "purge save rebuild all "},
-        {At(2024, 3, 31, 23, 59, 59), At(2024, 4, 1, 0, 0, 1), 0, false, "purge display "},
-        {At(2024, 3, 31, 23, 59, 59), At(2024, 4, 1, 0, 0, 1), 0, true, "purge save display "},
-        {At(2024, 5, 10, 10, 0, 59), At(2024, 5, 10, 10, 1), 1, false, "rebuild clock "},
-        {At(2024, 5, 10, 10, 0, 5), At(2024, 5, 10, 14, 30), 0, false, ""},
+        {At(2024, 3, 10, 23, 59, 40), At(2024, 3, 11), 0, true, "purge save rebuild all ", 60250},
+        {At(2024, 2, 20, 8), At(2024, 2, 19, 8, 0, 59), 1, false, "purge rebuild all ", 1250},
+        {At(2024, 1, 31, 23, 59, 59), At(2024, 2, 1, 0, 0, 1), 1, false, "purge display ", 59250},
+        {At(2024, 3, 31, 23, 59), At(2024, 4, 1, 0, 0, 30), 0, true, "purge save display ", 30250},
+        {At(2024, 5, 10, 9), At(2025, 5, 10, 9), 0, false, "purge display ", 60250},
+        {At(2024, 6, 1, 10, 4, 59), At(2024, 6, 1, 10, 5), 1, false, "rebuild clock ", 60250},
+        {At(2024, 6, 1, 10, 5), At(2024, 6, 1, 11, 5), 1, false, "rebuild clock ", 60250},
+        {At(2024, 6, 1, 10, 4, 59), At(2024, 6, 1, 10, 5), 0, false, "", 60250},
+        {At(2024, 6, 1, 10, 5, 1), At(2024, 6, 1, 10, 5, 58), 1, false, "", 2250},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.calls);
-        FrameClock clock(c.constructed);
+        FrameClock clock(c.last);
         FakeTarget target;
         target.now = c.now;
         target.settings.clockInfo = c.clockInfo;
         target.purgeDeletes = c.purgeDeletes;
         clock.Tick(target);
-        EXPECT_EQ(target.calls, c.calls);
-        EXPECT_EQ(clock.LastTick(), *c.calls == '\0' ? c.constructed : c.now);
-        EXPECT_EQ(target.armed, std::vector<int>{NextMinuteDelayMs(c.now)});
+        EXPECT_EQ(target.calls, c.calls) << &c - cases;
+        EXPECT_EQ(clock.LastTick(), *c.calls == '\0' ? c.last : c.now) << &c - cases;
+        EXPECT_EQ(target.armed, std::vector<int>{c.delay}) << &c - cases;
     }
 }
 
