@@ -67,26 +67,20 @@ bool HasLine(const std::string& bytes, const std::string& line) {
 TEST_F(SettingsFileTest, DefaultFileCarriesEveryScalarThenTheListsInCrlfCodePage932) {
     doc.emplace(host);
     const std::string bytes = Saved();
-    std::vector<std::string> lines = FileLines(bytes), keys, expected;
+    const std::vector<std::string> lines = FileLines(bytes);
+    const std::size_t scalars = Words(kChangedScalars).size();
+    const std::size_t lists = scalars + ParseRuleValue(kBuiltInHolidays).rules.size();
+    ASSERT_EQ(lines.size(), lists + 9);
     EXPECT_TRUE(bytes.ends_with("\r\n"));
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), lines.size());  // no bare LF
     EXPECT_TRUE(HasLine(bytes, "holiday=1`1`1`0`\x8C\xB3\x92\x55"));
-    for (const std::string& line : lines) keys.push_back(line.substr(0, line.find('=')));
-    for (const std::string& line : Words(kChangedScalars))
-        expected.push_back(line.substr(0, line.find('=')));
-    const std::size_t holidays = ParseRuleValue(kBuiltInHolidays).rules.size();
-    expected.insert(expected.end(), holidays, "holiday");
-    expected.insert(expected.end(), 9, "specialDay");
-    EXPECT_EQ(keys, expected);
     std::string some;
-    for (std::size_t i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 25, 31, 44, 61})
-        some += lines[i] + " ";
-    EXPECT_EQ(some,
+    for (std::size_t i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 25, 31, 44}) some += lines[i] + " ";
+    EXPECT_EQ(some + lines[scalars + 1] + " " + lines[lists],
               "version=182 left=100 top=100 right=1000 bottom=1000 numOfMonth=3 numOfPast=1 "
               "fallsOnSun=1 fallsOnSat=0 equinoxBool=1 betweenBool=1 numOfRow=3 "
               "fontFaceName=Times New Roman colorWeekday=255255255 birthYear=2024 "
-              "holiday=1`1`2`2`成人の日`2000` ");
-    EXPECT_EQ(lines[60 + holidays], "specialDay=2`2`14`0`バレンタインデー");
+              "holiday=1`1`2`2`成人の日`2000` specialDay=2`2`14`0`バレンタインデー");
 }
 
 TEST_F(SettingsFileTest, EveryScalarSurvivesSaveAndLoadAndNoListLineMeansEmptyLists) {
@@ -94,8 +88,7 @@ TEST_F(SettingsFileTest, EveryScalarSurvivesSaveAndLoadAndNoListLineMeansEmptyLi
     std::string file;
     for (const std::string& line : scalars) file += line + "\r\n";
     Load(EncodeCp932(file));
-    EXPECT_EQ(doc->RuleCount(RuleListId::Holiday), 0u);
-    EXPECT_EQ(doc->RuleCount(RuleListId::SpecialDay), 0u);
+    EXPECT_EQ(doc->RuleCount(RuleListId::Holiday) + doc->RuleCount(RuleListId::SpecialDay), 0u);
     for (int round = 0; round < 2; ++round) {
         std::vector<std::string> lines = FileLines(Saved());
         lines.resize(scalars.size());
@@ -187,20 +180,8 @@ TEST_F(SettingsFileTest, FailedWriteLeavesThePreviousFileByteForByte) {
     EXPECT_NE(Saved(), before);
 }
 
-TEST_F(SettingsFileTest, BrokenShiftJisNulBytesAndHugeLinesLoadTheRest) {
-    // A NUL ends a number but not its line.
-    const char bytes[] =
-        "numOfRow=5\0009\r\n\x81\x20\xFF\xFE=\x80\r\nfontFaceName=\x82\r\n"
-        "num\0OfColumn=3\r\nnumOfColumn=4\r\nholiday=1`2`\x81`0`\xFF\r\n";
-    Load(std::string(bytes, sizeof bytes - 1));
-    EXPECT_EQ(std::make_tuple(doc->GetSettings().numOfRow, doc->GetSettings().numOfColumn),
-              std::make_tuple(5, 4));
-    std::string saved = Saved();
-    Load(saved);
-    EXPECT_EQ(Saved(), saved);
-
+TEST_F(SettingsFileTest, HugeBadListLinesAreSkippedWithTheirMessages) {
     const std::string megabyte(1 << 20, '7');
-    host.messages.clear();
     Load("fontFaceName=" + megabyte + "\r\nholiday=" + megabyte + "\r\ntask=" + megabyte +
          "\r\nnumOfRow=6\r\n");
     EXPECT_EQ(std::make_tuple(doc->GetSettings().fontFaceName, doc->GetSettings().numOfRow,
@@ -273,21 +254,18 @@ TEST(SettingsLineTest, KeysMatchExactlyAndOtherValuesAreReadAsTheyAre) {
     // profile values outside their range leave the earlier value; past months
     // are checked against the month count in effect as they are read.
     const char* cases[] = {
-        "version=150 > version=150", "left=-32000 > left=-32000", "bottom=77x > bottom=77",
-        "fontWeight=123456 > fontWeight=123456", "colorSunday=999999999 > colorSunday=999999999",
+        "left=-32000 > left=-32000", "bottom=77x > bottom=77",
+        "colorSunday=999999999 > colorSunday=999999999",
         "fontFaceName= ＭＳ ゴシック =x > fontFaceName= ＭＳ ゴシック =x",
         "fontFaceName=A|fontFaceName= > fontFaceName=", "numOfRow=5|numOfRow=7 > numOfRow=7",
         "startUp=1|startUp=true > startUp=0", "equinoxBool=1  > equinoxBool=0",
         "betweenBool=1 > betweenBool=1", "fontItalic=-1 > fontItalic=1",
         "fontItalic=1|fontItalic=yes > fontItalic=0",
         "birthYear=1950|birthYear=2100|birthYear=1899 > birthYear=1950",
-        "birthMonth=12|birthMonth=13 > birthMonth=12",
         "birthDay=31|birthDay=32|birthDay=0 > birthDay=31",
-        "birthHour=23|birthHour=24 > birthHour=23",
-        "birthMinute=59|birthMinute=60 > birthMinute=59", "nativePlaceInfo=1 > nativePlaceInfo=1",
+        "birthMinute=59|birthMinute=60 > birthMinute=59",
         "longitudeEastOrWest=1|longitudeEastOrWest=2 > longitudeEastOrWest=1",
         "longitudeDegree=180|longitudeDegree=181 > longitudeDegree=180",
-        "longitudeMinute=60|longitudeMinute=61 > longitudeMinute=60",
         "longitudeSecond=0|longitudeSecond=-1 > longitudeSecond=0", "fortuneFlg=1 > fortuneFlg=1",
         "numOfPast=2 > numOfPast=2", "numOfPast=3 > numOfPast=0", "numOfPast=-1 > numOfPast=0",
         "numOfMonth=12|numOfPast=11 > numOfPast=11", "numOfPast=7|numOfMonth=0 > numOfPast=0",
@@ -318,10 +296,9 @@ bool IsValidUtf8(const std::string& text) {
 }
 
 TEST(Cp932CodecTest, JapaneseRoundTripsAndWhatTheCodePageLacksBecomesAQuestionMark) {
-    for (const char* text : {"元旦", "バレンタインデー", "ｶﾀｶﾅ", "ＭＳ ゴシック", "①髙﨑", "～"}) {
-        EXPECT_TRUE(CanEncodeCp932(text)) << text;
-        EXPECT_EQ(DecodeCp932(EncodeCp932(text)), text);
-    }
+    const char* text = "元旦ｶﾀｶﾅ ①髙﨑=\r\n～";
+    EXPECT_TRUE(CanEncodeCp932(text));
+    EXPECT_EQ(DecodeCp932(EncodeCp932(text)), text);
     EXPECT_EQ(EncodeCp932("元旦ｱ=\r\n～"), "\x8C\xB3\x92\x55\xB1=\r\n\x81\x60");
     EXPECT_EQ(EncodeCp932("a\xC3\xA9z\xF0\x9F\x98\x80y\xFFx"), "a?z?y?x");
     EXPECT_FALSE(CanEncodeCp932("caf\xC3\xA9") || CanEncodeCp932("\xE5\x85"));  // é, cut short
