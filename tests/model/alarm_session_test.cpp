@@ -75,10 +75,6 @@ TEST(AlarmTextsTest, NoticeOfTheAlarmOrTheTaskTimeAndWhatItMarksGiven) {
          "アラーム時刻 2024.05.09 08:00 pm になりました", "アラーム時刻になりました", "alarm"},
         {2, 0, 1, at15, NoDayDate(), At(2024, 5, 10, 15, 0, 20),
          "予定時刻 2024.05.10 03:00 pm になりました", "予定時刻になりました", "task"},
-        // The task time wins when both are due.
-        {2, 2, 1, at15, at15, At(2024, 5, 10, 15, 1, 30),
-         "予定時刻 2024.05.10 03:00 pm を 1分 過ぎています", "予定時刻になりました", "alarm task"},
-        {3, 2, 0, at15, At(2024, 5, 10, 14, 30), At(2024, 5, 10, 15, 30), "", "", ""},
     };
     for (const auto& c : cases) {
         CTaskTime task{c.taskTime, c.taskMode, c.alarmMode, c.armed, "会議", c.alarmTime};
