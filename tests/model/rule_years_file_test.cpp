@@ -4,7 +4,6 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -38,44 +37,24 @@ Lines HolidaysOf(const Lines& lines) {
     return holidays;
 }
 
-TEST(RuleYearsTest, LinesWithAndWithoutYearsReadAndWriteBack) {
-    const struct {
-        const char* line;
-        int firstYear, lastYear;
-    } cases[] = {
-        {"holiday=1`7`20`0`海の日", kAnyYear, kAnyYear},
-        {"holiday=1`7`20`0`海の日`1996`2002", 1996, 2002},
-        {"holiday=1`8`11`0`山の日`2016`", 2016, kAnyYear},
-        {"holiday=1`1`15`0`成人の日``1999", kAnyYear, 1999},
-        {"holiday=1`5`1`0`即位`2019`2019", 2019, 2019},
-        {"holiday=1`7`20`0`海の日``", kAnyYear, kAnyYear},  // written without the empty years
-    };
-    for (const auto& c : cases) {
-        FakeHost host;
-        host.SetSettingsFile(SettingsBytes({c.line}));
-        CvesmDoc doc(host);
-        ASSERT_EQ(std::make_tuple(host.messages.size(), doc.RuleCount(RuleListId::Holiday)),
-                  std::make_tuple(0u, 1u));
-        CHolidayTime rule = doc.Rule(RuleListId::Holiday, 0);
-        EXPECT_EQ(std::make_tuple(rule.firstYear, rule.lastYear),
-                  std::make_tuple(c.firstYear, c.lastYear));
-        std::string written = c.line;
-        if (written.ends_with("``")) written.resize(written.size() - 2);
-        EXPECT_EQ(HolidayLines(doc), Lines{written});
-    }
-}
-
-// Years after a name do not hide the next record. A first year after the last
-// refuses the rule; fields that are not two years are an incomplete record
-// after a rule that stands without years. Either is reported once per line.
-TEST(RuleYearsTest, RecordsAfterYearsAndBadYears) {
+// Rules with a first year, a last year, both or none (empty years are not
+// written back); years after a name do not hide the next record. A first year
+// after the last refuses the rule; fields that are not two years are an
+// incomplete record after a rule that stands without years. Either is reported
+// once per line.
+TEST(RuleYearsTest, RecordsWithAndWithoutYearsAndBadYears) {
     FakeHost host;
     CvesmDoc doc(host);
     doc.CopyDayRules(RuleListId::Holiday, {});
-    doc.ParseDayRules(RuleListId::Holiday, "1`5`3`0`甲`2000``1`5`4`0`乙`1`5`5`0`丙``1999");
+    doc.ParseDayRules(RuleListId::Holiday,
+                      "1`5`3`0`甲`2000``1`5`4`0`乙`1`5`5`0`丙``1999`1`5`6`0`丁`1996`2002`"
+                      "1`5`7`0`戊`2019`2019`1`5`8`0`己``");
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(HolidayLines(doc), (Lines{"holiday=1`5`3`0`甲`2000`", "holiday=1`5`4`0`乙",
-                                        "holiday=1`5`5`0`丙``1999"}));
+                                        "holiday=1`5`5`0`丙``1999", "holiday=1`5`6`0`丁`1996`2002",
+                                        "holiday=1`5`7`0`戊`2019`2019", "holiday=1`5`8`0`己"}));
+    EXPECT_EQ(doc.Rule(RuleListId::Holiday, 3).firstYear, 1996);
+    EXPECT_EQ(doc.Rule(RuleListId::Holiday, 3).lastYear, 2002);
     const struct {
         const char* value;
         std::size_t kept;
