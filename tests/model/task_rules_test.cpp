@@ -24,17 +24,6 @@ CTaskTime TaskAt(DateTime taskTime, int alarmMode, DateTime alarmTime, int taskM
     return CTaskTime{taskTime, taskMode, alarmMode, 1, "x", alarmTime};
 }
 
-TEST(EditorChoiceTest, YearOfAMonthDayAndTheTwelveHourClock) {
-    DateTime today = At(2024, 5, 10, 18, 0);
-    EXPECT_EQ((std::vector<int>{YearForMonthDay(5, 10, today), YearForMonthDay(5, 9, today),
-                                YearForMonthDay(5, 11, today), YearForMonthDay(1, 31, today),
-                                YearForMonthDay(12, 1, today)}),
-              (std::vector<int>{2024, 2025, 2024, 2025, 2024}));
-    EXPECT_EQ((std::vector<int>{HourOfDay(0, true, 12), HourOfDay(11, true, 12),
-                                HourOfDay(11, false, 12), HourOfDay(15, true, 24)}),
-              (std::vector<int>{12, 23, 11, 15}));
-}
-
 TEST(FixedAlarmTest, DaysBeforeCrossMonthEndsAndLeapDaysAndAreRecovered) {
     EXPECT_EQ(FixedAlarmTime(At(2023, 3, 1), {7, 9, 45}), At(2023, 2, 22, 9, 45));
     EXPECT_EQ(FixedAlarmTime(At(2024, 3, 1), {7, 9, 45}), At(2024, 2, 23, 9, 45));
@@ -89,17 +78,6 @@ TEST(RelativeAlarmTest, EveryChoiceTheEditorOffersIsRecoveredExactly) {
     EXPECT_TRUE(back.after);
 }
 
-TEST(RelativeAlarmTest, ShownIntervalTruncatesAndCountsZeroAsAfter) {
-    DateTime task = At(2024, 5, 10, 15, 0);
-    for (auto [seconds, minutes, before] :
-         {std::tuple(0, 0, false), std::tuple(-1800, 30, true), std::tuple(4500, 75, false),
-          std::tuple(-119, 1, true), std::tuple(119, 1, false), std::tuple(-59, 0, false)}) {
-        AlarmInterval shown = ShownAlarmInterval(TaskAt(task, 2, task + TimeSpan(seconds)));
-        EXPECT_EQ(std::make_tuple(shown.minutes, shown.before), std::make_tuple(minutes, before))
-            << seconds;
-    }
-}
-
 TEST(DueRuleTest, AlarmAndTaskTimeAreDueFromTheirInstantWhilePending) {
     DateTime alarm = At(2024, 5, 10, 14, 30);
     CTaskTime task = TaskAt(At(2024, 5, 10, 15, 0), 2, alarm);
@@ -129,7 +107,7 @@ TEST(DueRuleTest, AlarmAndTaskTimeAreDueFromTheirInstantWhilePending) {
     EXPECT_EQ(task.alarmTime, At(2025, 1, 1, 1, 59, 0));
 }
 
-TEST(OldTaskTest, CutoffIsTheCalendarDaySpanDaysBackAndHidesOnlyGivenTasks) {
+TEST(OldTaskTest, CutoffIsTheCalendarDaySpanDaysBack) {
     EXPECT_EQ((std::vector<std::int64_t>{
                   CutoffDayKey(At(2024, 3, 7, 23, 59), 7), CutoffDayKey(At(2023, 3, 7, 0, 0), 7),
                   CutoffDayKey(At(2025, 1, 1, 12, 0), 1), CutoffDayKey(At(2024, 5, 10, 9, 0), 0),
@@ -138,20 +116,6 @@ TEST(OldTaskTest, CutoffIsTheCalendarDaySpanDaysBackAndHidesOnlyGivenTasks) {
     int cutoff = CutoffDayKey(At(2024, 5, 10, 9, 0), 7);
     EXPECT_TRUE(IsTaskOld(TaskAt(At(2024, 5, 3, 23, 59), 0, NoDayDate()), cutoff));
     EXPECT_FALSE(IsTaskOld(TaskAt(At(2024, 5, 4), 0, NoDayDate()), cutoff));
-
-    const DateTime now = At(2024, 5, 10, 9, 0);
-    auto visible = [&now](DateTime time, int alarmArmed, int handled, int span) {
-        CTaskTime task = TaskAt(time, alarmArmed < 0 ? 0 : 1, alarmArmed < 0 ? NoDayDate() : time);
-        task.alarmArmed = alarmArmed < 0 ? 1 : alarmArmed;
-        return IsTaskVisible(task, now, handled, span);
-    };
-    // Old tasks hide once their alarm is given (-1: none), and only while old tasks are handled.
-    EXPECT_EQ((std::vector<bool>{
-                  visible(At(2020, 1, 1), -1, 0, 0), visible(At(2024, 5, 1, 10), 1, 1, 7),
-                  visible(At(2024, 5, 1, 10), 0, 1, 7), visible(At(2024, 5, 1, 10), -1, 1, 7),
-                  visible(At(2024, 5, 4), -1, 1, 7), visible(At(2024, 5, 10, 23), -1, 1, 0),
-                  visible(At(2024, 5, 11), -1, 1, 0)}),
-              (std::vector<bool>{true, true, false, false, true, false, true}));
 }
 
 // Task lines of the settings file: fourteen fields per task, and the message per bad line.
