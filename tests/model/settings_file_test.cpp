@@ -240,9 +240,6 @@ TEST(SettingsLineTest, EveryRangedKeyKeepsItsBoundsAndReplacesJustOutside) {
 }
 
 TEST(SettingsLineTest, KeysMatchExactlyAndOtherValuesAreReadAsTheyAre) {
-    SettingsLine split = SplitSettingsLine("fontFaceName=a=b ");
-    EXPECT_EQ(split.key, "fontFaceName");
-    EXPECT_EQ(split.value, "a=b ");
     Settings settings;
     for (const char* text : {"Version=1", "numOfRow = 5", " numOfRow=5", "numOfRow5", "=5"}) {
         EXPECT_FALSE(ApplyScalarLine(settings, SplitSettingsLine(text), 5)) << text;

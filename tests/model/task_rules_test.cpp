@@ -78,33 +78,21 @@ TEST(RelativeAlarmTest, EveryChoiceTheEditorOffersIsRecoveredExactly) {
     EXPECT_TRUE(back.after);
 }
 
-TEST(DueRuleTest, AlarmAndTaskTimeAreDueFromTheirInstantWhilePending) {
-    DateTime alarm = At(2024, 5, 10, 14, 30);
-    CTaskTime task = TaskAt(At(2024, 5, 10, 15, 0), 2, alarm);
-    EXPECT_EQ(std::make_tuple(IsAlarmDue(task, alarm - TimeSpan(1)), IsAlarmDue(task, alarm)),
-              std::make_tuple(false, true));
-    task.alarmArmed = 0;
-    EXPECT_FALSE(IsAlarmDue(task, alarm));
-    task.alarmArmed = 1;
-    task.alarmMode = 0;
-    EXPECT_FALSE(IsTaskDue(task, alarm));
-
-    DateTime time = At(2024, 5, 10, 15, 0);
-    task = TaskAt(time, 0, NoDayDate());
+TEST(DueRuleTest, OnlyPendingAlarmsAndNotificationsAreDueFromTheirInstant) {
+    const DateTime time = At(2024, 5, 10, 15, 0);
+    CTaskTime task = TaskAt(time, 0, time);  // armed, but without alarm
     for (int mode : {0, 1, 3}) {
         task.taskMode = mode;
-        EXPECT_FALSE(IsTimeDue(task, time + TimeSpan::Days(1))) << mode;
+        EXPECT_FALSE(IsTaskDue(task, time + TimeSpan::Days(1))) << mode;
     }
     task.taskMode = 2;
-    EXPECT_EQ(std::make_tuple(IsTimeDue(task, time - TimeSpan(1)), IsTimeDue(task, time),
-                              IsTaskDue(task, time)),
-              std::make_tuple(false, true, true));
-
+    EXPECT_EQ(std::make_tuple(IsTaskDue(task, time - TimeSpan(1)), IsTaskDue(task, time)),
+              std::make_tuple(false, true));
     // A snooze gives a task without alarm a pending relative one on the whole minute.
     task.alarmArmed = 0;
     ApplySnooze(task, At(2024, 12, 31, 23, 59, 59), 120);
-    EXPECT_EQ(std::tie(task.alarmMode, task.alarmArmed), std::make_tuple(2, 1));
-    EXPECT_EQ(task.alarmTime, At(2025, 1, 1, 1, 59, 0));
+    EXPECT_EQ(std::tie(task.alarmMode, task.alarmArmed, task.alarmTime),
+              std::make_tuple(2, 1, At(2025, 1, 1, 1, 59, 0)));
 }
 
 TEST(OldTaskTest, CutoffIsTheCalendarDaySpanDaysBack) {
