@@ -25,9 +25,8 @@ public:
     // Platform answers; change them before creating the document.
     std::optional<std::string> appData = kAppData;
     std::optional<std::string> userName = kUser;
-    std::set<std::string> folders;             // folders that exist
-    std::set<std::string> failingFolders;      // creating these fails
-    std::map<std::string, std::string> files;  // path -> raw bytes
+    std::set<std::string> folders, failingFolders;  // existing ones, ones that cannot be made
+    std::map<std::string, std::string> files;       // path -> raw bytes
     // Files in the fonts folder; nothing: the folder is not found.
     std::optional<std::vector<std::string>> fontFiles = std::vector<std::string>{};
     std::size_t pathLimit = 259;
@@ -39,10 +38,7 @@ public:
     std::deque<MessageAnswer> answers;
     std::vector<MessageRequest> messages;
     std::vector<std::string> createdFolders;
-    int quitRequests = 0;
-    int redraws = 0;
-    int reads = 0;
-    int writes = 0;
+    int quitRequests = 0, redraws = 0, reads = 0, writes = 0;
     FakeHost() : now(DateTime::Build(2024, 5, 10, 12, 0).value_or(DateTime())) {}
     void SetSettingsFile(std::string bytes) { files[kSettingsPath] = std::move(bytes); }
     bool HasSettingsFile() const { return files.count(kSettingsPath) != 0; }
