@@ -63,29 +63,19 @@ TEST(AlarmTextsTest, TaskTimeMessageTellsTheDistanceBeforeAndAfter) {
               "予定時刻 2024.05.10 03:00 pm まであと 0分 です");
 }
 
-TEST(AlarmTextsTest, NoticeOfTheAlarmOrTheTaskTimeAndWhatItMarksGiven) {
+TEST(AlarmTextsTest, NoticeOfAnUntimedAlarmNamesTheAlarmTimeOfANotificationItsComing) {
+    AlarmNotice alarm =
+        ComposeAlarmNotice(CTaskTime{At(2024, 5, 10), 0, 1, 1, "", At(2024, 5, 9, 20)},
+                           At(2024, 5, 9, 20, 0, 10), kDefaults);
+    EXPECT_EQ(std::tie(alarm.message, alarm.title, alarm.alarmGiven, alarm.taskTimeNotified),
+              std::make_tuple("アラーム時刻 2024.05.09 08:00 pm になりました",
+                              "アラーム時刻になりました", true, false));
     const DateTime at15 = At(2024, 5, 10, 15, 0);
-    const struct {
-        int taskMode, alarmMode, armed;
-        DateTime taskTime, alarmTime, now;
-        const char *message, *title, *marks;
-    } cases[] = {
-        // The alarm of an untimed task names the alarm time.
-        {0, 1, 1, At(2024, 5, 10), At(2024, 5, 9, 20, 0), At(2024, 5, 9, 20, 0, 10),
-         "アラーム時刻 2024.05.09 08:00 pm になりました", "アラーム時刻になりました", "alarm"},
-        {2, 0, 1, at15, NoDayDate(), At(2024, 5, 10, 15, 0, 20),
-         "予定時刻 2024.05.10 03:00 pm になりました", "予定時刻になりました", "task"},
-    };
-    for (const auto& c : cases) {
-        CTaskTime task{c.taskTime, c.taskMode, c.alarmMode, c.armed, "会議", c.alarmTime};
-        const AlarmNotice notice = ComposeAlarmNotice(task, c.now, kDefaults);
-        EXPECT_EQ(notice.message, c.message);
-        EXPECT_EQ(notice.title, c.title);
-        std::string marks = std::string(notice.alarmGiven ? "alarm" : "") +
-                            (notice.alarmGiven && notice.taskTimeNotified ? " " : "") +
-                            (notice.taskTimeNotified ? "task" : "");
-        EXPECT_EQ(marks, c.marks) << c.message;
-    }
+    AlarmNotice task = ComposeAlarmNotice(CTaskTime{at15, 2, 0, 1, "", NoDayDate()},
+                                          at15 + TimeSpan(20), kDefaults);
+    EXPECT_EQ(std::tie(task.message, task.title, task.alarmGiven, task.taskTimeNotified),
+              std::make_tuple("予定時刻 2024.05.10 03:00 pm になりました", "予定時刻になりました",
+                              false, true));
 }
 
 class AlarmSessionTest : public ::testing::Test {

@@ -132,11 +132,9 @@ TEST(DocCreationTest, OnlyOldFilesNamingAMissingDolphinFontFallBackToTimesNewRom
         {"arial.ttf", "version=181", "Dolphin", "Times New Roman"},
         {"dolphin_b.ttf", "version=150", "Dolphin", "Dolphin"},
         {nullptr, "version=100", "Dolphin", "Dolphin"},
-        {"arial.ttf", "version=182", "Dolphin", "Dolphin"},
         {"arial.ttf", "", "Dolphin", "Dolphin"},  // version 182 by default
         {"arial.ttf", "version=181", "dolphin", "dolphin"},
-        {"arial.ttf", "version=181", "Dolphin ", "Dolphin "},
-        {"arial.ttf", "version=999", "", ""},
+        {"arial.ttf", "version=999", "Dolphin ", "Dolphin "},
         {"arial.ttf", "version=-5", "", ""},
     };
     for (const auto& c : cases) {
