@@ -1,6 +1,8 @@
 #include "tasks/alarm_session.h"
 
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -27,15 +29,14 @@ TEST(AlarmTextsTest, DatesInSixLayoutsAndTimesInTwelveOrTwentyFourHours) {
     EXPECT_EQ(DateText(At(2024, 1, 31), 1), "2024.Jan.31");
     EXPECT_EQ(DateText(At(2024, 12, 1), 3), "Dec.01.2024");
 
-    const struct {
-        int hour, minute, mode;
-        const char* text;
-    } times[] = {{0, 30, 12, "00:30 am"}, {11, 59, 12, "11:59 am"}, {12, 30, 12, "00:30 pm"},
-                 {23, 5, 12, "11:05 pm"}, {0, 30, 24, "00:30"},     {23, 5, 24, "23:05"},
-                 {12, 0, 0, "12:00"}};  // any other setting is 24 hours
-    for (const auto& t : times) {
-        EXPECT_EQ(TimeText(At(2024, 3, 7, t.hour, t.minute, 59), t.mode), t.text) << t.text;
-    }
+    auto time = [](int hour, int minute, int mode) {
+        return TimeText(At(2024, 3, 7, hour, minute, 59), mode);
+    };
+    EXPECT_EQ((std::vector<std::string>{time(0, 30, 12), time(11, 59, 12), time(12, 30, 12),
+                                        time(23, 5, 12), time(0, 30, 24), time(23, 5, 24),
+                                        time(12, 0, 0)}),  // any other setting is 24 hours
+              (std::vector<std::string>{"00:30 am", "11:59 am", "00:30 pm", "11:05 pm", "00:30",
+                                        "23:05", "12:00"}));
 }
 
 TEST(AlarmTextsTest, TaskTimeMessageTellsTheDistanceBeforeAndAfter) {

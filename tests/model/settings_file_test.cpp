@@ -117,15 +117,13 @@ TEST_F(SettingsFileTest, UneditedNamesAndTextsGoBackByteForByteEditedOnesAsTheUs
                                  "\x81`x",  "\xA0\xFD\xFE\xFF", "\x82\xA0", "\x9F`\xE0`\xFC`"};
     std::string file;
     for (const std::string& text : texts) {
-        file += "holiday=1`1`1`0`" + text + "\r\nspecialDay=2`2`2`0`" + text + "\r\n" +
-                std::string(kTaskPrefix) + text + "\r\n";
+        file += "holiday=1`1`1`0`" + text + "\r\n" + std::string(kTaskPrefix) + text + "\r\n";
     }
     Load(file);
     ASSERT_EQ(doc->TaskCount(), std::size(texts));
     std::string saved = Saved();
     for (const std::string& text : texts) {
         EXPECT_TRUE(HasLine(saved, "holiday=1`1`1`0`" + text)) << text;
-        EXPECT_TRUE(HasLine(saved, "specialDay=2`2`2`0`" + text)) << text;
         EXPECT_TRUE(HasLine(saved, std::string(kTaskPrefix) + text)) << text;
     }
 
