@@ -1,9 +1,8 @@
-// A DocHost in memory: files and folders in maps, scripted answers to
-// message boxes, every message and quit request recorded, a settable clock and
-// a switch that makes writes fail. Tests of the document and of anything built
-// on it share it.
+// A DocHost in memory: files and folders in maps, scripted answers to message
+// boxes, every message and quit request recorded, a settable clock, failing writes.
 #pragma once
 
+#include <algorithm>
 #include <cctype>
 #include <deque>
 #include <map>
@@ -23,38 +22,27 @@ public:
     static constexpr const char* kUser = "taro";
     static constexpr const char* kSettingsPath =
         "C:\\Users\\taro\\AppData\\Roaming\\vesmira\\taro\\vesmira.ini";
-
     // Platform answers; change them before creating the document.
     std::optional<std::string> appData = kAppData;
     std::optional<std::string> userName = kUser;
-    std::set<std::string> folders;             // folders that exist
-    std::set<std::string> failingFolders;      // creating these fails
-    std::map<std::string, std::string> files;  // path -> raw bytes
-    // Files in the fonts folder; nothing means the fonts folder is not found.
+    std::set<std::string> folders, failingFolders;  // existing ones, ones that cannot be made
+    std::map<std::string, std::string> files;       // path -> raw bytes
+    // Files in the fonts folder; nothing: the folder is not found.
     std::optional<std::vector<std::string>> fontFiles = std::vector<std::string>{};
     std::size_t pathLimit = 259;
     DateTime now;
     int openFailures = 0;     // the next reads of an existing file cannot open it
     bool failWrites = false;  // every ReplaceFile fails and changes nothing
-
-    // Answers for messages with more than an OK button, taken in order. When
-    // none is left the cautious answer is given: Ignore, No or Cancel.
+    // Answers for messages with more than an OK button, in order; then the
+    // cautious one: Ignore, No or Cancel.
     std::deque<MessageAnswer> answers;
-
-    // What happened.
     std::vector<MessageRequest> messages;
     std::vector<std::string> createdFolders;
-    int quitRequests = 0;
-    int redraws = 0;
-    int reads = 0;
-    int writes = 0;
-
+    int quitRequests = 0, redraws = 0, reads = 0, writes = 0;
     FakeHost() : now(DateTime::Build(2024, 5, 10, 12, 0).value_or(DateTime())) {}
-
     void SetSettingsFile(std::string bytes) { files[kSettingsPath] = std::move(bytes); }
     bool HasSettingsFile() const { return files.count(kSettingsPath) != 0; }
     const std::string& SettingsFile() const { return files.at(kSettingsPath); }
-
     std::vector<std::string> MessageTexts() const {
         std::vector<std::string> texts;
         for (const MessageRequest& message : messages) texts.push_back(message.text);
@@ -65,45 +53,32 @@ public:
         for (const MessageRequest& message : messages) count += message.text == text;
         return count;
     }
-
     MessageAnswer ShowMessage(const MessageRequest& request) override {
         messages.push_back(request);
         if (request.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-        if (!answers.empty()) {
-            MessageAnswer answer = answers.front();
-            answers.pop_front();
-            return answer;
+        if (answers.empty()) {
+            return request.buttons == MessageButtons::AbortRetryIgnore ? MessageAnswer::Ignore
+                   : request.buttons == MessageButtons::YesNo          ? MessageAnswer::No
+                                                                       : MessageAnswer::Cancel;
         }
-        switch (request.buttons) {
-            case MessageButtons::AbortRetryIgnore:
-                return MessageAnswer::Ignore;
-            case MessageButtons::YesNo:
-                return MessageAnswer::No;
-            default:
-                return MessageAnswer::Cancel;
-        }
+        MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
     }
-
     void PostQuit() override { ++quitRequests; }
     std::optional<std::string> AppDataFolder() override { return appData; }
-
     FolderResult CreateFolder(const std::string& path) override {
         if (failingFolders.count(path) != 0) return FolderResult::Failed;
         if (!folders.insert(path).second) return FolderResult::AlreadyExists;
         createdFolders.push_back(path);
         return FolderResult::Created;
     }
-
     std::optional<std::string> UserName() override { return userName; }
-
     std::optional<bool> FontsFolderHasMatch(const std::string& pattern) override {
         if (!fontFiles) return std::nullopt;
-        for (const std::string& file : *fontFiles) {
-            if (MatchesPattern(pattern, file)) return true;
-        }
-        return false;
+        return std::any_of(fontFiles->begin(), fontFiles->end(),
+                           [&](const std::string& file) { return MatchesPattern(pattern, file); });
     }
-
     FileRead ReadFile(const std::string& path) override {
         ++reads;
         auto file = files.find(path);
@@ -114,18 +89,15 @@ public:
         }
         return {FileRead::Status::Ok, file->second};
     }
-
     bool ReplaceFile(const std::string& path, const std::string& bytes) override {
         ++writes;
         if (failWrites) return false;
         files[path] = bytes;
         return true;
     }
-
     std::size_t PathLimit() const override { return pathLimit; }
     DateTime Now() override { return now; }
     void RedrawViews() override { ++redraws; }
-
     // File-name patterns as the platform matches them: "*" and "?", any case.
     static bool MatchesPattern(std::string_view pattern, std::string_view name) {
         if (pattern.empty()) return name.empty();

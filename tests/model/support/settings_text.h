@@ -1,7 +1,8 @@
-// Settings files for tests: written from UTF-8 lines as the program writes
-// them (code page 932, CRLF), and read back as UTF-8 lines.
+// Settings files from UTF-8 lines as the program writes them (code page 932,
+// CRLF), and back.
 #pragma once
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -13,10 +14,7 @@ namespace vesm {
 
 inline std::string SettingsBytes(std::initializer_list<std::string_view> lines) {
     std::string text;
-    for (std::string_view line : lines) {
-        text += line;
-        text += "\r\n";
-    }
+    for (std::string_view line : lines) text.append(line).append("\r\n");
     return EncodeCp932(text);
 }
 
@@ -24,10 +22,8 @@ inline std::string SettingsBytes(std::initializer_list<std::string_view> lines) 
 inline std::vector<std::string> FileLines(const std::string& bytes) {
     std::string text = DecodeCp932(bytes);
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) end = text.size();
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = std::min(text.find("\r\n", start), text.size());
         lines.push_back(text.substr(start, end - start));
         start = end + 2;
     }

@@ -1,10 +1,10 @@
-// Pins the process's time zone for one test and restores it afterwards.
-// Olson zone names need a POSIX C runtime; the Windows runtime reads TZ in
-// its own form, so zone-switching tests run natively only.
+// Pins the process's time zone for one test and restores it afterwards. Olson
+// names need a POSIX C runtime, so zone-switching tests run natively only.
 #pragma once
 
 #include <cstdlib>
 #include <ctime>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -20,35 +20,23 @@ namespace vesm {
 class ScopedTimeZone {
 public:
     explicit ScopedTimeZone(const char* zone) {
-        const char* old = std::getenv("TZ");
-        hadOld_ = old != nullptr;
-        if (hadOld_) old_ = old;
+        if (const char* old = std::getenv("TZ")) old_ = old;
         Set(zone);
     }
-    ~ScopedTimeZone() {
-        if (hadOld_) {
-            Set(old_.c_str());
-        } else {
-#if !defined(_WIN32)
-            unsetenv("TZ");
-            tzset();
-#endif
-        }
-    }
+    ~ScopedTimeZone() { Set(old_ ? old_->c_str() : nullptr); }
     ScopedTimeZone(const ScopedTimeZone&) = delete;
     ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
 
 private:
     static void Set(const char* zone) {
-#if defined(_WIN32)
-        static_cast<void>(zone);
-#else
-        setenv("TZ", zone, 1);
+#if !defined(_WIN32)
+        if (zone != nullptr) setenv("TZ", zone, 1);
+        if (zone == nullptr) unsetenv("TZ");
         tzset();
 #endif
+        static_cast<void>(zone);
     }
-    bool hadOld_ = false;
-    std::string old_;
+    std::optional<std::string> old_;
 };
 
 }  // namespace vesm
