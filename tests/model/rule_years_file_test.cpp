@@ -67,7 +67,9 @@ TEST(RuleYearsTest, RecordsWithAndWithoutYearsAndBadYears) {
         doc.ParseDayRules(RuleListId::Holiday, c.value);
         EXPECT_EQ(host.MessageTexts(), Lines{std::string(kRuleDataMessage)});
         ASSERT_EQ(doc.RuleCount(RuleListId::Holiday), c.kept);
-        if (c.kept == 1) EXPECT_FALSE(doc.Rule(RuleListId::Holiday, 0).HasYearRange());
+        if (c.kept == 1) {
+            EXPECT_FALSE(doc.Rule(RuleListId::Holiday, 0).HasYearRange());
+        }
     }
 }
 
