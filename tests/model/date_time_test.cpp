@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "support/time_zone.h"
 
 namespace vesm {
@@ -11,101 +13,61 @@ DateTime Make(int y, int m, int d, int h = 0, int mi = 0, int s = 0) {
     return DateTime::Build(y, m, d, h, mi, s).value();
 }
 
-TEST(DateFieldsTest, WeekdaysCountFromSunday) {
-    EXPECT_EQ(Make(2024, 1, 1).Weekday(), 2);
-    EXPECT_EQ(Make(2023, 12, 31).Weekday(), 1);
+TEST(DateTimeTest, BuildRoundTripsRollsOverAndRefusesFieldsOutOfRange) {
+    const DateFields f = Make(2099, 12, 31, 23, 59, 58).Fields();
+    EXPECT_EQ((std::vector<int>{f.year, f.month, f.day, f.hour, f.minute, f.second, f.weekday}),
+              (std::vector<int>{2099, 12, 31, 23, 59, 58, 5}));
+    EXPECT_EQ(Make(2024, 1, 1).Weekday(), 2);  // weekdays count from Sunday
     EXPECT_EQ(Make(2024, 3, 2).Weekday(), 7);
+    EXPECT_EQ(Make(2023, 4, 31).Fields().month * 100 + Make(2023, 4, 31).Day(), 501);
+    EXPECT_EQ(Make(2023, 2, 29).Day(), 1);
+    const int refused[][6] = {
+        {1899, 1, 1, 0, 0, 0},  {1969, 12, 1, 0, 0, 0}, {2000, 0, 1, 0, 0, 0},
+        {2000, 13, 1, 0, 0, 0}, {2000, 1, 0, 0, 0, 0},  {2000, 1, 32, 0, 0, 0},
+        {2000, 1, 1, 24, 0, 0}, {2000, 1, 1, 0, 60, 0}, {2000, 1, 1, 0, 0, 60}};
+    for (const auto& [y, m, d, h, mi, s] : refused) {
+        EXPECT_FALSE(DateTime::Build(y, m, d, h, mi, s))
+            << y << "-" << m << "-" << d << " " << h << ":" << mi << ":" << s;
+    }
 }
 
-TEST(DateFieldsTest, BuildRoundTripsLocalFields) {
-    DateFields f = Make(2099, 12, 31, 23, 59, 58).Fields();
-    EXPECT_EQ(f.year, 2099);
-    EXPECT_EQ(f.month, 12);
-    EXPECT_EQ(f.day, 31);
-    EXPECT_EQ(f.hour, 23);
-    EXPECT_EQ(f.minute, 59);
-    EXPECT_EQ(f.second, 58);
+TEST(DateTimeTest, MonthLengthsAndWeekRows) {
+    const int lengths[][3] = {{2000, 2, 29}, {1900, 2, 28}, {2100, 2, 28}, {2024, 2, 29},
+                              {2023, 2, 28}, {2024, 4, 30}, {2024, 12, 31}};
+    for (const auto& [year, month, length] : lengths) {
+        EXPECT_EQ(MonthLength(year, month), length) << year << "-" << month;
+    }
+    // {day, its weekday, row}: March 2024 starts on a Friday, June on a
+    // Saturday, September on a Sunday.
+    const int rows[][3] = {{1, 6, 1}, {2, 7, 1}, {3, 1, 2}, {31, 1, 6}, {1, 7, 1},
+                           {2, 1, 2}, {9, 1, 3}, {8, 7, 2}, {8, 1, 2},  {15, 1, 3}};
+    for (const auto& [day, weekday, row] : rows) {
+        EXPECT_EQ(WeekRow(day, weekday), row) << day << " w" << weekday;
+    }
 }
 
-TEST(DateBuildTest, DayPastMonthEndRollsOver) {
-    DateFields f = Make(2023, 4, 31).Fields();
-    EXPECT_EQ(f.month, 5);
-    EXPECT_EQ(f.day, 1);
-    EXPECT_EQ(Make(2023, 2, 29).Fields().day, 1);
-}
-
-TEST(DateBuildTest, RefusesFieldsOutOfRange) {
-    EXPECT_FALSE(DateTime::Build(1899, 1, 1));
-    EXPECT_FALSE(DateTime::Build(2000, 0, 1));
-    EXPECT_FALSE(DateTime::Build(2000, 13, 1));
-    EXPECT_FALSE(DateTime::Build(2000, 1, 0));
-    EXPECT_FALSE(DateTime::Build(2000, 1, 32));
-    EXPECT_FALSE(DateTime::Build(2000, 1, 1, 24));
-    EXPECT_FALSE(DateTime::Build(2000, 1, 1, 0, 60));
-    EXPECT_FALSE(DateTime::Build(2000, 1, 1, 0, 0, 60));
-    EXPECT_FALSE(DateTime::Build(1969, 12, 1));
-}
-
-TEST(MonthLengthTest, FebruaryFollowsTheLeapRule) {
-    EXPECT_EQ(FebruaryLength(2000), 29);
-    EXPECT_EQ(FebruaryLength(1900), 28);
-    EXPECT_EQ(FebruaryLength(2100), 28);
-    EXPECT_EQ(FebruaryLength(2024), 29);
-    EXPECT_EQ(FebruaryLength(2023), 28);
-    EXPECT_EQ(MonthLength(2024, 4), 30);
-    EXPECT_EQ(MonthLength(2024, 12), 31);
-    EXPECT_EQ(MonthLength(2023, 2), 28);
-}
-
-TEST(WeekRowTest, RowsOfMarch2024) {
-    // 1 March 2024 is a Friday.
-    EXPECT_EQ(WeekRow(1, Make(2024, 3, 1).Weekday()), 1);
-    EXPECT_EQ(WeekRow(2, Make(2024, 3, 2).Weekday()), 1);
-    EXPECT_EQ(WeekRow(3, Make(2024, 3, 3).Weekday()), 2);
-    EXPECT_EQ(WeekRow(31, Make(2024, 3, 31).Weekday()), 6);
-}
-
-TEST(WeekRowTest, MonthStartingOnSaturday) {
-    // June 2024 starts on a Saturday.
-    EXPECT_EQ(WeekRow(1, 7), 1);
-    EXPECT_EQ(WeekRow(2, 1), 2);
-    EXPECT_EQ(WeekRow(9, 1), 3);
-    EXPECT_EQ(WeekRow(8, 7), 2);
-    // September 2024 starts on a Sunday: the 8th opens the second row.
-    EXPECT_EQ(WeekRow(8, 1), 2);
-    EXPECT_EQ(WeekRow(15, 1), 3);
-}
-
-TEST(TimeSpanTest, WholeUnitsTruncateTowardZero) {
+TEST(DateTimeTest, SpansTruncateTowardZero) {
     EXPECT_EQ(TimeSpan(-1).WholeDays(), 0);
     EXPECT_EQ(TimeSpan(-86401).WholeDays(), -1);
-    TimeSpan span = TimeSpan::Days(2);
-    EXPECT_EQ(span.WholeHours(), 48);
-    TimeSpan mixed(1 * 86400 + 5 * 3600 + 7 * 60 + 9);
+    EXPECT_EQ(TimeSpan::Days(2).WholeHours(), 48);
+    const TimeSpan mixed(1 * 86400 + 5 * 3600 + 7 * 60 + 9);
     EXPECT_EQ(mixed.HoursOfDay(), 5);
     EXPECT_EQ(mixed.MinutesOfHour(), 7);
     EXPECT_EQ(Make(2024, 3, 1) - Make(2024, 2, 28), TimeSpan::Days(2));
 }
 
-TEST(NoDayDateTest, IsLocalMidnightOfNewYear1975EastAndWest) {
+TEST(DateTimeTest, NoDayAndMidnightsHoldInEveryZone) {
     VESM_NEEDS_ZONE_SWITCH();
     for (const char* zone : {"Asia/Tokyo", "Pacific/Kiritimati", "America/Los_Angeles"}) {
         ScopedTimeZone tz(zone);
-        DateFields f = NoDayDate().Fields();
-        EXPECT_EQ(f.year, 1975) << zone;
-        EXPECT_EQ(f.month, 1) << zone;
-        EXPECT_EQ(f.day, 1) << zone;
-        EXPECT_EQ(f.hour, 0) << zone;
+        const DateFields f = NoDayDate().Fields();
+        EXPECT_EQ(f.year * 1000000 + f.month * 10000 + f.day * 100 + f.hour, 1975010100) << zone;
         EXPECT_GT(NoDayDate().Seconds(), 0) << zone;
     }
-}
-
-TEST(MidnightDaysAwayTest, OneDatePerDayAcrossDaylightSaving) {
-    VESM_NEEDS_ZONE_SWITCH();
-    ScopedTimeZone tz("Europe/Berlin");
-    DateTime start = Make(2024, 3, 30, 15);
-    DateTime next = start.MidnightDaysAway(1);
-    DateTime after = start.MidnightDaysAway(2);
+    ScopedTimeZone tz("Europe/Berlin");  // one date per day across daylight saving
+    const DateTime start = Make(2024, 3, 30, 15);
+    const DateTime next = start.MidnightDaysAway(1);
+    const DateTime after = start.MidnightDaysAway(2);
     EXPECT_EQ(next.Day(), 31);
     EXPECT_EQ(after.Day(), 1);
     EXPECT_EQ(after.Fields().hour, 0);
