@@ -36,18 +36,17 @@ Settings Derived(int fallsOnSun, int fallsOnSat, bool betweenBool, bool equinoxB
     return settings;
 }
 
-// The engine's record of a day, from a table that starts a month earlier.
-DayRecord EngineDay(const std::vector<CHolidayTime>& rules, const Settings& settings, int year,
-                    int month, int day) {
-    const int previous = year * 12 + month - 2;
+// The engine's record of the day `date` (yyyymmdd), from a table that starts a month earlier.
+DayRecord EngineDay(const std::vector<CHolidayTime>& rules, const Settings& settings, int date) {
+    const int year = date / 10000, month = date / 100 % 100, previous = year * 12 + month - 2;
     std::vector<DayRecord> days(92);
     const std::vector<CHolidayTime> none;
     ComputeHolidays(days, DateTime::Build(previous / 12, previous % 12 + 1, 1).value(),
                     {rules, none, settings});
     for (const DayRecord& record : days) {
-        if (record.date == DateTime::Build(year, month, day).value()) return record;
+        if (record.date == DateTime::Build(year, month, date % 100).value()) return record;
     }
-    ADD_FAILURE() << "no record for " << year << "-" << month << "-" << day;
+    ADD_FAILURE() << "no record for " << date;
     return {};
 }
 
@@ -100,64 +99,48 @@ TEST(HolidayEngineTest, FixedDatesAndYearRanges) {
     }
 }
 
-TEST(HolidayEngineTest, FirstRuleNamesTheDayAndEquinoxesOverrideWhileOn) {
-    const std::vector<CHolidayTime> rules = {Rule(6, 10, 0, "前"), Rule(6, 10, 0, "後"),
-                                             Rule(3, 20, 0, "自分の日")};
-    const DayRecord first = EngineDay(rules, Settings{}, 2024, 6, 10);
-    EXPECT_EQ(first.holidayFlag, 1);
-    EXPECT_EQ(first.holidayName, "前");
-    const DayRecord next = EngineDay(rules, Settings{}, 2024, 6, 11);
-    EXPECT_EQ(next.holidayFlag, 0);
-    EXPECT_EQ(next.holidayName, "");
-    EXPECT_EQ(EngineDay(rules, Settings{}, 2024, 3, 20).holidayName, "春分の日");
-    EXPECT_EQ(EngineDay(rules, Settings{}, 2024, 9, 22).holidayName, "秋分の日");
-    const Settings off = Derived(1, 0, true, false);
-    EXPECT_EQ(EngineDay(rules, off, 2024, 3, 20).holidayName, "自分の日");
-    EXPECT_EQ(EngineDay(rules, off, 2024, 9, 22).holidayFlag, 0);
-}
-
-// Each row: rules, settings, a day and the name the engine gives it.
-TEST(HolidayEngineTest, DerivedDaysFollowTheLawOfTheirYearAndTheSettings) {
+// Each row: rules, settings, a day and the name the engine gives it. The first
+// rule names the day; equinoxes override rules while on. Substitutes came on
+// 12 April 1973, days between on 27 December 1985; from 2007 the substitute
+// counts from the Sunday and passes further holidays, and a Sunday between two
+// holidays is one too. The Saturday rule is the user's own, in every year.
+TEST(HolidayEngineTest, NamedAndDerivedDaysFollowTheLawOfTheirYearAndTheSettings) {
     std::vector<CHolidayTime> week;  // Sunday 1 to Sunday 8 September 2024
     for (int day = 1; day <= 8; ++day) week.push_back(Rule(9, day));
+    const std::vector<CHolidayTime> named = {Rule(6, 10, 0, "前"), Rule(6, 10, 0, "後"),
+                                             Rule(3, 20, 0, "自分の日")};
     const std::vector<CHolidayTime> april = {Rule(4, 8), Rule(4, 15)};
     const std::vector<CHolidayTime> december = {Rule(12, 24), Rule(12, 26), Rule(12, 28)};
     const std::vector<CHolidayTime> newYear = {Rule(12, 31), Rule(1, 1)};
     const std::vector<CHolidayTime> may = {Rule(5, 3), Rule(5, 5)};
     const Settings law = Derived(1, 0, true), off = Derived(0, 0, false);
+    const Settings noEquinox = Derived(1, 0, true, false);
     const Settings satMonday = Derived(1, 1, true), satFriday = Derived(1, 2, true);
+    const char *kSub = "振替休日", *kBetween = "国民の休日";
     const struct {
         const std::vector<CHolidayTime>& rules;
         const Settings& settings;
-        int year, month, day;
-        const char* name;
-    } rows[] = {
-        {april, law, 1973, 4, 9, ""},  // substitutes from 12 April 1973
-        {april, law, 1973, 4, 16, "振替休日"},
-        {december, law, 1985, 12, 25, ""},  // days between from 27 December 1985
-        {december, law, 1985, 12, 27, "国民の休日"},
-        {newYear, law, 2007, 1, 2, ""},  // the wider substitute counts from the Sunday
-        {newYear, law, 2018, 1, 2, "振替休日"},
-        {week, law, 2024, 9, 9, "振替休日"},  // earlier substitutes push later ones on
-        {week, law, 2024, 9, 10, "振替休日"},
-        {week, law, 2024, 9, 11, ""},
-        {may, law, 2003, 5, 4, ""},  // a Sunday between two holidays only from 2007
-        {may, law, 2025, 5, 4, "国民の休日"},
-        {may, law, 2021, 5, 4, "国民の休日"},
-        {may, law, 2020, 5, 4, "振替休日"},
-        {may, law, 2020, 5, 6, ""},
-        {may, off, 1988, 5, 4, ""},
-        {may, off, 1998, 5, 4, ""},
-        {may, off, 2009, 5, 4, ""},
-        {may, off, 2009, 5, 6, ""},
-        {may, satMonday, 1986, 5, 5, "振替休日"},  // the user's own rule, in every year
-        {may, satFriday, 1986, 5, 2, "振替休日"},
-        {may, satFriday, 1986, 5, 5, "祝"},
+        std::vector<std::pair<int, const char*>> days;  // yyyymmdd, name
+    } groups[] = {
+        {named, law, {{20240610, "前"}, {20240611, ""}}},
+        {named, law, {{20240320, "春分の日"}, {20240922, "秋分の日"}}},
+        {named, noEquinox, {{20240320, "自分の日"}, {20240922, ""}}},
+        {april, law, {{19730409, ""}, {19730416, kSub}}},
+        {december, law, {{19851225, ""}, {19851227, kBetween}}},
+        {newYear, law, {{20070102, ""}, {20180102, kSub}}},
+        {week, law, {{20240909, kSub}, {20240910, kSub}, {20240911, ""}}},
+        {may, law, {{20200504, kSub}, {20200506, ""}, {20030504, ""}}},
+        {may, law, {{20250504, kBetween}, {20210504, kBetween}}},
+        {may, off, {{19880504, ""}, {19980504, ""}, {20090504, ""}, {20090506, ""}}},
+        {may, satMonday, {{19860505, kSub}}},
+        {may, satFriday, {{19860502, kSub}, {19860505, "祝"}}},
     };
-    for (const auto& r : rows) {
-        const DayRecord day = EngineDay(r.rules, r.settings, r.year, r.month, r.day);
-        EXPECT_EQ(day.holidayName, r.name) << r.year << "-" << r.month << "-" << r.day;
-        EXPECT_EQ(day.holidayFlag, *r.name ? 1 : 0) << r.year << "-" << r.month << "-" << r.day;
+    for (const auto& group : groups) {
+        for (const auto& [date, name] : group.days) {
+            const DayRecord day = EngineDay(group.rules, group.settings, date);
+            EXPECT_EQ(day.holidayName, name) << date;
+            EXPECT_EQ(day.holidayFlag, *name ? 1 : 0) << date;
+        }
     }
 }
 
