@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -21,58 +22,43 @@ namespace {
 
 constexpr int kVernalEquinox = 0, kAutumnalEquinox = 12, kWinterSolstice = 18;
 
-DayKoyomi KoyomiOn(int year, int month, int day) {
+DayKoyomi KoyomiOn(int date) {  // yyyymmdd
     static std::map<int, std::vector<DayKoyomi>> years;
+    const int year = date / 10000;
     auto [found, added] = years.try_emplace(year);
     if (added) found->second = KoyomiOfYear(year);
-    return found->second.at(DayNumberOf(year, month, day) - DayNumberOf(year, 1, 1));
+    return found->second.at(DayNumberOf(year, date / 100 % 100, date % 100) -
+                            DayNumberOf(year, 1, 1));
 }
 
+// 旧正月 and leap months as published; days of new moons and terms within
+// minutes of Japan's midnight (2012: 小満 and a new moon on 21 May in Japan,
+// while China at UTC+8 has 閏4月; new moons at 00:02 on 20 June 2012, 23:58 on
+// 26 February 2017, 00:01 on 2 December 2005; terms at 00:03, 23:59, 23:58,
+// 23:59, 00:02); 2033 has a month without a principal term yet no leap month
+// until 閏11月; the first day of 令和.
 TEST(KoyomiTest, LunarDatesRokuyoAndTermsOfKnownDays) {
-    const struct {
-        int year, month, day;
-        const char *lunar, *rokuyo;
-    } known[] = {
-        {2024, 2, 10, "1月1日", "先勝"},  // 旧正月
-        {2025, 1, 29, "1月1日", "先勝"},
-        {2026, 2, 17, "1月1日", "先勝"},
-        {2023, 3, 22, "閏2月1日", "友引"},  // leap months as published
-        {2020, 5, 23, "閏4月1日", "仏滅"},
-        {2017, 6, 24, "閏5月1日", "大安"},
-        {2025, 7, 25, "閏6月1日", "赤口"},
-        {2012, 4, 21, "閏3月1日", "先負"},  // 小満 and new moon on 21 May in Japan
-        {2012, 5, 21, "4月1日", "仏滅"},    //   (China, at UTC+8, has 閏4月)
-        {2012, 6, 19, "4月30日", "先負"},   // new moon 00:02 on 20 June
-        {2012, 6, 20, "5月1日", "大安"},
-        {2017, 2, 26, "2月1日", "友引"},    // 23:58
-        {2005, 12, 2, "11月1日", "大安"},   // new moon 00:01
-        {2033, 8, 25, "8月1日", "友引"},    // holds no principal term, yet no leap month
-        {2033, 11, 22, "11月1日", "大安"},  // holds 小雪 and 冬至
-        {2033, 12, 22, "閏11月1日", "大安"},
-        {2034, 1, 20, "12月1日", "赤口"},
-        {2034, 2, 19, "1月1日", "先勝"},
-        {2019, 5, 1, "3月27日", "大安"},  // 令和
-    };
-    for (const auto& k : known) {
-        SCOPED_TRACE(std::to_string(k.year) + "-" + std::to_string(k.month) + "-" +
-                     std::to_string(k.day));
-        const DayKoyomi marks = KoyomiOn(k.year, k.month, k.day);
-        EXPECT_EQ(LunarDateText(marks.lunar), k.lunar);
-        EXPECT_STREQ(RokuyoName(marks.rokuyo), k.rokuyo);
+    const std::tuple<int, const char*, const char*> known[] = {
+        {20240210, "1月1日", "先勝"},   {20250129, "1月1日", "先勝"},
+        {20260217, "1月1日", "先勝"},   {20230322, "閏2月1日", "友引"},
+        {20200523, "閏4月1日", "仏滅"}, {20170624, "閏5月1日", "大安"},
+        {20250725, "閏6月1日", "赤口"}, {20120421, "閏3月1日", "先負"},
+        {20120521, "4月1日", "仏滅"},   {20120619, "4月30日", "先負"},
+        {20120620, "5月1日", "大安"},   {20170226, "2月1日", "友引"},
+        {20051202, "11月1日", "大安"},  {20330825, "8月1日", "友引"},
+        {20331122, "11月1日", "大安"},  {20331222, "閏11月1日", "大安"},
+        {20340120, "12月1日", "赤口"},  {20340219, "1月1日", "先勝"},
+        {20190501, "3月27日", "大安"}};
+    for (const auto& [date, lunar, rokuyo] : known) {
+        const DayKoyomi marks = KoyomiOn(date);
+        EXPECT_EQ(LunarDateText(marks.lunar), lunar) << date;
+        EXPECT_STREQ(RokuyoName(marks.rokuyo), rokuyo) << date;
     }
-    const struct {
-        int year, month, day;
-        const char* term;
-    } terms[] = {
-        {2025, 2, 3, "立春"},   {2026, 12, 22, "冬至"},
-        {2026, 3, 20, "春分"},  {2025, 12, 22, "冬至"},  // 00:03
-        {2021, 2, 3, "立春"},                            // 23:59
-        {2023, 6, 21, "夏至"},                           // 23:58
-        {2019, 11, 22, "小雪"},                          // 23:59
-        {2013, 4, 5, "清明"},                            // 00:02
-    };
-    for (const auto& t : terms) {
-        EXPECT_STREQ(SolarTermName(KoyomiOn(t.year, t.month, t.day).solarTerm), t.term);
+    const std::pair<int, const char*> terms[] = {
+        {20250203, "立春"}, {20261222, "冬至"}, {20260320, "春分"}, {20251222, "冬至"},
+        {20210203, "立春"}, {20230621, "夏至"}, {20191122, "小雪"}, {20130405, "清明"}};
+    for (const auto& [date, term] : terms) {
+        EXPECT_STREQ(SolarTermName(KoyomiOn(date).solarTerm), term) << date;
     }
     EXPECT_STREQ(SolarTermName(-1), "");
     EXPECT_STREQ(SolarTermName(24), "");
@@ -122,58 +108,24 @@ TEST(KoyomiTest, DayNumbersAreJulianDayNumbers) {
 }
 
 TEST(KoyomiTest, EraYearsAndWeekNumbersAtTheirBoundaries) {
-    const struct {
-        int year, month, day;
-        const char* text;
-    } eras[] = {{1980, 1, 1, "昭和55"},   {1989, 1, 7, "昭和64"},   {1989, 1, 8, "平成元"},
-                {1990, 1, 1, "平成2"},    {2019, 4, 30, "平成31"},  {2019, 5, 1, "令和元"},
-                {2019, 12, 31, "令和元"}, {2020, 1, 1, "令和2"},    {2099, 12, 31, "令和81"},
-                {1926, 12, 25, "昭和元"}, {1926, 12, 24, "大正15"}, {1900, 1, 1, "明治33"}};
-    for (const auto& e : eras) {
-        EXPECT_EQ(EraYearText(EraOf(e.year, e.month, e.day)), e.text) << e.text;
+    const std::pair<int, const char*> eras[] = {
+        {19800101, "昭和55"}, {19890107, "昭和64"}, {19890108, "平成元"}, {19900101, "平成2"},
+        {20190430, "平成31"}, {20190501, "令和元"}, {20191231, "令和元"}, {20200101, "令和2"},
+        {20991231, "令和81"}, {19261225, "昭和元"}, {19261224, "大正15"}, {19000101, "明治33"}};
+    for (const auto& [date, text] : eras) {
+        EXPECT_EQ(EraYearText(EraOf(date / 10000, date / 100 % 100, date % 100)), text) << date;
     }
     EXPECT_EQ(EraOf(2026, 1, 1).year, 8);
-    const struct {
-        int year, month, day, iso, us;
-    } weeks[] = {
-        {2020, 12, 31, 53, 53}, {2021, 1, 1, 53, 1},  // Friday: still ISO week 53 of 2020
-        {2021, 1, 3, 53, 2},                          // Sunday ends an ISO week, starts a US one
-        {2021, 1, 4, 1, 2},     {2026, 12, 28, 53, 53}, {2026, 12, 31, 53, 53}, {2027, 1, 3, 53, 2},
-        {2027, 1, 4, 1, 2},     {2024, 12, 30, 1, 53},  {2019, 12, 30, 1, 53},  {2026, 1, 1, 1, 1},
-        {2026, 12, 7, 50, 50},  {2000, 12, 31, 52, 54},  // a leap year from a Saturday
-        {2016, 1, 3, 53, 2},
-    };
-    for (const auto& w : weeks) {
-        SCOPED_TRACE(std::to_string(w.year) + "-" + std::to_string(w.month) + "-" +
-                     std::to_string(w.day));
-        EXPECT_EQ(IsoWeekNumber(w.year, w.month, w.day), w.iso);
-        EXPECT_EQ(UsWeekNumber(w.year, w.month, w.day), w.us);
-    }
-}
-
-// Every solar year has each term once in the sun's order, the equinoxes on the
-// equinox holidays; only the supported years have marks.
-TEST(KoyomiTest, EachYearHasEveryTermOnceInTheSunsOrder) {
-    EXPECT_EQ(KoyomiOfYear(1980).size(), 366u);
-    EXPECT_EQ(KoyomiOfYear(2099).size(), 365u);
-    EXPECT_TRUE(KoyomiOfYear(1979).empty());
-    EXPECT_TRUE(KoyomiOfYear(2100).empty());
-    for (int year = 1980; year <= 2099; ++year) {
-        SCOPED_TRACE(year);
-        std::vector<int> terms;
-        const std::vector<DayKoyomi> days = KoyomiOfYear(year);
-        for (std::size_t i = 0; i < days.size(); ++i) {
-            const int term = days[i].solarTerm;
-            if (term < 0) continue;
-            terms.push_back(term);
-            const CivilDate date = CivilDateOf(DayNumberOf(year, 1, 1) + static_cast<int>(i));
-            const int equinox = term == kVernalEquinox     ? VernalEquinoxDay(year)
-                                : term == kAutumnalEquinox ? AutumnalEquinoxDay(year)
-                                                           : date.day;
-            EXPECT_EQ(date.day, equinox) << SolarTermName(term);
-        }
-        ASSERT_EQ(terms.size(), 24u);
-        for (int i = 0; i < 24; ++i) EXPECT_EQ(terms[i], (19 + i) % 24);  // from 小寒 on
+    // {date, ISO week, US week}: a Friday still in ISO week 53 of 2020, a Sunday
+    // that ends an ISO week and starts a US one, a leap year from a Saturday.
+    const int weeks[][3] = {{20201231, 53, 53}, {20210101, 53, 1},  {20210103, 53, 2},
+                            {20210104, 1, 2},   {20261228, 53, 53}, {20261231, 53, 53},
+                            {20270103, 53, 2},  {20270104, 1, 2},   {20241230, 1, 53},
+                            {20191230, 1, 53},  {20260101, 1, 1},   {20261207, 50, 50},
+                            {20001231, 52, 54}, {20160103, 53, 2}};
+    for (const auto& [date, iso, us] : weeks) {
+        EXPECT_EQ(IsoWeekNumber(date / 10000, date / 100 % 100, date % 100), iso) << date;
+        EXPECT_EQ(UsWeekNumber(date / 10000, date / 100 % 100, date % 100), us) << date;
     }
 }
 
@@ -183,13 +135,32 @@ struct LunarMonth {
     bool holdsWinterSolstice = false;
 };
 
-// Days run 1 to 29 or 30 without gaps; months follow in order, a leap month
-// repeats the one before and holds no principal term, 冬至 falls in 11月, and a
-// year has 12 months or 13 with one leap month.
-TEST(KoyomiTest, LunisolarMonthsKeepTheirRulesOverAllYears) {
+// Each solar year has every term once in the sun's order from 小寒, the
+// equinoxes on the equinox holidays. Lunar days run 1 to 29 or 30 without
+// gaps; months follow in order, a leap month repeats the one before and holds
+// no principal term, 冬至 falls in 11月, a year has 12 months or 13 with one
+// leap month, and the leap months are those published.
+TEST(KoyomiTest, EveryYearKeepsTheRulesOfTermsAndMonths) {
+    EXPECT_EQ(KoyomiOfYear(1980).size(), 366u);
+    EXPECT_EQ(KoyomiOfYear(2099).size(), 365u);
+    EXPECT_TRUE(KoyomiOfYear(1979).empty());
+    EXPECT_TRUE(KoyomiOfYear(2100).empty());
+    std::vector<int> termOrder;
+    for (int i = 0; i < 24; ++i) termOrder.push_back((19 + i) % 24);
     std::vector<LunarMonth> months;
+    std::map<int, int> leapMonthOf;
     for (int year = 1980; year <= 2099; ++year) {
-        for (const DayKoyomi& day : KoyomiOfYear(year)) {
+        const std::vector<DayKoyomi> days = KoyomiOfYear(year);
+        std::vector<int> terms;
+        for (std::size_t i = 0; i < days.size(); ++i) {
+            const DayKoyomi& day = days[i];
+            const int date = DayNumberOf(year, 1, 1) + static_cast<int>(i);
+            if (day.solarTerm >= 0) terms.push_back(day.solarTerm);
+            const int equinox = day.solarTerm == kVernalEquinox     ? VernalEquinoxDay(year)
+                                : day.solarTerm == kAutumnalEquinox ? AutumnalEquinoxDay(year)
+                                                                    : CivilDateOf(date).day;
+            EXPECT_EQ(CivilDateOf(date).day, equinox) << year;
+            if (day.lunar.leap) leapMonthOf[year] = day.lunar.month;
             if (!months.empty() && day.lunar.day != 1) {
                 const LunarDate& first = months.back().first;
                 ASSERT_EQ(day.lunar.day, first.day + months.back().length) << year;
@@ -202,6 +173,7 @@ TEST(KoyomiTest, LunisolarMonthsKeepTheirRulesOverAllYears) {
             if (day.solarTerm >= 0 && day.solarTerm % 2 == 0) ++month.principalTerms;
             month.holdsWinterSolstice |= day.solarTerm == kWinterSolstice;
         }
+        EXPECT_EQ(terms, termOrder) << year;
     }
     int monthsThisYear = 0, leapsThisYear = 0, years = 0;
     for (std::size_t i = 1; i < months.size(); ++i) {
@@ -228,18 +200,11 @@ TEST(KoyomiTest, LunisolarMonthsKeepTheirRulesOverAllYears) {
         leapsThisYear += month.first.leap;
     }
     EXPECT_EQ(years, 120);
-    // The leap months of lunisolar years as published.
     const std::pair<int, int> leaps[] = {{1984, 10}, {1987, 6}, {1990, 5}, {1993, 3}, {1995, 8},
                                          {1998, 5},  {2001, 4}, {2004, 2}, {2006, 7}, {2009, 5},
                                          {2012, 3},  {2014, 9}, {2017, 5}, {2020, 4}, {2023, 2},
                                          {2025, 6},  {2028, 5}, {2031, 3}, {2033, 11}};
-    for (const auto& [year, leapMonth] : leaps) {
-        int found = 0;
-        for (const DayKoyomi& day : KoyomiOfYear(year)) {
-            if (day.lunar.leap) found = day.lunar.month;
-        }
-        EXPECT_EQ(found, leapMonth) << year;
-    }
+    for (const auto& [year, leapMonth] : leaps) EXPECT_EQ(leapMonthOf[year], leapMonth) << year;
 }
 
 }  // namespace
