@@ -4,13 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "doc/date_time.h"
-#include "doc/day_record.h"
-#include "doc/settings.h"
-#include "doc/task_time.h"
 #include "support/painted_calendar.h"
-#include "support/synthetic_glyphs.h"
-#include "view/calendar_paint.h"
 #include "view/koyomi_marks.h"
 #include "view/mark_symbols.h"
 
@@ -19,21 +13,18 @@ namespace {
 
 using testing::SyntheticGlyphs;
 
-std::vector<DayRecord> DaysAround(int year) {
-    std::vector<DayRecord> days;
-    const DateTime end = *DateTime::Build(year + 1, 1, 31);
-    for (DateTime day = *DateTime::Build(year - 1, 12, 1); day < end;
-         day = day.MidnightDaysAway(1)) {
-        days.emplace_back().date = day;
-    }
-    return days;
-}
-
 // One painted calendar of 2026 with the marks' options as a case sets them.
 class KoyomiPaint : public testing::PaintedCalendar {
 protected:
+    KoyomiPaint() {
+        const DateTime end = *DateTime::Build(2027, 1, 31);
+        for (DateTime day = *DateTime::Build(2025, 12, 1); day < end;
+             day = day.MidnightDaysAway(1)) {
+            days_.emplace_back().date = day;
+        }
+    }
     void Paint(int month) {
-        days_ = DaysAround(2026);
+        glyphs_ = SyntheticGlyphs();
         PaintAt(*DateTime::Build(2026, month, 10), *DateTime::Build(2026, 5, 20, 9, 30));
     }
     std::string TipOf(int month, int day) const {
@@ -92,26 +83,17 @@ TEST_F(KoyomiOptionsOff, EveryPictureIsUnchanged) {
         {"day row", 1, 2, 1, 0, 0x25455da0b653d1d1ULL},
         {"day column, clock", 2, 3, 1, 1, 0xcaa29bc0ab9f0700ULL},
     };
+    tasks_ = {CTaskTime{*DateTime::Build(2026, 5, 22, 15, 0), 1, 0, 0, "会議", DateTime()}};
+    days_[IndexOf(5, 5)].holidayFlag = 1;
+    days_[IndexOf(5, 5)].holidayName = "こどもの日";
+    days_[IndexOf(6, 12)].specialDayFlag = 2;
+    days_[IndexOf(6, 12)].specialDayName = "記念日";
     for (const auto& c : cases) {
-        settings_ = Settings{};
         settings_.dayFormat = c.dayFormat;
         settings_.numOfMonth = c.numOfMonth;
         settings_.startWeek = c.startWeek;
         settings_.clockInfo = c.clockInfo;
-        tasks_ = {CTaskTime{*DateTime::Build(2026, 5, 22, 15, 0), 1, 0, 0, "会議", DateTime()}};
-        days_ = DaysAround(2026);
-        for (DayRecord& day : days_) {
-            if (day.date.Month() == 5 && day.date.Day() == 5) {
-                day.holidayFlag = 1;
-                day.holidayName = "こどもの日";
-            }
-            if (day.date.Month() == 6 && day.date.Day() == 12) {
-                day.specialDayFlag = 2;
-                day.specialDayName = "記念日";
-            }
-        }
-        glyphs_ = SyntheticGlyphs();
-        PaintAt(*DateTime::Build(2026, 5, 10), *DateTime::Build(2026, 5, 20, 9, 30));
+        Paint(5);
         EXPECT_EQ(Checksum(), c.checksum) << c.name;
     }
 }
@@ -175,40 +157,41 @@ TEST(KoyomiTexts, MarksOfADayComeFromItsYearAndStopOutsideTheComputedYears) {
     EXPECT_EQ(of(2100, 1, 1), nullptr);
 }
 
+// 小満 on 21 May in the weekday colour, nothing on other days; with 六曜 too
+// every day has a label; narrow cells take smaller labels.
 TEST_F(KoyomiPaint, CellLabelGrowsTheRowsOfDaysJustBelowTheDayNumber) {
     settings_.todayInfo = 0;
     Paint(5);
     const LayoutUnits plain = plan_.units;
     const Size plainWindow = result_.window;
-    const Rect plainApril = CellOf(4, 1);
-    const Rect plainMay = CellOf(5, 1);
+    const Rect plainApril = CellOf(4, 1), plainMay = CellOf(5, 1);
     settings_.sekkiInfo = 2;
     Paint(5);
     const LayoutUnits& units = plan_.units;
+    const int grow = units.dayRowHeight - units.rowHeight;
+    ASSERT_GT(grow, 0);
     EXPECT_EQ(units.labelTop, SyntheticGlyphs::AscentFor(units.fontHeight) + 1);
-    EXPECT_GT(units.labelTop + units.labelHeight, plain.rowHeight);
     EXPECT_EQ(units.dayRowHeight, units.labelTop + units.labelHeight);
     EXPECT_EQ(units.rowHeight, plain.rowHeight);  // titles and weekday names keep theirs
-    EXPECT_LE(2 * SyntheticGlyphs::BlockWidth(units.labelHeight) + 1, units.columnWidth);
     EXPECT_EQ(result_.window.width, plainWindow.width);
-    EXPECT_EQ(result_.window.height - plainWindow.height,
-              3 * 6 * (units.dayRowHeight - units.rowHeight));
+    EXPECT_EQ(result_.window.height - plainWindow.height, 3 * 6 * grow);
     EXPECT_EQ(CellOf(4, 1).top, plainApril.top);
-    EXPECT_EQ(CellOf(5, 1).top - plainMay.top, 6 * (units.dayRowHeight - units.rowHeight));
+    EXPECT_EQ(CellOf(5, 1).top - plainMay.top, 6 * grow);
     EXPECT_EQ(CellOf(5, 21).bottom - CellOf(5, 21).top, units.dayRowHeight);
     EXPECT_EQ(CellOf(5, 28).top - CellOf(5, 21).top, units.dayRowHeight);
-    // 小満 on 21 May, in the weekday colour; nothing on other days
     EXPECT_EQ(LabelPixel(5, 21), Colour(&Settings::colorWeekday));
     EXPECT_EQ(LabelPixel(5, 21, -1), Colour(&Settings::colorBackground));
     EXPECT_EQ(LabelPixel(5, 22), Colour(&Settings::colorBackground));
     settings_.rokuyoInfo = 2;
-    Paint(5);
-    EXPECT_EQ(LabelPixel(5, 10), Colour(&Settings::colorWeekday));  // a Sunday
-    EXPECT_EQ(LabelPixel(5, 22), Colour(&Settings::colorWeekday));
-    settings_.frameSizeOfDate = 50;  // narrow cells take smaller labels
-    Paint(5);
-    EXPECT_LE(2 * SyntheticGlyphs::BlockWidth(plan_.units.labelHeight) + 1,
-              plan_.units.columnWidth);
+    for (int frame : {settings_.frameSizeOfDate, 50}) {
+        settings_.frameSizeOfDate = frame;
+        Paint(5);
+        EXPECT_LE(2 * SyntheticGlyphs::BlockWidth(plan_.units.labelHeight) + 1,
+                  plan_.units.columnWidth)
+            << frame;
+        EXPECT_EQ(LabelPixel(5, 10), Colour(&Settings::colorWeekday));  // a Sunday
+        EXPECT_EQ(LabelPixel(5, 22), Colour(&Settings::colorWeekday));
+    }
     settings_.dayFormat = 2;  // one row per day
     Paint(5);
     EXPECT_EQ(CellOf(5, 2).top - CellOf(5, 1).top, plan_.units.dayRowHeight);
@@ -263,7 +246,6 @@ TEST_F(KoyomiPaint, WeekNumbersStandInAColumnLeftOfEachBlock) {
     settings_.warekiInfo = 1;
     for (const auto& c : shown) {
         settings_.weekNumberInfo = c.scheme;
-        glyphs_ = SyntheticGlyphs();
         Paint(c.month);
         std::u32string numbers, expected, titles;
         for (const auto& request : glyphs_.Requests()) {
