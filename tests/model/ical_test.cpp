@@ -1,6 +1,8 @@
-// iCalendar text, reading, writing and the import mapping.
+// iCalendar text, reading, writing and the import mapping. Test files are
+// written with '|' for the line break.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -16,16 +18,24 @@
 namespace vesm::ical {
 namespace {
 
+std::string Crlf(const std::string& lines) {
+    std::string out = lines.empty() ? lines : lines + "|";
+    for (std::size_t at = 0; (at = out.find('|', at)) != std::string::npos; at += 2) {
+        out.replace(at, 1, "\r\n");
+    }
+    return out;
+}
+
 std::string Calendar(const std::string& body) {
-    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n" + body + "END:VCALENDAR\r\n";
+    return Crlf("BEGIN:VCALENDAR|VERSION:2.0") + body + Crlf("END:VCALENDAR");
 }
 
 std::string Event(const std::string& lines) {
-    return "BEGIN:VEVENT\r\n" + lines + "END:VEVENT\r\n";
+    return Crlf("BEGIN:VEVENT") + Crlf(lines) + Crlf("END:VEVENT");
 }
 
 std::string Alarm(const std::string& trigger) {
-    return "BEGIN:VALARM\r\nTRIGGER" + trigger + "\r\nEND:VALARM\r\n";
+    return "|BEGIN:VALARM|TRIGGER" + trigger + "|END:VALARM";
 }
 
 DateTime At(int y, int mo, int d, int h = 0, int mi = 0) {
@@ -50,13 +60,17 @@ CTaskTime Task(DateTime time, int taskMode, const std::string& text, int alarmMo
     return CTaskTime{time, taskMode, alarmMode, armed, text, alarm};
 }
 
+// Every field the import sets, in one line, so that a case compares at once:
+// "20250301T1030 m1 a21 20250301T1015 x" is a timed task with an armed alarm
+// of mode 2.
 std::string Text(DateTime t) {
     const DateFields f = t.Fields();
-    return std::to_string(f.year * 10000 + f.month * 100 + f.day) + "T" +
-           std::to_string(f.hour * 100 + f.minute);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d%02d%02dT%02d%02d", f.year, f.month, f.day, f.hour,
+                  f.minute);
+    return text;
 }
 
-// Every field the import sets, in one line, so that a case compares at once.
 std::string Text(const CTaskTime& t) {
     return Text(t.taskTime) + " m" + std::to_string(t.taskMode) + " a" +
            std::to_string(t.alarmMode) + std::to_string(t.alarmArmed) + " " + Text(t.alarmTime) +
@@ -93,47 +107,42 @@ TEST(IcalText, EscapesRoundTripAndFoldsWithoutSplittingCharacters) {
     EXPECT_EQ(FoldLine(std::string(75, 'x')), std::string(75, 'x') + "\r\n");
 }
 
-TEST(IcalRead, RefusesBrokenFilesWithOneMessage) {
-    const std::string good = Calendar(Event("DTSTART:20250101T000000\r\n"));
+TEST(IcalRead, RefusesBrokenFilesWithOneMessageAndSplitsProperties) {
+    const std::string good = Calendar(Event("DTSTART:20250101T000000"));
     std::string manyEvents;
     for (std::size_t i = 0; i <= kMaxEvents; ++i) manyEvents += Event("");
-    const char* notUtf8 = "3 行目が UTF-8 ではありません";
-    const struct {
-        std::string bytes;
-        const char* message;
-    } cases[] = {
-        {"", "iCalendar ファイルではありません"},
-        {"hello world\r\n", "iCalendar ファイルではありません"},
-        {"BEGIN:VEVENT\r\nEND:VEVENT\r\n", "iCalendar ファイルではありません"},
+    const char *notCalendar = "iCalendar ファイルではありません",
+               *notUtf8 = "3 行目が UTF-8 ではありません";
+    const std::pair<std::string, const char*> cases[] = {
+        {"", notCalendar},
+        {"hello world\r\n", notCalendar},
+        {Crlf("BEGIN:VEVENT|END:VEVENT"), notCalendar},
         {good.substr(0, good.size() - 10), "途中で切れて"},
-        {Calendar("SUMMARY:" + EncodeCp932("会議") + "\r\n"), notUtf8},
+        {Calendar(Crlf("SUMMARY:" + EncodeCp932("会議"))), notUtf8},
         {std::string("\xFF\xFE"
                      "B\0E\0",
                      6),
          "UTF-8 ではありません"},
-        {Calendar("X:\xF4\x90\x80\x80\r\n"), notUtf8},
-        {Calendar("X:\xED\xA0\x80\r\n"), notUtf8},
-        {Calendar("X:\xE0\x9F\xBF\r\n"), notUtf8},
-        {Calendar("X:\x80\r\n"), notUtf8},
-        {Calendar("X:" + std::string(10u << 20, 'a') + "\r\n"), "長すぎます"},
+        {Calendar(Crlf("X:\xF4\x90\x80\x80")), notUtf8},
+        {Calendar(Crlf("X:\xED\xA0\x80")), notUtf8},
+        {Calendar(Crlf("X:\xE0\x9F\xBF")), notUtf8},
+        {Calendar(Crlf("X:\x80")), notUtf8},
+        {Calendar(Crlf("X:" + std::string(10u << 20, 'a'))), "長すぎます"},
         {Calendar(manyEvents), "予定が多すぎます"},
-        {Calendar("BEGIN:VEVENT\r\nEND:VTODO\r\n"), "4 行目の END:VTODO"},
-        {Calendar("no colon here\r\n"), "3 行目は iCalendar の行ではありません"},
+        {Calendar(Crlf("BEGIN:VEVENT|END:VTODO")), "4 行目の END:VTODO"},
+        {Calendar(Crlf("no colon here")), "3 行目は iCalendar の行ではありません"},
     };
-    for (const auto& c : cases) {
-        CalendarRead read = ReadCalendar(c.bytes);
-        EXPECT_FALSE(read.calendar) << c.message;
-        EXPECT_NE(read.error.find(c.message), std::string::npos) << read.error;
+    for (const auto& [bytes, message] : cases) {
+        const CalendarRead read = ReadCalendar(bytes);
+        EXPECT_FALSE(read.calendar) << message;
+        EXPECT_NE(read.error.find(message), std::string::npos) << read.error;
     }
-    EXPECT_TRUE(ReadCalendar(Calendar("X:\xE0\xA0\x80\xED\x9F\xBF\xF4\x8F\xBF\xBF\r\n")).calendar);
+    EXPECT_TRUE(
+        ReadCalendar(Calendar(Crlf("X:\xE0\xA0\x80\xED\x9F\xBF\xF4\x8F\xBF\xBF"))).calendar);
     CalendarRead read = ReadCalendar("\xEF\xBB\xBF" + good);
     ASSERT_TRUE(read.calendar) << read.error;
     EXPECT_EQ(read.calendar->children.size(), 1u);
-}
-
-TEST(IcalRead, SplitsNameParametersAndValue) {
-    CalendarRead read =
-        ReadCalendar(Calendar(Event("dtstart;tzid=\"A;B:C\";x=1:2025\r\n SUMMARY\r\n\tMORE\r\n")));
+    read = ReadCalendar(Calendar(Event("dtstart;tzid=\"A;B:C\";x=1:2025| SUMMARY|\tMORE")));
     ASSERT_TRUE(read.calendar) << read.error;
     const Property* start = read.calendar->children.at(0).Find("DTSTART");
     ASSERT_NE(start, nullptr);
@@ -141,13 +150,12 @@ TEST(IcalRead, SplitsNameParametersAndValue) {
     EXPECT_EQ(start->Param("X"), "1");
     EXPECT_EQ(start->value, "2025SUMMARYMORE");
     EXPECT_EQ(start->line, 4);
-    CalendarRead lf =
-        ReadCalendar("BEGIN:VCALENDAR\nBEGIN:VEVENT\nSUMMARY:a\n b\nEND:VEVENT\nEND:VCALENDAR");
-    ASSERT_TRUE(lf.calendar) << lf.error;
-    EXPECT_EQ(lf.calendar->children.at(0).Find("SUMMARY")->value, "ab");
+    read = ReadCalendar("BEGIN:VCALENDAR\nBEGIN:VEVENT\nSUMMARY:a\n b\nEND:VEVENT\nEND:VCALENDAR");
+    ASSERT_TRUE(read.calendar) << read.error;
+    EXPECT_EQ(read.calendar->children.at(0).Find("SUMMARY")->value, "ab");
 }
 
-TEST(IcalTime, DurationsWeekdaysAndCivilSeconds) {
+TEST(IcalTime, DurationsWeekdaysCivilSecondsAndZones) {
     const std::pair<const char*, std::optional<std::int64_t>> durations[] = {
         {"-PT15M", -900},      {"P1DT2H", 93600},    {"+P2W", 1209600},      {"PT0S", 0},
         {"-P1DT30S", -86430},  {"P", std::nullopt},  {"PT1D", std::nullopt}, {"P1H", std::nullopt},
@@ -162,23 +170,19 @@ TEST(IcalTime, DurationsWeekdaysAndCivilSeconds) {
     const CivilTime leap = CivilOfSeconds(951782400);
     EXPECT_EQ(leap.month * 100 + leap.day, 229);
     EXPECT_EQ(WeekdayOfCivil(2024, 5, 12), 0);
-    // {month, ordinal, weekday, day}: 2SU, -1MO, a fifth and a fifth-last that
-    // fall on the 29th and the 1st, and two that do not exist.
+    // {year, month, ordinal, weekday, day}: 2SU, -1MO, a fifth and a fifth-last
+    // that fall on the 29th and the 1st, and two that do not exist.
     const int nth[][5] = {{2024, 5, 2, 0, 12}, {2024, 5, -1, 1, 27}, {2024, 2, 5, 4, 29},
                           {2025, 2, 5, 4, 0},  {2024, 2, -5, 4, 1},  {2025, 2, -5, 4, 0}};
     for (const auto& [y, m, n, w, day] : nth) EXPECT_EQ(NthWeekdayDay(y, m, n, w), day) << n;
-}
 
-TEST(IcalTime, ConvertsThroughTheFilesZonesAndKnownNames) {
-    const std::string zones =
-        "BEGIN:VTIMEZONE\r\nTZID:Eastern\r\n"
-        "BEGIN:STANDARD\r\nDTSTART:19701101T020000\r\nRRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=1SU\r\n"
-        "TZOFFSETFROM:-0400\r\nTZOFFSETTO:-0500\r\nEND:STANDARD\r\n"
-        "BEGIN:DAYLIGHT\r\nDTSTART:19700308T020000\r\nRRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU\r\n"
-        "TZOFFSETFROM:-0500\r\nTZOFFSETTO:-0400\r\nEND:DAYLIGHT\r\nEND:VTIMEZONE\r\n"
-        "BEGIN:VTIMEZONE\r\nTZID:India\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
-        "TZOFFSETFROM:+0530\r\nTZOFFSETTO:+0530\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
-    CalendarRead read = ReadCalendar(Calendar(zones));
+    const CalendarRead read = ReadCalendar(Calendar(Crlf(
+        "BEGIN:VTIMEZONE|TZID:Eastern|BEGIN:STANDARD|DTSTART:19701101T020000|"
+        "RRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=1SU|TZOFFSETFROM:-0400|TZOFFSETTO:-0500|END:STANDARD|"
+        "BEGIN:DAYLIGHT|DTSTART:19700308T020000|RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU|"
+        "TZOFFSETFROM:-0500|TZOFFSETTO:-0400|END:DAYLIGHT|END:VTIMEZONE|"
+        "BEGIN:VTIMEZONE|TZID:India|BEGIN:STANDARD|DTSTART:19700101T000000|"
+        "TZOFFSETFROM:+0530|TZOFFSETTO:+0530|END:STANDARD|END:VTIMEZONE")));
     ASSERT_TRUE(read.calendar) << read.error;
     const ZoneTable table(*read.calendar);
     const CivilTime winter{2025, 1, 15, 12}, summer{2025, 7, 15, 12}, afterChange{2025, 3, 9, 3};
@@ -190,19 +194,6 @@ TEST(IcalTime, ConvertsThroughTheFilesZonesAndKnownNames) {
     EXPECT_EQ(table.ToUtc(winter, "Europe/Paris"), std::nullopt);
 }
 
-const std::vector<CHolidayTime> kRules = {Rule(5, 15, 0, "結婚記念日, 二人"),
-                                          Rule(5, 2, 1, "母の日"), Rule(9, 5, 2, "最後の月曜"),
-                                          Rule(2, 29, 0, "閏日"), Rule(8, 11, 0, "山", 2016, 2030)};
-const std::vector<CTaskTime> kTasks = {
-    Task(At(2025, 3, 1), 0, "終日;セミコロン"),
-    Task(At(2025, 3, 1), 0, "終日アラーム", 1, At(2025, 2, 28, 18, 30)),
-    Task(At(2025, 3, 2, 10, 30), 1, "会議", 2, At(2025, 3, 2, 10, 15)),
-    Task(At(2025, 3, 2, 10, 30), 1, "時刻指定のアラーム", 1, At(2025, 3, 2, 10, 0)),
-    Task(At(2025, 3, 2, 10, 30), 2, "通知と後のアラーム", 2, At(2025, 3, 2, 11, 0)),
-    Task(At(2025, 3, 3, 9, 0), 3, "通知済み", 1, At(2025, 3, 1, 9, 0)),
-    Task(At(2025, 3, 3, 9, 0), 1, "済んだアラーム", 1, At(2025, 3, 3, 8, 0), 0),
-};
-
 std::vector<std::string> Uids(const std::string& file) {
     std::vector<std::string> found;
     for (std::size_t at = 0; (at = file.find("\nUID:", at + 1)) != std::string::npos;) {
@@ -212,49 +203,57 @@ std::vector<std::string> Uids(const std::string& file) {
 }
 
 TEST(IcalExport, WritesRulesAndTasksAsEventsAndReadsThemBackOnce) {
-    const std::string text = ExportCalendar(kRules, kTasks, DateTime(1700000000));
+    const std::vector<CHolidayTime> rules = {
+        Rule(5, 15, 0, "結婚記念日, 二人"), Rule(5, 2, 1, "母の日"), Rule(9, 5, 2, "最後の月曜"),
+        Rule(2, 29, 0, "閏日"), Rule(8, 11, 0, "山", 2016, 2030)};
+    const std::vector<CTaskTime> tasks = {
+        Task(At(2025, 3, 1), 0, "終日;セミコロン"),
+        Task(At(2025, 3, 1), 0, "終日アラーム", 1, At(2025, 2, 28, 18, 30)),
+        Task(At(2025, 3, 2, 10, 30), 1, "会議", 2, At(2025, 3, 2, 10, 15)),
+        Task(At(2025, 3, 2, 10, 30), 1, "時刻指定のアラーム", 1, At(2025, 3, 2, 10, 0)),
+        Task(At(2025, 3, 2, 10, 30), 2, "通知と後のアラーム", 2, At(2025, 3, 2, 11, 0)),
+        Task(At(2025, 3, 3, 9, 0), 3, "通知済み", 1, At(2025, 3, 1, 9, 0)),
+        Task(At(2025, 3, 3, 9, 0), 1, "済んだアラーム", 1, At(2025, 3, 3, 8, 0), 0)};
+    const std::string text = ExportCalendar(rules, tasks, DateTime(1700000000));
     EXPECT_TRUE(text.starts_with("BEGIN:VCALENDAR\r\nPRODID:"));
-    for (const char* line :
-         {"VERSION:2.0\r\nCALSCALE:GREGORIAN\r\n", "DTSTAMP:20231114T221320Z\r\n",
-          "TZID:Asia/Tokyo\r\n", "TZOFFSETFROM:+0900\r\nTZOFFSETTO:+0900\r\n",
-          "RRULE:FREQ=YEARLY;BYMONTH=5;BYMONTHDAY=15\r\n",
-          "DTSTART;VALUE=DATE:20160811\r\nRRULE:FREQ=YEARLY;BYMONTH=8;BYMONTHDAY=11;UNTIL="
-          "20301231\r\n",
-          "DTSTART;VALUE=DATE:19800511\r\nRRULE:FREQ=YEARLY;BYMONTH=5;BYDAY=2SU\r\n",
-          "DTSTART;VALUE=DATE:19800929\r\nRRULE:FREQ=YEARLY;BYMONTH=9;BYDAY=-1MO\r\n",
-          "DTSTART;VALUE=DATE:19800229\r\n", "SUMMARY:結婚記念日\\, 二人\r\n",
-          "SUMMARY:終日\\;セミコロン\r\n", "DTSTART;TZID=Asia/Tokyo:20250302T103000\r\n",
-          "DTSTART;VALUE=DATE:20250301\r\n", "TRIGGER:-PT5H30M\r\n", "TRIGGER:-PT15M\r\n",
-          "TRIGGER:PT30M\r\n", "BEGIN:VALARM\r\nACTION:DISPLAY\r\n", "TRIGGER:-P2D\r\n",
-          "END:VCALENDAR\r\n"}) {
-        EXPECT_NE(text.find(line), std::string::npos) << line;
+    for (const char* lines :
+         {"VERSION:2.0|CALSCALE:GREGORIAN", "DTSTAMP:20231114T221320Z", "TZID:Asia/Tokyo",
+          "TZOFFSETFROM:+0900|TZOFFSETTO:+0900", "RRULE:FREQ=YEARLY;BYMONTH=5;BYMONTHDAY=15",
+          "DTSTART;VALUE=DATE:20160811|RRULE:FREQ=YEARLY;BYMONTH=8;BYMONTHDAY=11;UNTIL=20301231",
+          "DTSTART;VALUE=DATE:19800511|RRULE:FREQ=YEARLY;BYMONTH=5;BYDAY=2SU",
+          "DTSTART;VALUE=DATE:19800929|RRULE:FREQ=YEARLY;BYMONTH=9;BYDAY=-1MO",
+          "DTSTART;VALUE=DATE:19800229", "SUMMARY:結婚記念日\\, 二人", "SUMMARY:終日\\;セミコロン",
+          "DTSTART;TZID=Asia/Tokyo:20250302T103000", "DTSTART;VALUE=DATE:20250301",
+          "TRIGGER:-PT5H30M", "TRIGGER:-PT15M", "TRIGGER:PT30M", "BEGIN:VALARM|ACTION:DISPLAY",
+          "TRIGGER:-P2D", "END:VCALENDAR"}) {
+        EXPECT_NE(text.find(Crlf(lines)), std::string::npos) << lines;
     }
     EXPECT_EQ(text.find("TRIGGER:-PT1H"), std::string::npos) << "a given alarm is not armed";
     for (std::size_t at = 0; (at = text.find('\n', at + 1)) != std::string::npos;) {
         EXPECT_EQ(text[at - 1], '\r');
     }
-    EXPECT_EQ(Uids(text), Uids(ExportCalendar(kRules, kTasks, DateTime(1800000000))));
-    const std::vector<std::string> uids = Uids(ExportCalendar(kRules, {kTasks[2], kTasks[2]}, {}));
-    ASSERT_EQ(uids.size(), kRules.size() + 2);
-    EXPECT_NE(uids[kRules.size()], uids[kRules.size() + 1]);
+    EXPECT_EQ(Uids(text), Uids(ExportCalendar(rules, tasks, DateTime(1800000000))));
+    const std::vector<std::string> uids = Uids(ExportCalendar(rules, {tasks[2], tasks[2]}, {}));
+    ASSERT_EQ(uids.size(), rules.size() + 2);
+    EXPECT_NE(uids[rules.size()], uids[rules.size() + 1]);
 
     const ImportPlan plan = Plan(text);
     ASSERT_EQ(plan.error, "");
     EXPECT_EQ(plan.notes, std::vector<std::string>());
-    ASSERT_EQ(plan.specialDays.size(), kRules.size());
-    for (std::size_t i = 0; i < kRules.size(); ++i) {
-        EXPECT_EQ(Text(plan.specialDays[i]), Text(kRules[i]));
+    ASSERT_EQ(plan.specialDays.size(), rules.size());
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        EXPECT_EQ(Text(plan.specialDays[i]), Text(rules[i]));
     }
-    ASSERT_EQ(plan.tasks.size(), kTasks.size());
-    for (std::size_t i = 0; i + 1 < kTasks.size(); ++i) {
-        EXPECT_EQ(Text(plan.tasks[i]), Text(kTasks[i]));
+    ASSERT_EQ(plan.tasks.size(), tasks.size());
+    for (std::size_t i = 0; i + 1 < tasks.size(); ++i) {
+        EXPECT_EQ(Text(plan.tasks[i]), Text(tasks[i]));
     }
     EXPECT_EQ(plan.tasks.back().alarmMode, 0) << "a given alarm is not carried";
     const ImportPlan again = PlanImport(text, {plan.specialDays, plan.tasks}, At(2025, 1, 1));
     EXPECT_TRUE(again.specialDays.empty());
     EXPECT_TRUE(again.tasks.empty());
-    EXPECT_EQ(again.duplicates, kRules.size() + kTasks.size());
-    const std::string twice = Event("DTSTART:20250101T100000\r\nSUMMARY:a\r\n");
+    EXPECT_EQ(again.duplicates, rules.size() + tasks.size());
+    const std::string twice = Event("DTSTART:20250101T100000|SUMMARY:a");
     EXPECT_EQ(Plan(Calendar(twice + twice)).duplicates, 1u);
 }
 
@@ -272,61 +271,61 @@ TEST(IcalExport, WritesFloatingTimesWhereTheClockIsNotJapans) {
 }
 
 TEST(IcalImport, MapsForeignEventsToTheEditorsChoices) {
-    const std::string s = "SUMMARY:x\r\n", date = "DTSTART;VALUE=DATE:20250301\r\n";
+    const std::string x = "|SUMMARY:x", day = "DTSTART;VALUE=DATE:20250301|RRULE:FREQ=YEARLY;";
+    const char *kNoAlarm = " a01 19750101T0000 x", *kAlarmNote = "アラームを",
+               *kFirst = "最初の 1 回";
     const struct {
-        std::string event;
-        CTaskTime task;
-        const char* note;
+        std::string event, task;
+        const char* note = nullptr;
     } cases[] = {
-        {"DTSTART:20250301T013000Z\r\n" + s + Alarm(":-PT15M"),
-         Task(At(2025, 3, 1, 10, 30), 1, "x", 2, At(2025, 3, 1, 10, 15)), nullptr},
-        {"DTSTART;TZID=Asia/Tokyo:20250301T103059\r\n" + s + Alarm(":-P1DT30S"),
-         Task(At(2025, 3, 1, 10, 30), 1, "x", 1, At(2025, 2, 28, 10, 29)), "アラームを"},
-        {"DTSTART:20250301T103000\r\nRRULE:FREQ=WEEKLY\r\n" + s + Alarm(":-P10D"),
-         Task(At(2025, 3, 1, 10, 30), 1, "x", 1, At(2025, 2, 22)), "最初の 1 回"},
-        {date + s + Alarm(":PT25H"), Task(At(2025, 3, 1), 0, "x", 1, At(2025, 3, 1, 23, 59)),
-         "アラームを"},
-        {"DTSTART:20250301T230000\r\n" + s + Alarm(";RELATED=END:PT1H") +
-             "DTEND:20250302T000000\r\n",
-         Task(At(2025, 3, 1, 23, 0), 1, "x", 2, At(2025, 3, 2, 1, 0)), nullptr},
-        {"DTSTART:20250301T100000\r\n" + s + Alarm(";VALUE=DATE-TIME:20250228T000000Z"),
-         Task(At(2025, 3, 1, 10, 0), 1, "x", 1, At(2025, 2, 28, 9, 0)), nullptr},
-        {"DTSTART:20991231T100000\r\n" + s, Task(At(2099, 12, 31, 10), 1, "x"), nullptr},
-        {"DTSTART:20250301T103000\r\n" + s + Alarm(":-PT3H"),
-         Task(At(2025, 3, 1, 10, 30), 1, "x", 1, At(2025, 3, 1, 7, 30)), nullptr},
-        {"DTSTART:20250301T235960\r\n" + s + Alarm(":-PT2H59M"),
-         Task(At(2025, 3, 1, 23, 59), 1, "x", 2, At(2025, 3, 1, 21, 0)), nullptr},
-        {date + "RRULE:FREQ=YEARLY;BYDAY=2SU\r\n" + s, Task(At(2025, 3, 1), 0, "x"), "最初の 1 回"},
-        {date + "RRULE:FREQ=YEARLY;BYMONTHDAY=32\r\n" + s, Task(At(2025, 3, 1), 0, "x"),
-         "最初の 1 回"},
-        {date + "RRULE:FREQ=YEARLY;BYMONTH=13\r\n" + s, Task(At(2025, 3, 1), 0, "x"),
-         "最初の 1 回"},
-        {"DTSTART:20250301T100000\r\n" + s + "SUMMARY:y\r\n" + Alarm(":-PT15M") + Alarm(":-PT15M"),
-         Task(At(2025, 3, 1, 10), 1, "x", 2, At(2025, 3, 1, 9, 45)), nullptr},
+        {"DTSTART:20250301T013000Z" + x + Alarm(":-PT15M"), "20250301T1030 m1 a21 20250301T1015 x"},
+        {"DTSTART;TZID=Asia/Tokyo:20250301T103059" + x + Alarm(":-P1DT30S"),
+         "20250301T1030 m1 a11 20250228T1029 x", kAlarmNote},
+        {"DTSTART:20250301T103000|RRULE:FREQ=WEEKLY" + x + Alarm(":-P10D"),
+         "20250301T1030 m1 a11 20250222T0000 x", kFirst},
+        {"DTSTART;VALUE=DATE:20250301" + x + Alarm(":PT25H"),
+         "20250301T0000 m0 a11 20250301T2359 x", kAlarmNote},
+        {"DTSTART:20250301T230000" + x + Alarm(";RELATED=END:PT1H") + "|DTEND:20250302T000000",
+         "20250301T2300 m1 a21 20250302T0100 x"},
+        {"DTSTART:20250301T100000" + x + Alarm(";VALUE=DATE-TIME:20250228T000000Z"),
+         "20250301T1000 m1 a11 20250228T0900 x"},
+        {"DTSTART:20991231T100000" + x, std::string("20991231T1000 m1") + kNoAlarm},
+        {"DTSTART:20250301T103000" + x + Alarm(":-PT3H"), "20250301T1030 m1 a11 20250301T0730 x"},
+        {"DTSTART:20250301T235960" + x + Alarm(":-PT2H59M"),
+         "20250301T2359 m1 a21 20250301T2100 x"},
+        {day + "BYDAY=2SU" + x, std::string("20250301T0000 m0") + kNoAlarm, kFirst},
+        {day + "BYMONTHDAY=32" + x, std::string("20250301T0000 m0") + kNoAlarm, kFirst},
+        {day + "BYMONTH=13" + x, std::string("20250301T0000 m0") + kNoAlarm, kFirst},
+        {"DTSTART:20250301T100000" + x + "|SUMMARY:y" + Alarm(":-PT15M") + Alarm(":-PT15M"),
+         "20250301T1000 m1 a21 20250301T0945 x"},
     };
     for (const auto& c : cases) {
         const ImportPlan plan = Plan(Calendar(Event(c.event)));
         const std::string notes = ImportSummary(plan);
         ASSERT_EQ(plan.tasks.size(), 1u) << c.event << notes;
-        EXPECT_EQ(Text(plan.tasks[0]), Text(c.task)) << c.event;
+        EXPECT_EQ(Text(plan.tasks[0]), c.task) << c.event;
         EXPECT_EQ(notes.find("注意") != std::string::npos, c.note != nullptr) << notes;
         EXPECT_NE(notes.find(c.note ? c.note : ""), std::string::npos) << notes;
     }
     const ImportPlan todo =
-        Plan(Calendar("BEGIN:VTODO\r\nDUE;VALUE=DATE:20250301\r\n" + s + "END:VTODO\r\n"));
+        Plan(Calendar(Crlf("BEGIN:VTODO|DUE;VALUE=DATE:20250301" + x + "|END:VTODO")));
     ASSERT_EQ(todo.tasks.size(), 1u);
-    EXPECT_EQ(Text(todo.tasks[0]), Text(Task(At(2025, 3, 1), 0, "x")));
+    EXPECT_EQ(Text(todo.tasks[0]), std::string("20250301T0000 m0") + kNoAlarm);
 }
 
 TEST(IcalImport, RulesTextsAndRefusals) {
-    const std::pair<std::string, const char*> rules[] = {
-        {"20000229\r\nRRULE:FREQ=YEARLY", "2 2/29 w0 2000-0 日"},
-        {"19700101\r\nRRULE:FREQ=YEARLY;BYMONTH=12;BYMONTHDAY=31", "2 12/31 w0 0-0 日"},
-        {"20000101\r\nRRULE:FREQ=YEARLY;BYMONTH=5;BYDAY=-1MO;COUNT=3", "2 5/5 w2 2000-2002 日"},
-        {"19800101\r\nRRULE:FREQ=YEARLY;UNTIL=20191231T150000Z", "2 1/1 w0 0-2019 日"}};
+    const std::string longName = "x" + std::string(79, 'n');
+    const std::pair<std::string, std::string> rules[] = {
+        {"20000229|RRULE:FREQ=YEARLY|SUMMARY:日", "2 2/29 w0 2000-0 日"},
+        {"19700101|RRULE:FREQ=YEARLY;BYMONTH=12;BYMONTHDAY=31|SUMMARY:日", "2 12/31 w0 0-0 日"},
+        {"20000101|RRULE:FREQ=YEARLY;BYMONTH=5;BYDAY=-1MO;COUNT=3|SUMMARY:日",
+         "2 5/5 w2 2000-2002 日"},
+        {"19800101|RRULE:FREQ=YEARLY;UNTIL=20191231T150000Z|SUMMARY:日", "2 1/1 w0 0-2019 日"},
+        {"20000101|RRULE:FREQ=YEARLY|SUMMARY:" + longName,
+         "2 1/1 w0 2000-0 " + longName.substr(0, 72)},
+    };
     for (const auto& [event, rule] : rules) {
-        const ImportPlan plan =
-            Plan(Calendar(Event("DTSTART;VALUE=DATE:" + event + "\r\nSUMMARY:日\r\n")));
+        const ImportPlan plan = Plan(Calendar(Event("DTSTART;VALUE=DATE:" + event)));
         ASSERT_EQ(plan.specialDays.size(), 1u) << event;
         EXPECT_EQ(Text(plan.specialDays[0]), rule);
         EXPECT_EQ(plan.tasks.size(), 0u);
@@ -334,28 +333,28 @@ TEST(IcalImport, RulesTextsAndRefusals) {
     std::string longText, cut;
     for (int i = 0; i < 40; ++i) longText += "長";
     for (int i = 0; i < 35; ++i) cut += "長";
-    const std::string ok = "DTSTART:20250301T100000\r\n", a = "SUMMARY:a\r\n";
+    const std::string ok = "DTSTART:20250301T100000|", a = "|SUMMARY:a";
     const struct {
         std::string event;
         const char* note;
         std::string kept{};  // the task's text; empty: refused
     } texts[] = {
-        {ok + "SUMMARY:" + longText + "\r\n", "72 バイトに切り詰め", longText.substr(0, 36 * 3)},
-        {ok + "SUMMARY:" + cut + "abc\r\n", "72 バイトに切り詰め", cut + "ab"},
-        {"DTSTART;VALUE=DATE:19800101\r\nSUMMARY: a\rb\\nc \r\n", "", "a b c"},
-        {ok + "SUMMARY:絵文字\xF0\x9F\x98\x80\r\n", "保存できない文字"},
-        {ok + "SUMMARY:a`b\r\n", "バッククォート"},
-        {ok, "SUMMARY"},
-        {a, "DTSTART"},
-        {"DTSTART;VALUE=DATE:21000229\r\n" + a, "読めません"},
-        {"DTSTART:20250301T1O0000\r\n" + a, "読めません"},
-        {"DTSTART:20250301T10O000\r\n" + a, "読めません"},
-        {"DTSTART:20250301T106000\r\n" + a, "読めません"},
-        {"DTSTART:20250301T240000\r\n" + a, "読めません"},
-        {"DTSTART;VALUE=DATE:19600101\r\n" + a, "2099"},
-        {"DTSTART;TZID=Mars/Base:20250301T100000\r\n" + a, "Mars/Base"},
-        {"DTSTART:19790301T100000\r\n" + a, "2099"},
-        {"DTSTART:21000301T100000Z\r\n" + a, "2099"},
+        {ok + "SUMMARY:" + longText, "72 バイトに切り詰め", longText.substr(0, 36 * 3)},
+        {ok + "SUMMARY:" + cut + "abc", "72 バイトに切り詰め", cut + "ab"},
+        {"DTSTART;VALUE=DATE:19800101|SUMMARY: a\rb\\nc ", "", "a b c"},
+        {ok + "SUMMARY:絵文字\xF0\x9F\x98\x80", "保存できない文字"},
+        {ok + "SUMMARY:a`b", "バッククォート"},
+        {"DTSTART:20250301T100000", "SUMMARY"},
+        {"SUMMARY:a", "DTSTART"},
+        {"DTSTART;VALUE=DATE:21000229" + a, "読めません"},
+        {"DTSTART:20250301T1O0000" + a, "読めません"},
+        {"DTSTART:20250301T10O000" + a, "読めません"},
+        {"DTSTART:20250301T106000" + a, "読めません"},
+        {"DTSTART:20250301T240000" + a, "読めません"},
+        {"DTSTART;VALUE=DATE:19600101" + a, "2099"},
+        {"DTSTART;TZID=Mars/Base:20250301T100000" + a, "Mars/Base"},
+        {"DTSTART:19790301T100000" + a, "2099"},
+        {"DTSTART:21000301T100000Z" + a, "2099"},
     };
     for (const auto& t : texts) {
         const ImportPlan plan = Plan(Calendar(Event(t.event)));
@@ -364,11 +363,6 @@ TEST(IcalImport, RulesTextsAndRefusals) {
         EXPECT_EQ(got, t.kept.empty() ? "0" : "1 " + t.kept) << t.event;
         EXPECT_NE(ImportSummary(plan).find(t.note), std::string::npos) << ImportSummary(plan);
     }
-    const std::string longName = "x" + std::string(79, 'n');
-    const ImportPlan named = Plan(Calendar(
-        Event("DTSTART;VALUE=DATE:20000101\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:" + longName + "\r\n")));
-    ASSERT_EQ(named.specialDays.size(), 1u);
-    EXPECT_EQ(named.specialDays[0].name, longName.substr(0, 72));
     EXPECT_NE(ImportSummary(Plan("junk")).find("iCalendar ファイルではありません"),
               std::string::npos);
 }
@@ -376,15 +370,14 @@ TEST(IcalImport, RulesTextsAndRefusals) {
 TEST(IcalImport, SummaryCountsAndShowsTheFirstRecords) {
     std::string body;
     for (int day = 1; day <= 7; ++day) {
-        body += Event("DTSTART;VALUE=DATE:2025030" + std::to_string(day) + "\r\nSUMMARY:予定" +
-                      std::to_string(day) + "\r\n");
+        body += Event("DTSTART;VALUE=DATE:2025030" + std::to_string(day) + "|SUMMARY:予定" +
+                      std::to_string(day));
     }
-    body += Event(
-        "DTSTART;VALUE=DATE:20000511\r\nRRULE:FREQ=YEARLY;BYMONTH=5;BYDAY=2SU\r\nSUMMARY:"
-        "母の日\r\n");
-    body += Event("DTSTART;VALUE=DATE:20250301\r\nSUMMARY:予定1\r\n");
+    body +=
+        Event("DTSTART;VALUE=DATE:20000511|RRULE:FREQ=YEARLY;BYMONTH=5;BYDAY=2SU|SUMMARY:母の日");
+    body += Event("DTSTART;VALUE=DATE:20250301|SUMMARY:予定1");
     for (int year = 2101; year <= 2111; ++year) {
-        body += Event("DTSTART;VALUE=DATE:" + std::to_string(year) + "0101\r\nSUMMARY:遠い\r\n");
+        body += Event("DTSTART;VALUE=DATE:" + std::to_string(year) + "0101|SUMMARY:遠い");
     }
     const std::string summary = ImportSummary(Plan(Calendar(body)));
     EXPECT_TRUE(summary.starts_with("記念日 1 件、予定 7 件を追加します。\n")) << summary;
