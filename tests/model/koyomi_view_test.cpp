@@ -131,7 +131,9 @@ TEST(KoyomiTexts, TooltipLinesCellLabelsEraTitlesRowWeekNumbersAndMarksOfADay) {
     // Thursday, US by the row holding 1 January; US needs Sunday rows, else ISO.
     const int rows[][4] = {{1, 1, 20251228, 1},  {2, 1, 20251228, 1},  {1, 1, 20261227, 53},
                            {2, 1, 20261227, 1},  {2, 1, 20270103, 2},  {1, 1, 20270103, 1},
-                           {1, 2, 20261228, 53}, {2, 2, 20261228, 53}, {1, 1, 20260517, 21}};
+                           {1, 2, 20261228, 53}, {2, 2, 20261228, 53}, {1, 1, 20260517, 21},
+                           {1, 1, 20201227, 53}, {1, 1, 20210103, 1},  {2, 1, 20001224, 53},
+                           {2, 1, 20001231, 1}};
     for (const auto& [info, startWeek, first, week] : rows) {
         Settings settings;
         settings.weekNumberInfo = info;
