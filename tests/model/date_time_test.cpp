@@ -46,7 +46,9 @@ TEST(DateTimeTest, MonthLengthsAndWeekRows) {
     }
 }
 
-TEST(DateTimeTest, NoDayAndMidnightsHoldInEveryZone) {
+// The date that stands for "no date" is local midnight of New Year 1975 east
+// and west of Greenwich.
+TEST(DateTimeTest, NoDayIsLocalMidnightOfNewYear1975InEveryZone) {
     VESM_NEEDS_ZONE_SWITCH();
     for (const char* zone : {"Asia/Tokyo", "Pacific/Kiritimati", "America/Los_Angeles"}) {
         ScopedTimeZone tz(zone);
@@ -54,15 +56,6 @@ TEST(DateTimeTest, NoDayAndMidnightsHoldInEveryZone) {
         EXPECT_EQ(f.year * 1000000 + f.month * 10000 + f.day * 100 + f.hour, 1975010100) << zone;
         EXPECT_GT(NoDayDate().Seconds(), 0) << zone;
     }
-    ScopedTimeZone tz("Europe/Berlin");  // one date per day across daylight saving
-    const DateTime start = Make(2024, 3, 30, 15);
-    const DateTime next = start.MidnightDaysAway(1);
-    const DateTime after = start.MidnightDaysAway(2);
-    EXPECT_EQ(next.Day(), 31);
-    EXPECT_EQ(after.Day(), 1);
-    EXPECT_EQ(after.Fields().hour, 0);
-    EXPECT_EQ(after - next, TimeSpan(23 * 3600));
-    EXPECT_EQ(Make(2024, 1, 31).MidnightDaysAway(-31).Month(), 12);
 }
 
 }  // namespace

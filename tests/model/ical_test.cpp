@@ -11,8 +11,6 @@
 #include "ical/ical_import.h"
 #include "ical/ical_text.h"
 #include "ical/ical_time.h"
-#include "model/support/time_zone.h"
-#include "tasks/task_editor_rules.h"
 
 namespace vesm::ical {
 namespace {
@@ -247,19 +245,6 @@ TEST_F(Ical, WritesRulesAndTasksAsEventsAndReadsThemBackOnce) {
     EXPECT_EQ(again.duplicates, rules.size() + tasks.size());
     const std::string twice = Event("DTSTART:20250101T100000|SUMMARY:a");
     EXPECT_EQ(Plan(Calendar(twice + twice)).duplicates, 1u);
-}
-
-TEST_F(Ical, WritesFloatingTimesWhereTheClockIsNotJapans) {
-    VESM_NEEDS_ZONE_SWITCH();
-    ScopedTimeZone zone("America/New_York");
-    const std::vector<CTaskTime> tasks = {Task(At(2025, 7, 2, 10, 30), 1, "x")};
-    EXPECT_FALSE(LocalClockIsJapan(tasks));
-    const std::string text = ExportCalendar({}, tasks, {});
-    EXPECT_NE(text.find("\r\nDTSTART:20250702T103000\r\n"), std::string::npos);
-    EXPECT_EQ(text.find("VTIMEZONE"), std::string::npos);
-    const ImportPlan plan = Plan(text);
-    ASSERT_EQ(plan.tasks.size(), 1u);
-    EXPECT_EQ(plan.tasks[0].taskTime, tasks[0].taskTime);
 }
 
 // Each event's records as the import plans them ("": refused), and the note it
