@@ -123,26 +123,24 @@ TEST(HolidayEngineTest, NamedAndDerivedDaysFollowTheLawOfTheirYearAndTheSettings
     }
 }
 
+// Saturday 31 August 2024 and Sunday 1 September open the table and Saturday
+// the 7th is one of its last two records: none of them is a source.
 TEST(HolidayEngineTest, TableEdgesAreNeverSourcesAndRecordsStartFresh) {
-    // Saturday 31 August 2024 and Sunday 1 September open the table.
-    const std::vector<CHolidayTime> rules = {Rule(8, 31), Rule(9, 1), Rule(9, 7)};
-    const std::vector<CHolidayTime> none;
-    Settings settings = Derived(1, 2, false);
+    const std::vector<CHolidayTime> rules = {Rule(8, 31), Rule(9, 1), Rule(9, 7)}, none;
     DayRecord stale;  // from an earlier table
     stale.holidayFlag = 1;
     stale.holidayName = "stale";
     stale.cell = {1, 2, 3, 4};
-    std::vector<DayRecord> days(8, stale);
-    ComputeHolidays(days, DateTime::Build(2024, 8, 31).value(), {rules, none, settings});
-    EXPECT_EQ(days[0].holidayName, "祝");
-    EXPECT_EQ(days[2].holidayFlag, 0);  // no substitute for the Sunday at the edge
-    EXPECT_EQ(days[6].holidayFlag, 0);  // the 7th is one of the last two records
-    for (const DayRecord& day : days) EXPECT_EQ(day.cell, Rect{});
-    settings.fallsOnSat = 1;
-    std::vector<DayRecord> tail(9);
-    ComputeHolidays(tail, DateTime::Build(2024, 8, 31).value(), {rules, none, settings});
-    EXPECT_EQ(tail[8].holidayFlag, 0);
-    EXPECT_EQ(tail[8].holidayName, "");
+    for (const auto& [fallsOnSat, expected] : {std::pair{2, "11000001"}, {1, "110000010"}}) {
+        std::vector<DayRecord> days(std::string(expected).size(), stale);
+        ComputeHolidays(days, DateTime::Build(2024, 8, 31).value(),
+                        {rules, none, Derived(1, fallsOnSat, false)});
+        std::string flags;
+        for (const DayRecord& day : days) {
+            flags += day.holidayName == "stale" || day.cell != Rect{} ? 's' : '0' + day.holidayFlag;
+        }
+        EXPECT_EQ(flags, expected) << fallsOnSat;
+    }
 }
 
 // The published list calls substitute and in-between holidays alike "休日" and
@@ -183,7 +181,8 @@ std::string PublishedHolidays() {
 }
 
 // The same of the holidays the calendar marks with a settings file of `lines`
-// (none: the built-in lists and defaults).
+// (none: the built-in lists and defaults). The list runs in date order, a day's
+// holiday before its special day, and leaves the displayed month as it was.
 std::string CalendarHolidays(const std::vector<std::string>& lines) {
     FakeHost host;
     std::string text;
@@ -191,12 +190,24 @@ std::string CalendarHolidays(const std::vector<std::string>& lines) {
     if (!lines.empty()) host.SetSettingsFile(EncodeCp932(text));
     CvesmDoc doc(host);
     EXPECT_TRUE(host.messages.empty());
+    const DateTime displayed = doc.DisplayDate();
+    const std::vector<MarkedDay> marks = ListMarkedDays(doc, kFirstYear, kLastPublishedYear);
+    EXPECT_EQ(doc.DisplayDate(), displayed);
     std::string holidays;
-    for (const MarkedDay& mark : ListMarkedDays(doc, kFirstYear, kLastPublishedYear)) {
-        if (mark.kind == MarkKind::Holiday) {
-            holidays += std::to_string(DateKey(mark)) + " " + CommonName(mark.name) + "\n";
+    int specialDays = 0;
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        const MarkedDay& m = marks[i];
+        if (i > 0) {
+            EXPECT_LT(std::pair(DateKey(marks[i - 1]), marks[i - 1].kind),
+                      std::pair(DateKey(m), m.kind));
         }
+        if (m.kind == MarkKind::Holiday) {
+            holidays += std::to_string(DateKey(m)) + " " + CommonName(m.name) + "\n";
+        }
+        specialDays += m.kind == MarkKind::Special;
     }
+    const int builtInSpecialDays = 9 * (kLastPublishedYear - kFirstYear + 1);
+    EXPECT_TRUE(!lines.empty() || specialDays == builtInSpecialDays) << specialDays;
     return holidays;
 }
 
@@ -210,34 +221,6 @@ TEST(OfficialHolidaysTest, BuiltInAndEarlierListsGiveThePublishedHolidaysOfEvery
          {std::vector<std::string>{}, kFirstBuiltInHolidayLines, kYearlessLawHolidayLines}) {
         EXPECT_EQ(CalendarHolidays(lines), published) << lines.size() << " lines";
     }
-}
-
-// In date order, a day's holiday before its special day; special days keep their years.
-TEST(HolidayListingTest, DateOrderHolidayBeforeSpecialDayAndRangedSpecialDays) {
-    FakeHost host;
-    CvesmDoc doc(host);
-    doc.ParseDayRules(RuleListId::SpecialDay, "2`5`5`0`菖蒲湯`2`6`6`0`開店記念日`2010`2012");
-    const DateTime displayed = doc.DisplayDate();
-    const std::vector<MarkedDay> marks = ListMarkedDays(doc, 2009, 2013);
-    EXPECT_EQ(doc.DisplayDate(), displayed);
-    ASSERT_FALSE(marks.empty());
-    EXPECT_EQ(marks.front(), (MarkedDay{2009, 1, 1, MarkKind::Holiday, "元旦"}));
-    EXPECT_EQ(marks.back(), (MarkedDay{2013, 12, 31, MarkKind::Special, "大晦日"}));
-    std::string chosen;
-    for (std::size_t i = 0; i < marks.size(); ++i) {
-        const MarkedDay& m = marks[i];
-        if (i > 0) {
-            ASSERT_LE(std::pair(DateKey(marks[i - 1]), marks[i - 1].kind),
-                      std::pair(DateKey(m), m.kind))
-                << i;
-        }
-        if (DateKey(m) == 20120505 || m.name == "開店記念日") {
-            chosen += std::to_string(DateKey(m)) + " " + m.name + ",";
-        }
-    }
-    EXPECT_EQ(chosen,
-              "20100606 開店記念日,20110606 開店記念日,20120505 子供の日,20120505 菖蒲湯,"
-              "20120606 開店記念日,");
 }
 
 }  // namespace

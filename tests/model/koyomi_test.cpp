@@ -1,9 +1,10 @@
 // The Japanese calendar's marks: lunisolar dates, 六曜 and solar terms of known
 // days (many within minutes of Japan's midnight, where another time zone or a
-// coarse series gets the day wrong), the moments behind them, and the rules
-// every year 1980-2099 keeps.
+// coarse series gets the day wrong), the moments behind them, the rules every
+// year 1980-2099 keeps, and how the calendar shows them.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <tuple>
@@ -16,6 +17,9 @@
 #include "koyomi/koyomi.h"
 #include "koyomi/new_moon.h"
 #include "koyomi/solar_terms.h"
+#include "support/painted_calendar.h"
+#include "view/koyomi_marks.h"
+#include "view/mark_symbols.h"
 
 namespace vesm {
 namespace {
@@ -161,6 +165,273 @@ TEST(KoyomiTest, EveryYearKeepsTheRulesOfTermsAndMonths) {
                                          {2012, 3},  {2014, 9}, {2017, 5}, {2020, 4}, {2023, 2},
                                          {2025, 6},  {2028, 5}, {2031, 3}, {2033, 11}};
     for (const auto& [year, leapMonth] : leaps) EXPECT_EQ(leapMonthOf[year], leapMonth) << year;
+}
+
+using testing::SyntheticGlyphs;
+
+// One painted calendar of 2026 with the marks' options as a case sets them.
+class KoyomiPaint : public testing::PaintedCalendar {
+protected:
+    KoyomiPaint() {
+        const DateTime end = *DateTime::Build(2027, 1, 31);
+        for (DateTime day = *DateTime::Build(2025, 12, 1); day < end;
+             day = day.MidnightDaysAway(1)) {
+            days_.emplace_back().date = day;
+        }
+    }
+    void Paint(int month) {
+        glyphs_ = SyntheticGlyphs();
+        PaintAt(*DateTime::Build(2026, month, 10), *DateTime::Build(2026, 5, 20, 9, 30));
+    }
+    std::string TipOf(int month, int day) const {
+        const int id = kFirstDayTool + static_cast<int>(IndexOf(month, day));
+        for (const TooltipTool& tool : result_.tooltips) {
+            if (tool.id == id) return tool.text;
+        }
+        return {};
+    }
+    // Just inside the label's first character, under the centre of the cell.
+    Pixel LabelPixel(int month, int day, int dy = 1) const {
+        const Rect cell = CellOf(month, day);
+        const int centre = cell.left + plan_.units.columnWidth / 2;
+        const int half = SyntheticGlyphs::BlockWidth(plan_.units.labelHeight);
+        return At(centre - half + 1, cell.top + plan_.units.labelTop + dy);
+    }
+    // One number over everything a paint hands the window: the pixels, the
+    // window size, the zones, every cell and every tooltip.
+    std::uint64_t Checksum() const {
+        std::uint64_t hash = 14695981039346656037ULL;
+        const auto mix = [&hash](std::uint64_t value) { hash = (hash ^ value) * 1099511628211ULL; };
+        const auto mixRect = [&mix](const Rect& r) {
+            for (int v : {r.left, r.top, r.right, r.bottom}) mix(static_cast<unsigned>(v));
+        };
+        for (int y = 0; y < result_.window.height; ++y) {
+            for (int x = 0; x < result_.window.width; ++x) mix(At(x, y));
+        }
+        for (int v : {result_.window.width, result_.window.height}) mix(static_cast<unsigned>(v));
+        const NavigationZones& z = result_.zones;
+        for (const Rect& rect : {z.left, z.right, z.top, z.bottom}) mixRect(rect);
+        for (const Rect& cell : result_.cells) mixRect(cell);
+        for (const TooltipTool& tool : result_.tooltips) {
+            mix(static_cast<unsigned>(tool.id));
+            mixRect(tool.rect);
+            for (char c : tool.text) mix(static_cast<unsigned char>(c));
+        }
+        return hash;
+    }
+};
+
+using KoyomiOptionsOff = KoyomiPaint;
+
+// With every calendar-mark option off, each picture stays what it was before
+// the marks existed.
+TEST_F(KoyomiOptionsOff, EveryPictureIsUnchanged) {
+    const struct {
+        const char* name;
+        int dayFormat, numOfMonth, startWeek, clockInfo;
+        std::uint64_t checksum;
+    } cases[] = {
+        {"three months", 0, 3, 1, 0, 0x2275a80a2d36210aULL},
+        {"year view, Monday weeks, clock", 0, 0, 2, 1, 0xaa61fe339cdb96a0ULL},
+        {"day row", 1, 2, 1, 0, 0x25455da0b653d1d1ULL},
+        {"day column, clock", 2, 3, 1, 1, 0xcaa29bc0ab9f0700ULL},
+    };
+    tasks_ = {CTaskTime{*DateTime::Build(2026, 5, 22, 15, 0), 1, 0, 0, "会議", DateTime()}};
+    days_[IndexOf(5, 5)].holidayFlag = 1;
+    days_[IndexOf(5, 5)].holidayName = "こどもの日";
+    days_[IndexOf(6, 12)].specialDayFlag = 2;
+    days_[IndexOf(6, 12)].specialDayName = "記念日";
+    for (const auto& c : cases) {
+        settings_.dayFormat = c.dayFormat;
+        settings_.numOfMonth = c.numOfMonth;
+        settings_.startWeek = c.startWeek;
+        settings_.clockInfo = c.clockInfo;
+        Paint(5);
+        EXPECT_EQ(Checksum(), c.checksum) << c.name;
+    }
+}
+
+TEST(KoyomiTexts, TooltipLinesCellLabelsEraTitlesRowWeekNumbersAndMarksOfADay) {
+    const DayKoyomi winter{{11, true, 3}, Rokuyo::Sensho, 18},
+        plain{{4, false, 12}, Rokuyo::Tomobiki, -1};
+    const struct {
+        int rokuyo, kyureki, sekki;
+        const DayKoyomi& marks;
+        const char *tip, *label;
+    } cases[] = {
+        {1, 1, 1, winter, "旧暦 閏11月3日 先勝\r\n冬至", ""},
+        {0, 1, 0, winter, "旧暦 閏11月3日", ""},
+        {2, 0, 1, winter, "先勝\r\n冬至", "先勝"},
+        {0, 0, 2, winter, "冬至", "冬至"},
+        {2, 0, 2, winter, "先勝\r\n冬至", "冬至"},
+        {2, 1, 2, plain, "旧暦 4月12日 友引", "友引"},
+        {0, 0, 2, plain, "", ""},
+        {0, 0, 0, winter, "", ""},
+    };
+    for (const auto& c : cases) {
+        Settings settings;
+        settings.rokuyoInfo = c.rokuyo;
+        settings.kyurekiInfo = c.kyureki;
+        settings.sekkiInfo = c.sekki;
+        EXPECT_EQ(KoyomiTooltipLines(settings, c.marks), c.tip) << c.tip;
+        EXPECT_EQ(CellLabel(settings, c.marks), c.label) << c.tip;
+    }
+    const std::pair<int, const char*> titles[] = {{202612, "令和8年12月"},
+                                                  {201905, "令和元年5月"},
+                                                  {201904, "平成31年4月"},
+                                                  {198901, "昭和64年1月"},
+                                                  {198902, "平成元年2月"}};
+    for (const auto& [month, title] : titles)
+        EXPECT_EQ(EraMonthTitle(month / 100, month % 100), title);
+    // {weekNumberInfo, startWeek, the row's first day, week}: ISO by the row's
+    // Thursday, US by the row holding 1 January; US needs Sunday rows, else ISO.
+    const int rows[][4] = {{1, 1, 20251228, 1},  {2, 1, 20251228, 1},  {1, 1, 20261227, 53},
+                           {2, 1, 20261227, 1},  {2, 1, 20270103, 2},  {1, 1, 20270103, 1},
+                           {1, 2, 20261228, 53}, {2, 2, 20261228, 53}, {1, 1, 20260517, 21},
+                           {1, 1, 20201227, 53}, {1, 1, 20210103, 1},  {2, 1, 20001224, 53},
+                           {2, 1, 20001231, 1}};
+    for (const auto& [info, startWeek, first, week] : rows) {
+        Settings settings;
+        settings.weekNumberInfo = info;
+        settings.startWeek = startWeek;
+        const DateTime start = *DateTime::Build(first / 10000, first / 100 % 100, first % 100);
+        EXPECT_EQ(RowWeekNumber(settings, start), week) << first << " " << info;
+    }
+    KoyomiDays days;  // each year computed once; none outside 1980-2099
+    const auto of = [&days](int y, int m, int d) {
+        return days.Of(DateTime::Build(y, m, d)->Fields());
+    };
+    ASSERT_NE(of(2026, 2, 17), nullptr);
+    EXPECT_EQ(LunarDateText(of(2026, 2, 17)->lunar), "1月1日");
+    ASSERT_NE(of(2024, 12, 31), nullptr);  // the last day of a leap year
+    EXPECT_EQ(of(2024, 12, 31)->solarTerm, -1);
+    EXPECT_EQ(of(2026, 12, 22)->solarTerm, 18);
+    EXPECT_NE(of(2099, 12, 31), nullptr);
+    EXPECT_EQ(of(1979, 12, 31), nullptr);
+    EXPECT_EQ(of(2100, 1, 1), nullptr);
+}
+
+// 小満 on 21 May in the weekday colour, nothing on other days; with 六曜 too
+// every day has a label; narrow cells take smaller labels.
+TEST_F(KoyomiPaint, CellLabelGrowsTheRowsOfDaysJustBelowTheDayNumber) {
+    settings_.todayInfo = 0;
+    Paint(5);
+    const LayoutUnits plain = plan_.units;
+    const Size plainWindow = result_.window;
+    const Rect plainApril = CellOf(4, 1), plainMay = CellOf(5, 1);
+    settings_.sekkiInfo = 2;
+    Paint(5);
+    const LayoutUnits& units = plan_.units;
+    const int grow = units.dayRowHeight - units.rowHeight;
+    ASSERT_GT(grow, 0);
+    EXPECT_EQ(units.labelTop, SyntheticGlyphs::AscentFor(units.fontHeight) + 1);
+    EXPECT_EQ(units.dayRowHeight, units.labelTop + units.labelHeight);
+    EXPECT_EQ(units.rowHeight, plain.rowHeight);  // titles and weekday names keep theirs
+    EXPECT_EQ(result_.window.width, plainWindow.width);
+    EXPECT_EQ(result_.window.height - plainWindow.height, 3 * 6 * grow);
+    EXPECT_EQ(CellOf(4, 1).top, plainApril.top);
+    EXPECT_EQ(CellOf(5, 1).top - plainMay.top, 6 * grow);
+    EXPECT_EQ(CellOf(5, 21).bottom - CellOf(5, 21).top, units.dayRowHeight);
+    EXPECT_EQ(CellOf(5, 28).top - CellOf(5, 21).top, units.dayRowHeight);
+    EXPECT_EQ(LabelPixel(5, 21), Colour(&Settings::colorWeekday));
+    EXPECT_EQ(LabelPixel(5, 21, -1), Colour(&Settings::colorBackground));
+    EXPECT_EQ(LabelPixel(5, 22), Colour(&Settings::colorBackground));
+    settings_.rokuyoInfo = 2;
+    for (int frame : {settings_.frameSizeOfDate, 50}) {
+        settings_.frameSizeOfDate = frame;
+        Paint(5);
+        EXPECT_LE(2 * SyntheticGlyphs::BlockWidth(plan_.units.labelHeight) + 1,
+                  plan_.units.columnWidth)
+            << frame;
+        EXPECT_EQ(LabelPixel(5, 10), Colour(&Settings::colorWeekday));  // a Sunday
+        EXPECT_EQ(LabelPixel(5, 22), Colour(&Settings::colorWeekday));
+    }
+    settings_.dayFormat = 2;  // one row per day
+    Paint(5);
+    EXPECT_EQ(CellOf(5, 2).top - CellOf(5, 1).top, plan_.units.dayRowHeight);
+    EXPECT_EQ(LabelPixel(5, 22), Colour(&Settings::colorWeekday));
+    EXPECT_LE(CellOf(6, 30).bottom, result_.window.height);
+}
+
+TEST_F(KoyomiPaint, WeekNumbersStandInAColumnLeftOfEachBlock) {
+    settings_.todayInfo = 0;
+    settings_.numOfMonth = 2;
+    settings_.numOfPast = 0;
+    settings_.calendarFormat = 1;  // two blocks side by side
+    settings_.numOfColumn = 2;
+    Paint(5);
+    const Rect plainMay = CellOf(5, 1);
+    const Rect plainJune = CellOf(6, 1);
+    const Size plainWindow = result_.window;
+    settings_.weekNumberInfo = 1;
+    Paint(5);
+    const int column = plan_.units.weekColumnWidth;
+    const int label = plan_.units.labelHeight;
+    EXPECT_LE(2 * SyntheticGlyphs::BlockWidth(label) + 1, column - label / 4);  // "53" fits
+    EXPECT_EQ(CellOf(5, 1).left, plainMay.left + column);
+    EXPECT_EQ(CellOf(6, 1).left, plainJune.left + 2 * column);
+    EXPECT_EQ(result_.window.width, plainWindow.width + 2 * column);
+    EXPECT_EQ(result_.window.height, plainWindow.height);
+    EXPECT_EQ(result_.zones.right.left, result_.window.width - plan_.units.hMargin);
+    // Ink beside each week row: June 2026 fills five Sunday rows, so its sixth stays empty.
+    const auto inked = [&](int month, int sunday, int rowsDown) {
+        const Rect cell = CellOf(month, sunday);
+        const int top = cell.top + rowsDown * plan_.units.dayRowHeight;
+        for (int x = cell.left - column; x < cell.left; ++x) {
+            for (int y = top; y < top + plan_.units.dayRowHeight; ++y) {
+                if (At(x, y) == Colour(&Settings::colorWeekday)) return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(inked(5, 3, -1) && inked(5, 31, 0) && inked(6, 7, -1) && inked(6, 28, 0));
+    EXPECT_FALSE(inked(6, 28, 1));
+    // The numbers drawn (each measured, then drawn) of each row, across the
+    // turn of the year too; era titles come in the label face.
+    const struct {
+        int month, scheme;
+        std::vector<int> weeks;
+        const char32_t* titles;
+    } shown[] = {{5, 1, {18, 19, 20, 21, 22, 23, 23, 24, 25, 26, 27}, U"令和8年5月令和8年6月"},
+                 {12, 2, {49, 50, 51, 52, 1, 1, 2, 3, 4, 5, 6}, U"令和8年12月令和9年1月"}};
+    settings_.warekiInfo = 1;
+    for (const auto& c : shown) {
+        settings_.weekNumberInfo = c.scheme;
+        Paint(c.month);
+        std::u32string numbers, expected, titles;
+        for (const auto& request : glyphs_.Requests()) {
+            if (request.font.face != kMarkFontFace) continue;
+            if (request.font.height == label) numbers += request.character;
+            if (request.font.height == plan_.units.smallHeight) titles += request.character;
+        }
+        for (int week : c.weeks) {
+            for (char digit : std::to_string(week) + std::to_string(week)) expected += digit;
+        }
+        EXPECT_EQ(numbers, expected) << c.month;
+        EXPECT_EQ(titles, c.titles);
+    }
+}
+
+TEST_F(KoyomiPaint, TooltipsCarryTheLunarDateAndTermAfterTheDaysOwnLines) {
+    settings_.kyurekiInfo = settings_.rokuyoInfo = settings_.sekkiInfo = 1;
+    Paint(2);
+    EXPECT_EQ(TipOf(2, 17), "旧暦 1月1日 先勝");
+    EXPECT_EQ(TipOf(2, 4), "旧暦 12月17日 仏滅\r\n立春");
+    EXPECT_EQ(LabelPixel(2, 17), Colour(&Settings::colorBackground));
+    Paint(5);
+    EXPECT_EQ(TipOf(5, 20).rfind("・今日\r\n旧暦 ", 0), 0u) << TipOf(5, 20);
+    // each choice alone is enough for its line
+    const std::pair<int Settings::*, const char*> alone[] = {
+        {&Settings::kyurekiInfo, "旧暦 12月17日"},
+        {&Settings::rokuyoInfo, "仏滅"},
+        {&Settings::sekkiInfo, "立春"}};
+    for (const auto& [choice, tip] : alone) {
+        settings_.kyurekiInfo = settings_.rokuyoInfo = settings_.sekkiInfo = 0;
+        settings_.*choice = 1;
+        Paint(2);
+        EXPECT_EQ(TipOf(2, 4), tip);
+    }
+    EXPECT_EQ(TipOf(2, 5), "");
 }
 
 }  // namespace
