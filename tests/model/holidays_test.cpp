@@ -21,12 +21,9 @@
 namespace vesm {
 namespace {
 
-CHolidayTime Rule(int month, int dayOrOrdinal, int weekday = 0, const std::string& name = "祝",
-                  int firstYear = kAnyYear, int lastYear = kAnyYear) {
+CHolidayTime Rule(int month, int dayOrOrdinal, int weekday = 0, const std::string& name = "祝") {
     CHolidayTime rule;
     rule.Set(DateTime::Build(2024, 1, 1).value(), month, dayOrOrdinal, 1, weekday, name);
-    rule.firstYear = firstYear;
-    rule.lastYear = lastYear;
     return rule;
 }
 

@@ -117,10 +117,7 @@ TEST_F(Ical, RefusesBrokenFilesWithOneMessageAndSplitsProperties) {
         {Crlf("BEGIN:VEVENT|END:VEVENT"), notCalendar},
         {good.substr(0, good.size() - 10), "途中で切れて"},
         {Calendar(Crlf("SUMMARY:" + EncodeCp932("会議"))), notUtf8},
-        {std::string("\xFF\xFE"
-                     "B\0E\0",
-                     6),
-         "UTF-8 ではありません"},
+        {std::string("\xFF\xFE\x42\0\x45\0", 6), "UTF-8 ではありません"},
         {Calendar(Crlf("X:\xF4\x90\x80\x80")), notUtf8},
         {Calendar(Crlf("X:\xED\xA0\x80")), notUtf8},
         {Calendar(Crlf("X:\xE0\x9F\xBF")), notUtf8},
@@ -160,7 +157,6 @@ TEST_F(Ical, DurationsWeekdaysCivilSecondsAndZones) {
         {"PT5", std::nullopt}, {"15M", std::nullopt}};
     for (const auto& [text, seconds] : durations) EXPECT_EQ(ParseDuration(text), seconds) << text;
     for (std::int64_t seconds : {-1LL, 0LL, 86399LL, 86400LL, 951782400LL, 4107542399LL}) {
-        EXPECT_EQ(FormatDuration(seconds), FormatDuration(*ParseDuration(FormatDuration(seconds))));
         EXPECT_EQ(ParseDuration(FormatDuration(seconds)), seconds) << FormatDuration(seconds);
         EXPECT_EQ(SecondsOfCivil(CivilOfSeconds(seconds)), seconds);
     }
