@@ -1,6 +1,6 @@
-// Holidays: the engine on rule lists of its own (rules falling on dates, the
-// equinoxes, derived days as the law had them year by year), the document's
-// holidays against the national holidays as published, and the year lists.
+// Calendar days: dates and week rows, the holiday engine on rule lists of its own
+// (rules falling on dates, the equinoxes, derived days as the law had them year
+// by year), and the document's holidays against the national holidays as published.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,14 +21,43 @@
 namespace vesm {
 namespace {
 
+DateTime Make(int y, int m, int d, int h = 0, int mi = 0, int s = 0) {
+    return DateTime::Build(y, m, d, h, mi, s).value();
+}
+
+TEST(DateTimeTest, BuildRoundTripsRollsOverAndRefusesFieldsOutOfRange) {
+    const DateFields f = Make(2099, 12, 31, 23, 59, 58).Fields();
+    EXPECT_EQ((std::vector<int>{f.year, f.month, f.day, f.hour, f.minute, f.second, f.weekday}),
+              (std::vector<int>{2099, 12, 31, 23, 59, 58, 5}));
+    EXPECT_EQ(NoDayDate(), Make(1975, 1, 1));  // the date that stands for "no date"
+    EXPECT_EQ(Make(2024, 1, 1).Weekday(), 2);  // weekdays count from Sunday
+    EXPECT_EQ(Make(2024, 3, 2).Weekday(), 7);
+    EXPECT_EQ(Make(2023, 4, 31).Fields().month * 100 + Make(2023, 4, 31).Day(), 501);
+    EXPECT_EQ(Make(2023, 2, 29).Day(), 1);
+    const int refused[][6] = {
+        {1899, 1, 1, 0, 0, 0},  {1969, 12, 1, 0, 0, 0}, {2000, 0, 1, 0, 0, 0},
+        {2000, 13, 1, 0, 0, 0}, {2000, 1, 0, 0, 0, 0},  {2000, 1, 32, 0, 0, 0},
+        {2000, 1, 1, 24, 0, 0}, {2000, 1, 1, 0, 60, 0}, {2000, 1, 1, 0, 0, 60}};
+    for (const auto& [y, m, d, h, mi, s] : refused) {
+        EXPECT_FALSE(DateTime::Build(y, m, d, h, mi, s))
+            << y << "-" << m << "-" << d << " " << h << ":" << mi << ":" << s;
+    }
+}
+
+TEST(DateTimeTest, WeekRowsOfMonthsStartingOnFridaySaturdayAndSunday) {
+    // {day, its weekday, row}: March 2024 starts on a Friday, June on a
+    // Saturday, September on a Sunday.
+    const int rows[][3] = {{1, 6, 1}, {2, 7, 1}, {3, 1, 2}, {31, 1, 6}, {1, 7, 1},
+                           {2, 1, 2}, {9, 1, 3}, {8, 7, 2}, {8, 1, 2},  {15, 1, 3}};
+    for (const auto& [day, weekday, row] : rows) {
+        EXPECT_EQ(WeekRow(day, weekday), row) << day << " w" << weekday;
+    }
+}
+
 CHolidayTime Rule(int month, int dayOrOrdinal, int weekday = 0, const std::string& name = "祝") {
     CHolidayTime rule;
     rule.Set(DateTime::Build(2024, 1, 1).value(), month, dayOrOrdinal, 1, weekday, name);
     return rule;
-}
-
-DateFields FieldsOf(int year, int month, int day) {
-    return DateTime::Build(year, month, day).value().Fields();
 }
 
 Settings Derived(int fallsOnSun, int fallsOnSat, bool betweenBool, bool equinoxBool = true) {
@@ -63,9 +92,9 @@ TEST(HolidayEngineTest, NthAndLastWeekdayFallOnTheDayTheyName) {
                     const int named =
                         ical::NthWeekdayDay(year, month, ordinal == 5 ? -1 : ordinal, weekday - 1);
                     for (int day = 1; day <= MonthLength(year, month); ++day) {
-                        ASSERT_EQ(
-                            RuleFallsOn(Rule(month, ordinal, weekday), FieldsOf(year, month, day)),
-                            day == named)
+                        ASSERT_EQ(RuleFallsOn(Rule(month, ordinal, weekday),
+                                              Make(year, month, day).Fields()),
+                                  day == named)
                             << year << "-" << month << "-" << day << " w" << weekday << " n"
                             << ordinal;
                     }
