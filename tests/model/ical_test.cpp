@@ -1,7 +1,6 @@
 // iCalendar text, reading, writing and the import mapping.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -57,10 +56,8 @@ protected:
     // mode 2, "2 5/5 w2 2000-2002 日" a special day on the last Monday of May.
     static std::string Text(DateTime t) {
         const DateFields f = t.Fields();
-        char text[32];
-        std::snprintf(text, sizeof text, "%04d%02d%02dT%02d%02d", f.year, f.month, f.day, f.hour,
-                      f.minute);
-        return text;
+        return std::to_string(CalendarDayKey(f)) + "T" +
+               std::to_string(10000 + f.hour * 100 + f.minute).substr(1);
     }
     static std::string Text(const CTaskTime& t) {
         return Text(t.taskTime) + " m" + std::to_string(t.taskMode) + " a" +
