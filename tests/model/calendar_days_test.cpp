@@ -1,6 +1,5 @@
-// Calendar days: dates and week rows, the holiday engine on rule lists of its own
-// (rules falling on dates, the equinoxes, derived days as the law had them year
-// by year), and the document's holidays against the national holidays as published.
+// Calendar days: dates, week rows, the holiday engine on rule lists of its own,
+// and the document's holidays against the national holidays as published.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,15 +24,8 @@ DateTime Make(int y, int m, int d, int h = 0, int mi = 0, int s = 0) {
     return DateTime::Build(y, m, d, h, mi, s).value();
 }
 
-TEST(DateTimeTest, BuildRoundTripsRollsOverAndRefusesFieldsOutOfRange) {
-    const DateFields f = Make(2099, 12, 31, 23, 59, 58).Fields();
-    EXPECT_EQ((std::vector<int>{f.year, f.month, f.day, f.hour, f.minute, f.second, f.weekday}),
-              (std::vector<int>{2099, 12, 31, 23, 59, 58, 5}));
+TEST(DateTimeTest, BuildRefusesFieldsOutOfRange) {
     EXPECT_EQ(NoDayDate(), Make(1975, 1, 1));  // the date that stands for "no date"
-    EXPECT_EQ(Make(2024, 1, 1).Weekday(), 2);  // weekdays count from Sunday
-    EXPECT_EQ(Make(2024, 3, 2).Weekday(), 7);
-    EXPECT_EQ(Make(2023, 4, 31).Fields().month * 100 + Make(2023, 4, 31).Day(), 501);
-    EXPECT_EQ(Make(2023, 2, 29).Day(), 1);
     const int refused[][6] = {
         {1899, 1, 1, 0, 0, 0},  {1969, 12, 1, 0, 0, 0}, {2000, 0, 1, 0, 0, 0},
         {2000, 13, 1, 0, 0, 0}, {2000, 1, 0, 0, 0, 0},  {2000, 1, 32, 0, 0, 0},
@@ -45,8 +37,7 @@ TEST(DateTimeTest, BuildRoundTripsRollsOverAndRefusesFieldsOutOfRange) {
 }
 
 TEST(DateTimeTest, WeekRowsOfMonthsStartingOnFridaySaturdayAndSunday) {
-    // {day, its weekday, row}: March 2024 starts on a Friday, June on a
-    // Saturday, September on a Sunday.
+    // {day, its weekday, row}: months starting on a Friday, a Saturday, a Sunday.
     const int rows[][3] = {{1, 6, 1}, {2, 7, 1}, {3, 1, 2}, {31, 1, 6}, {1, 7, 1},
                            {2, 1, 2}, {9, 1, 3}, {8, 7, 2}, {8, 1, 2},  {15, 1, 3}};
     for (const auto& [day, weekday, row] : rows) {
@@ -169,8 +160,7 @@ TEST(HolidayEngineTest, TableEdgesAreNeverSourcesAndRecordsStartFresh) {
     }
 }
 
-// The published list calls substitute and in-between holidays alike "休日" and
-// names some holidays differently; both sides are brought to one name.
+// The published list calls substitute and in-between holidays alike "休日".
 std::string CommonName(const std::string& name) {
     static const char* const kFrom[] = {
         "元日",           "建国記念の日",   "こどもの日",         "体育の日（スポーツの日）",
@@ -237,8 +227,7 @@ std::string CalendarHolidays(const std::vector<std::string>& lines) {
     return holidays;
 }
 
-// Files written before rules had years carry one of two earlier built-in
-// lists; they load as the law's list. A difference is shown line by line.
+// Files written before rules had years carry an earlier built-in list: it loads as the law's.
 TEST(OfficialHolidaysTest, BuiltInAndEarlierListsGiveThePublishedHolidaysOfEveryYear) {
     const std::string published = PublishedHolidays();
     ASSERT_GE(std::count(published.begin(), published.end(), '\n'), 71 * 15)
