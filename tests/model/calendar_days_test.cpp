@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "doc/cp932_codec.h"
@@ -20,8 +20,8 @@
 namespace vesm {
 namespace {
 
-DateTime Make(int y, int m, int d, int h = 0, int mi = 0, int s = 0) {
-    return DateTime::Build(y, m, d, h, mi, s).value();
+DateTime Make(int year, int month, int day) {
+    return DateTime::Build(year, month, day).value();
 }
 
 TEST(DateTimeTest, BuildRefusesFieldsOutOfRange) {
