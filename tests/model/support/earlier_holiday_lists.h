@@ -1,6 +1,5 @@
-// The holiday lines of settings files written by earlier versions with their
-// built-in list unchanged: the first 13 rules, and the 14 rules of the current
-// law without years.
+// Holiday lines of files from earlier versions with their built-in list as
+// shipped: the first 13 rules, and the 14 rules of the current law without years.
 #pragma once
 
 #include <string>
