@@ -1,24 +1,20 @@
-// The part of the window the off-screen picture covers: the whole window when
-// it fits the screen, else a screen-sized part holding what is on screen.
+// The off-screen picture covers the whole window when it fits the screen, else
+// a screen-sized part holding what is on screen.
 #include "view/picture_area.h"
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
-#include "support/synthetic_glyphs.h"
-#include "view/calendar_paint.h"
+#include "support/painted_calendar.h"
 
 namespace vesm {
 namespace {
 
-TEST(PictureAreaTest, PictureHoldsThePartOfTheWindowOnTheScreen) {
+TEST(PictureArea, HoldsThePartOfTheWindowOnTheScreen) {
     const Rect screen{0, 0, 1280, 1024};
-    struct Case {
-        Rect window;  // on the screen
+    const struct {
+        Rect window;  // on the screen; the rest in window pixels
         Size picture;
-        Rect visible;  // in window pixels, as the rest
-        Rect area;
+        Rect visible, area;
     } cases[] = {
         {{100, 50, 600, 450}, {500, 400}, {0, 0, 500, 400}, {0, 0, 500, 400}},
         {{-120, -30, 380, 370}, {500, 400}, {120, 30, 500, 400}, {0, 0, 500, 400}},
@@ -33,7 +29,7 @@ TEST(PictureAreaTest, PictureHoldsThePartOfTheWindowOnTheScreen) {
         {{1280, 0, 4014, 500}, {1280, 500}, {}, {0, 0, 1280, 500}},  // off the screen
         {{100, 1024, 600, 1100}, {500, 76}, {}, {0, 0, 500, 76}},    // just below it
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const Rect visible = VisiblePart(c.window, screen);
         EXPECT_EQ(visible, c.visible) << c.window.left << "," << c.window.top;
         const Size window{c.window.right - c.window.left, c.window.bottom - c.window.top};
@@ -41,28 +37,21 @@ TEST(PictureAreaTest, PictureHoldsThePartOfTheWindowOnTheScreen) {
         EXPECT_EQ(area, c.area) << c.window.left << "," << c.window.top;
         EXPECT_TRUE(PictureHolds(area, visible));
     }
-}
-
-TEST(PictureAreaTest, AMoveOffThePictureNeedsANewPaint) {
-    const Rect picture{1454, 0, 2734, 500};
+    // a move that brings new parts on screen needs a new paint
     for (const Rect visible : {Rect{1453, 0, 2733, 500}, Rect{1455, 0, 2735, 500},
                                Rect{1500, -1, 2000, 400}, Rect{1500, 10, 2000, 501}}) {
-        EXPECT_FALSE(PictureHolds(picture, visible)) << visible.left << "," << visible.top;
+        EXPECT_FALSE(PictureHolds({1454, 0, 2734, 500}, visible)) << visible.left;
     }
 }
 
-// A canvas over part of the window gets the very pixels the whole picture
-// has there.
-TEST(PictureAreaTest, CanvasAtAnOriginHoldsThatPartOfTheWholePicture) {
+// A canvas over part of the window gets the very pixels the whole picture has there.
+TEST(PictureArea, CanvasAtAnOriginHoldsThatPartOfTheWholePicture) {
     Settings settings;
     settings.numOfMonth = 0;
     settings.numOfRow = 1;
     const DateTime may = *DateTime::Build(2026, 5, 1);
-    std::vector<DayRecord> days;
-    for (DateTime day = *DateTime::Build(2025, 12, 1); day < *DateTime::Build(2027, 1, 31);
-         day = day.MidnightDaysAway(1)) {
-        days.emplace_back().date = day;
-    }
+    const auto days =
+        testing::DayRecords(*DateTime::Build(2025, 12, 1), *DateTime::Build(2027, 1, 31));
     const std::vector<CTaskTime> tasks;
     const PaintInput input{settings, may, may, days, tasks};
     testing::SyntheticGlyphs glyphs;

@@ -16,12 +16,22 @@
 
 namespace vesm::testing {
 
+// One blank record per day from `first` up to, not including, `end`.
+inline std::vector<DayRecord> DayRecords(DateTime first, DateTime end) {
+    std::vector<DayRecord> days;
+    for (DateTime day = first; day < end; day = day.MidnightDaysAway(1)) {
+        days.emplace_back().date = day;
+    }
+    return days;
+}
+
 class PaintedCalendar : public ::testing::Test {
 protected:
-    void PaintAt(DateTime displayDate, DateTime now) {
+    void PaintAt(DateTime displayDate, DateTime now, Size limit = {4000, 4000},
+                 DisplayScale scale = {}) {
         const PaintInput input{settings_, displayDate, now, days_, tasks_};
-        plan_ = PlanCalendar(settings_, input.displayDate, glyphs_);
-        const Size size = CanvasSize(plan_, {4000, 4000});
+        plan_ = PlanCalendar(settings_, input.displayDate, glyphs_, scale);
+        const Size size = CanvasSize(plan_, limit);
         canvas_ = std::make_unique<OwnedCanvas>(size.width, size.height);
         result_ = PaintCalendar(input, plan_, glyphs_, canvas_->Canvas());
     }

@@ -1,6 +1,5 @@
-// A glyph source with predictable glyphs, for painting without a platform:
-// every character is a solid block of half the font height (at least one
-// pixel) unless given its own glyph, and the ascent is 4/5 of the height.
+// Predictable glyphs for painting without a platform: every character is a
+// solid block (half the height wide, 7/10 high, ascent 4/5) unless given its own.
 #pragma once
 
 #include <cstdint>
@@ -18,7 +17,6 @@ public:
     static int BlockWidth(int height) { return height / 2 > 0 ? height / 2 : 1; }
     static int BlockHeight(int height) { return height * 7 / 10 > 0 ? height * 7 / 10 : 1; }
 
-    // A glyph that replaces the block for the character, in every font.
     void SetGlyph(char32_t character, Glyph glyph) { custom_[character] = std::move(glyph); }
 
     int Ascent(const FontSpec& font) override {
@@ -30,17 +28,15 @@ public:
         requested_.push_back({font, character});
         auto custom = custom_.find(character);
         if (custom != custom_.end()) return custom->second;
-        auto key = std::make_tuple(font.height, character);
-        auto found = blocks_.find(key);
-        if (found != blocks_.end()) return found->second;
-        Glyph block;
+        auto [found, added] = blocks_.try_emplace(std::make_tuple(font.height, character));
+        if (!added) return found->second;
+        Glyph& block = found->second;
         block.width = BlockWidth(font.height);
         block.height = BlockHeight(font.height);
-        block.originX = 0;
         block.originY = AscentFor(font.height);
         block.advance = block.width + 1;
         block.coverage.assign(static_cast<std::size_t>(block.width * block.height), 64);
-        return blocks_.emplace(key, std::move(block)).first->second;
+        return block;
     }
 
     struct Request {
