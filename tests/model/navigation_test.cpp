@@ -2,9 +2,6 @@
 // steps and their limits on the document, and the tooltips a paint hands out.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "doc/doc.h"
 #include "support/fake_host.h"
 #include "support/painted_calendar.h"
@@ -20,109 +17,79 @@ DateTime On(int y, int m, int d, int h = 0, int mi = 0) {
 }
 
 CTaskTime TaskAt(DateTime time, int taskMode, std::string text) {
-    CTaskTime task;
-    task.taskTime = time;
-    task.taskMode = taskMode;
-    task.text = std::move(text);
-    return task;
+    return CTaskTime{time, taskMode, 0, 0, std::move(text), {}};
 }
 
-const NavigationZones kZones{
-    {0, 10, 10, 434}, {178, 10, 188, 434}, {10, 434, 178, 444}, {10, 0, 178, 10}};
-
-TEST(ZoneAt, BoundsAreInclusiveAndADayWinsADoubleClick) {
+TEST(Navigation, ZoneBoundsAreInclusiveAndADayWinsADoubleClick) {
     using Z = NavigationZone;
     using A = DoubleClickAction;
-    const struct {
-        int x, y;
-        NavigationZone zone;
-        DoubleClickAction action;
-    } cases[] = {
-        {0, 10, Z::Left, A::PreviousMonth},     {10, 434, Z::Left, A::PreviousMonth},
-        {178, 434, Z::Right, A::NextMonth},     {188, 200, Z::Right, A::NextMonth},
-        {100, 444, Z::Bottom, A::CurrentMonth}, {100, 0, Z::Top, A::ChooseMonth},
-        {100, 200, Z::None, A::None},           {5, 5, Z::None, A::None},  // no strip's corner
-    };
+    const NavigationZones zones{
+        {0, 10, 10, 434}, {178, 10, 188, 434}, {10, 434, 178, 444}, {10, 0, 178, 10}};
     DayRecord miss;
     miss.date = NoDayDate();
-    for (const auto& c : cases) {
-        EXPECT_EQ(ZoneAt(kZones, c.x, c.y), c.zone) << c.x << "," << c.y;
-        EXPECT_EQ(DoubleClickActionFor(miss, kZones, c.x, c.y), c.action) << c.x << "," << c.y;
+    for (auto [x, y, zone, action] : {std::tuple{0, 10, Z::Left, A::PreviousMonth},
+                                      {10, 434, Z::Left, A::PreviousMonth},
+                                      {178, 434, Z::Right, A::NextMonth},
+                                      {188, 200, Z::Right, A::NextMonth},
+                                      {100, 444, Z::Bottom, A::CurrentMonth},
+                                      {100, 0, Z::Top, A::ChooseMonth},
+                                      {100, 200, Z::None, A::None},
+                                      {5, 5, Z::None, A::None}}) {
+        EXPECT_EQ(ZoneAt(zones, x, y), zone) << x << "," << y;
+        EXPECT_EQ(DoubleClickActionFor(miss, zones, x, y), action) << x << "," << y;
     }
     DayRecord day;
     day.date = On(2026, 5, 10);
-    EXPECT_EQ(DoubleClickActionFor(day, kZones, 5, 200), DoubleClickAction::OpenDayTasks);
+    EXPECT_EQ(DoubleClickActionFor(day, zones, 5, 200), DoubleClickAction::OpenDayTasks);
 }
 
-TEST(MonthSteps, MoveByOneMonthToThe1stWithin1980To2099) {
+TEST(Navigation, StepsMoveByAMonthWithin1980To2099AndTellWhyNot) {
+    FakeHost host;
+    host.now = On(2026, 8, 3, 10, 0);
+    CvesmDoc doc(host);
+    doc.SetDisplayDate(On(1980, 1, 15));
+    host.messages.clear();
+    ShowPreviousMonth(doc);
+    EXPECT_EQ(doc.DisplayDate(), On(1980, 1, 15));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "これより前の月は表示できません");
+    EXPECT_EQ(host.messages[0].caption, "vesmira");
+    EXPECT_EQ(host.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(host.messages[0].buttons, MessageButtons::Ok);
+    ShowNextMonth(doc);
+    EXPECT_EQ(doc.DisplayDate(), On(1980, 2, 1));
+    ShowPreviousMonth(doc);
+    EXPECT_EQ(doc.DisplayDate(), On(1980, 1, 1));
     EXPECT_EQ(PreviousMonthStep(On(2026, 1, 20, 15, 30)).date, On(2025, 12, 1));
-    EXPECT_EQ(PreviousMonthStep(On(1980, 2, 29)).date, On(1980, 1, 1));
     EXPECT_EQ(NextMonthStep(On(2025, 12, 31, 23, 59)).date, On(2026, 1, 1));
     EXPECT_EQ(NextMonthStep(On(2099, 11, 30)).date, On(2099, 12, 1));
-    EXPECT_TRUE(NextMonthStep(On(2099, 11, 30)).refusal.empty());
-    MonthStep step = PreviousMonthStep(On(1980, 1, 15));
-    EXPECT_FALSE(step.date);
-    EXPECT_EQ(step.refusal, "これより前の月は表示できません");
-    step = NextMonthStep(On(2099, 12, 1));
-    EXPECT_FALSE(step.date);
-    EXPECT_EQ(step.refusal, "これより先の月は表示できません");
+    EXPECT_EQ(NextMonthStep(On(2099, 12, 1)).refusal, "これより先の月は表示できません");
+    EXPECT_FALSE(NextMonthStep(On(2099, 12, 1)).date);
 
-    EXPECT_EQ(ChosenMonth(2099, 12), On(2099, 12, 1));
-    EXPECT_EQ(ChosenMonth(1980, 1), On(1980, 1, 1));
+    EXPECT_TRUE(ShowChosenMonth(doc, 2099, 12, nullptr));
+    EXPECT_EQ(doc.DisplayDate(), On(2099, 12, 1));
+    EXPECT_EQ(host.messages.size(), 1u);
     for (auto [year, month] : {std::pair{2100, 1}, {1979, 12}, {2000, 13}}) {
-        EXPECT_FALSE(ChosenMonth(year, month)) << year << "-" << month;
+        EXPECT_FALSE(ShowChosenMonth(doc, year, month, nullptr)) << year << "-" << month;
     }
-}
+    EXPECT_EQ(doc.DisplayDate(), On(2099, 12, 1));
+    EXPECT_EQ(ChosenMonth(1980, 1), On(1980, 1, 1));
 
-class NavigationOnDocument : public ::testing::Test {
-protected:
-    NavigationOnDocument() { host_.now = On(2026, 8, 3, 10, 0); }
-    FakeHost host_;
-    CvesmDoc doc_{host_};
-};
-
-TEST_F(NavigationOnDocument, LimitsShowTheirMessageAndKeepTheDate) {
-    doc_.SetDisplayDate(On(1980, 1, 1));
-    host_.messages.clear();
-    ShowPreviousMonth(doc_);
-    EXPECT_EQ(doc_.DisplayDate(), On(1980, 1, 1));
-    ASSERT_EQ(host_.messages.size(), 1u);
-    EXPECT_EQ(host_.messages[0].text, "これより前の月は表示できません");
-    EXPECT_EQ(host_.messages[0].caption, "vesmira");
-    EXPECT_EQ(host_.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(host_.messages[0].buttons, MessageButtons::Ok);
-
-    ShowNextMonth(doc_);
-    EXPECT_EQ(doc_.DisplayDate(), On(1980, 2, 1));
-    EXPECT_TRUE(ShowChosenMonth(doc_, 2099, 12, nullptr));
-    EXPECT_EQ(doc_.DisplayDate(), On(2099, 12, 1));
-    EXPECT_EQ(host_.messages.size(), 1u);
-    EXPECT_FALSE(ShowChosenMonth(doc_, 2100, 1, nullptr));
-    EXPECT_EQ(doc_.DisplayDate(), On(2099, 12, 1));
-    EXPECT_EQ(host_.messages.size(), 2u);
-}
-
-TEST_F(NavigationOnDocument, CurrentMonthRestartsTheYearOnlyInYearDisplay) {
-    doc_.SetDisplayDate(On(2025, 1, 1));
-    ShowCurrentMonth(doc_);
-    EXPECT_EQ(doc_.DisplayDate(), host_.now);
-    EXPECT_EQ(doc_.GetSettings().numOfPast, 1);
-    EXPECT_FALSE(CurrentMonthStepAt(doc_.GetSettings(), host_.now).numOfPast);
-
-    Settings settings = doc_.GetSettings();
+    ShowCurrentMonth(doc);  // keeps the months before in a normal display
+    EXPECT_EQ(doc.DisplayDate(), host.now);
+    EXPECT_EQ(doc.GetSettings().numOfPast, 1);
+    Settings settings = doc.GetSettings();
     settings.numOfMonth = 0;
-    settings.numOfPast = 0;
-    doc_.SetSettings(settings);
-    doc_.SetDisplayDate(On(2025, 1, 1));
-    const int writes = host_.writes;
-    ShowCurrentMonth(doc_);
-    EXPECT_EQ(doc_.DisplayDate(), host_.now);
-    EXPECT_EQ(doc_.GetSettings().numOfPast, 7);
-    EXPECT_EQ(host_.writes, writes + 1);
-    EXPECT_EQ(doc_.DayRange().firstShownDay, On(2026, 1, 1));
+    doc.SetSettings(settings);
+    doc.SetDisplayDate(On(2025, 1, 1));
+    const int writes = host.writes;
+    ShowCurrentMonth(doc);  // the year display starts again from January, and saves that
+    EXPECT_EQ(doc.GetSettings().numOfPast, 7);
+    EXPECT_EQ(host.writes, writes + 1);
+    EXPECT_EQ(doc.DayRange().firstShownDay, On(2026, 1, 1));
 }
 
-TEST(DayTooltip, LinesInTheirOrderByFlagsNotNames) {
+TEST(Navigation, DayTooltipLinesComeByFlagsInTheirOrder) {
     DayRecord day;
     day.holidayFlag = 1;
     day.holidayName = "こどもの日";
@@ -134,10 +101,8 @@ TEST(DayTooltip, LinesInTheirOrderByFlagsNotNames) {
               "・今日\r\n・こどもの日\r\n・結婚記念日\r\n・00:30 pm 昼食会\r\n・09:05 am 電話");
     EXPECT_EQ(DayTooltipText(day, false, {&lunch}, 24),
               "・こどもの日\r\n・結婚記念日\r\n・12:30 昼食会");
-
     day.holidayFlag = 0;     // a stale name is not shown
     day.specialDayFlag = 1;  // only 2 marks a special day
-    EXPECT_EQ(DayTooltipText(day, false, {}, 12), "");
     const CTaskTime untimed = TaskAt(On(2026, 5, 5, 23, 59), 0, "買い物");
     const CTaskTime late = TaskAt(On(2026, 5, 5, 23, 59), 3, "x");
     EXPECT_EQ(DayTooltipText(day, false, {&untimed, &late}, 12), "・買い物\r\n・11:59 pm x");
@@ -149,29 +114,24 @@ TEST_F(PaintedTooltips, ZoneTipsThenShownDaysWithTextWithoutOldTasks) {
     settings_.numOfMonth = 1;
     settings_.numOfPast = 0;
     settings_.rmTaskInfo = 1;
-    settings_.rmTaskSpan = 7;
     days_ = testing::DayRecords(On(2026, 4, 1), On(2026, 6, 30));
     days_[34].holidayFlag = 1;  // 5 May
     days_[34].holidayName = "こどもの日";
-    tasks_ = {TaskAt(On(2026, 5, 13, 8, 0), 1, "old"),  // on the cutoff date
-              TaskAt(On(2026, 5, 14, 8, 0), 1, "kept"),
-              TaskAt(On(2026, 6, 2, 8, 0), 1, "hidden")};  // in the table, not shown
+    // on the cutoff date, kept, and in the table but not shown
+    tasks_ = {TaskAt(On(2026, 5, 13, 8, 0), 1, "old"), TaskAt(On(2026, 5, 14, 8, 0), 1, "kept"),
+              TaskAt(On(2026, 6, 2, 8, 0), 1, "hidden")};
     PaintAt(On(2026, 5, 10), On(2026, 5, 20, 9, 0));
-    const struct {
-        int id;
-        const char* text;
-    } expected[] = {{5000, "ここをダブルクリックすると前月へ"},
-                    {5001, "ここをダブルクリックすると翌月へ"},
-                    {5002, "ここをダブルクリックすると表示月を現在へ戻します"},
-                    {5003, "ここをダブルクリックすると表示月を選択できます"},
-                    {10034, "・こどもの日"},
-                    {10043, "・08:00 am kept"},
-                    {10049, "・今日"}};
-    ASSERT_EQ(result_.tooltips.size(), std::size(expected));
-    for (std::size_t i = 0; i < std::size(expected); ++i) {
-        EXPECT_EQ(result_.tooltips[i].id, expected[i].id) << i;
-        EXPECT_EQ(result_.tooltips[i].text, expected[i].text) << i;
-    }
+    std::vector<std::pair<int, std::string>> tips;
+    for (const TooltipTool& tool : result_.tooltips) tips.emplace_back(tool.id, tool.text);
+    EXPECT_EQ(tips, (std::vector<std::pair<int, std::string>>{
+                        {5000, "ここをダブルクリックすると前月へ"},
+                        {5001, "ここをダブルクリックすると翌月へ"},
+                        {5002, "ここをダブルクリックすると表示月を現在へ戻します"},
+                        {5003, "ここをダブルクリックすると表示月を選択できます"},
+                        {10034, "・こどもの日"},
+                        {10043, "・08:00 am kept"},
+                        {10049, "・今日"}}));
+    ASSERT_EQ(result_.tooltips.size(), 7u);
     EXPECT_EQ(result_.tooltips[0].rect, result_.zones.left);
     EXPECT_EQ(result_.tooltips[4].rect, result_.cells[34]);
 }

@@ -1,5 +1,5 @@
 // Painting: colour blending, text placement, the month's numbers, names,
-// marks and clock, and the limits of the canvas.
+// marks and clock, the display scale and the limits of the canvas.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,24 +16,19 @@ using testing::SyntheticGlyphs;
 
 constexpr Pixel kBlack = 0x000000;
 
-Glyph SolidGlyph(int width, int height, int level) {
+Glyph SolidGlyph(int width, int height, int level, int originY) {
     Glyph glyph;
     glyph.width = width;
     glyph.height = height;
     glyph.advance = width + 1;
-    glyph.originY = height;
+    glyph.originY = originY;
     glyph.coverage.assign(static_cast<std::size_t>(width * height),
                           static_cast<std::uint8_t>(level));
     return glyph;
 }
 
-struct PixelAt {
-    int x, y;
-    Pixel colour;
-};
-
-void ExpectPixels(const PixelCanvas& canvas, std::initializer_list<PixelAt> pixels) {
-    for (const PixelAt& p : pixels) EXPECT_EQ(canvas.At(p.x, p.y), p.colour) << p.x << "," << p.y;
+void ExpectPixels(const PixelCanvas& canvas, std::vector<std::tuple<int, int, Pixel>> at) {
+    for (auto [x, y, colour] : at) EXPECT_EQ(canvas.At(x, y), colour) << x << "," << y;
 }
 
 TEST(BlendCoverage, FullCoverageIsTheTextColourAndOtherLevelsMixByQuarterSteps) {
@@ -45,52 +40,35 @@ TEST(BlendCoverage, FullCoverageIsTheTextColourAndOtherLevelsMixByQuarterSteps) 
     EXPECT_EQ(BlendCoverage(0x0000FF, 0xFF0000, 64), 0xFF0000u);  // channels stay apart
 }
 
-TEST(TextRoutine, PlacesInkByAscentOriginAndAdvance) {
+TEST(TextRoutine, PlacesInkByAscentOriginAndAdvanceAndKeepsUncoveredPixels) {
     SyntheticGlyphs glyphs;
-    Glyph a = SolidGlyph(3, 2, 64);
+    Glyph a = SolidGlyph(3, 2, 64, 5);
     a.originX = 2;
-    a.originY = 5;
     a.advance = 7;
     glyphs.SetGlyph(U'a', a);
-    OwnedCanvas owned(40, 40);
-    owned.Canvas().Fill(kBlack);
-    const InkExtent ink = DrawText(owned.Canvas(), glyphs, {"Face", 20, 400, false}, "aa", {5, 3},
-                                   0x0000FF);  // ascent 16
-    EXPECT_EQ(ink.width, 6);
-    EXPECT_EQ(ink.height, 2);
-    // ink boxes at (5 + 2, 3 + 16 - 5) and one advance further
-    const Pixel red = 0xFF0000;
-    ExpectPixels(owned.Canvas(), {{7, 14, red},
-                                  {9, 15, red},
-                                  {6, 14, kBlack},
-                                  {10, 14, kBlack},
-                                  {7, 13, kBlack},
-                                  {7, 16, kBlack},
-                                  {14, 14, red},
-                                  {16, 15, red}});
-}
-
-TEST(TextRoutine, MeasuringDrawsNothingAndZeroCoverageKeepsPixels) {
-    SyntheticGlyphs glyphs;
-    Glyph holes = SolidGlyph(2, 1, 64);
+    Glyph holes = SolidGlyph(2, 1, 64, 16);
     holes.coverage = {0, 32};
     glyphs.SetGlyph(U'h', holes);
-    const FontSpec font{"Face", 10, 400, false};
+    const FontSpec font{"Face", 20, 400, false};  // ascent 16
     EXPECT_EQ(MeasureText(glyphs, font, "hh").width, 4);
-    EXPECT_EQ(glyphs.AscentQueries(), 0);
+    EXPECT_EQ(glyphs.AscentQueries(), 0);  // measuring draws nothing
 
-    OwnedCanvas owned(10, 10);
+    OwnedCanvas owned(40, 40);
     owned.Canvas().Fill(0x808080);
-    holes.originY = SyntheticGlyphs::AscentFor(10);
-    glyphs.SetGlyph(U'h', holes);
-    DrawText(owned.Canvas(), glyphs, font, "h", {0, 0}, 0xFFFFFF);
-    ExpectPixels(owned.Canvas(), {{0, 0, 0x808080}, {1, 0, BlendCoverage(0x808080, 0xFFFFFF, 32)}});
+    const InkExtent ink = DrawText(owned.Canvas(), glyphs, font, "aa", {5, 3}, 0x0000FF);
+    EXPECT_EQ(ink.width, 6);
+    EXPECT_EQ(ink.height, 2);
+    DrawText(owned.Canvas(), glyphs, font, "h", {0, 30}, 0xFFFFFF);
+    // ink boxes at (5 + 2, 3 + 16 - 5) and one advance further
+    const Pixel red = 0xFF0000, grey = 0x808080;
+    ExpectPixels(owned.Canvas(), {{7, 14, red}, {9, 15, red}, {6, 14, grey}, {10, 14, grey}});
+    ExpectPixels(owned.Canvas(), {{7, 13, grey}, {7, 16, grey}, {14, 14, red}, {16, 15, red}});
+    ExpectPixels(owned.Canvas(), {{0, 30, grey}, {1, 30, BlendCoverage(grey, 0xFFFFFF, 32)}});
 }
 
 TEST(TextRoutine, WalksUtf8ByCharacterAndClipsAtTheEdges) {
     SyntheticGlyphs glyphs;
     OwnedCanvas owned(8, 8);
-    owned.Canvas().Fill(kBlack);
     const InkExtent ink = DrawText(owned.Canvas(), glyphs, {"ＭＳ ゴシック", 20, 400, false},
                                    "●\xff", {-4, -10}, 0xFFFFFF);
     MeasureText(glyphs, FontSpec{"Face", 10, 400, false}, "あ\xF1\x80\x80\x80");
@@ -115,23 +93,14 @@ TEST(CalendarTexts, TitlesAndClock) {
     EXPECT_EQ(ClockText(23, 59, 24), "23:59");
 }
 
-// One month on show, May 2026, with the day table around it.
+// May 2026 alone, in the default colours on black, with the day table around it.
 class PaintedMonth : public testing::PaintedCalendar {
 protected:
     PaintedMonth() {
         settings_.numOfMonth = 1;
         settings_.numOfPast = 0;
-        settings_.colorWeekday = 200200200;
-        settings_.colorSunday = 255000000;
-        settings_.colorSaturday = 255;
-        settings_.colorToday = 10020030;
-        settings_.colorSpecialday = 40050060;
-        settings_.colorTaskday = 70080090;
         days_ = testing::DayRecords(*DateTime::Build(2026, 4, 1), *DateTime::Build(2026, 6, 30));
     }
-
-    DayRecord& Day(int month, int dayOfMonth) { return days_[IndexOf(month, dayOfMonth)]; }
-
     void Paint(DateTime now = *DateTime::Build(2026, 5, 20, 9, 30)) {
         PaintAt(*DateTime::Build(2026, 5, 10), now);
     }
@@ -143,73 +112,58 @@ protected:
         return text;
     }
     // Inside the first digit of a day's number.
-    Pixel NumberPixel(int month, int dayOfMonth) const {
-        const Rect cell = CellOf(month, dayOfMonth);
-        const int centre = cell.left + plan_.units.columnWidth / 2;
-        return At(centre - (dayOfMonth < 10 ? 1 : 2) * 10 / 2 + 1, cell.top + 1);
+    Pixel NumberPixel(int day) const {
+        const Rect cell = CellOf(5, day);
+        return At(cell.left + 12 - (day < 10 ? 5 : 10) + 1, cell.top + 1);
     }
-    // Where only a mark can ink: the mark (10 wide) starts one pixel left of a
-    // one-digit number; a two-digit number leaves a gap at the centre.
-    Pixel MarkPixel(int month, int dayOfMonth, int dy) const {
-        const Rect cell = CellOf(month, dayOfMonth);
-        const int centre = cell.left + plan_.units.columnWidth / 2;
-        return At(dayOfMonth < 10 ? centre - 5 - 1 : centre, cell.top + dy);
+    // Where only a mark inks: it starts one pixel left of a one-digit number,
+    // and a two-digit number leaves a gap at the centre.
+    Pixel MarkPixel(int day, int dy) const {
+        const Rect cell = CellOf(5, day);
+        return At(cell.left + (day < 10 ? 12 - 5 - 1 : 12), cell.top + dy);
     }
 };
 
-TEST_F(PaintedMonth, NumbersTakeTheColourOfTheirWeekdayOrHoliday) {
-    Day(5, 5).holidayFlag = 1;   // Tuesday
-    Day(5, 16).holidayFlag = 1;  // Saturday
+TEST_F(PaintedMonth, NumbersNamesAndTitleTakeTheirColoursAndPlaces) {
+    days_[IndexOf(5, 5)].holidayFlag = 1;   // Tuesday
+    days_[IndexOf(5, 16)].holidayFlag = 1;  // Saturday
     settings_.todayInfo = 0;
     Paint();
-    EXPECT_EQ(NumberPixel(5, 4), Colour(&Settings::colorWeekday));  // Monday
-    EXPECT_EQ(NumberPixel(5, 9), Colour(&Settings::colorSaturday));
-    for (int day : {10, 5, 16}) EXPECT_EQ(NumberPixel(5, day), Colour(&Settings::colorSunday));
-}
-
-TEST_F(PaintedMonth, CellsTitleAndCentredWeekdayNamesFollowTheLayout) {
-    Paint();
-    const LayoutUnits& u = plan_.units;
-    const Rect first = CellOf(5, 1);
-    EXPECT_EQ(first, (Rect{10 + 5 * 24, 10 + 2 * 16, 10 + 6 * 24, 10 + 3 * 16}));
+    EXPECT_EQ(NumberPixel(4), Colour(&Settings::colorWeekday));  // Monday
+    EXPECT_EQ(NumberPixel(9), Colour(&Settings::colorSaturday));
+    for (int day : {10, 5, 16}) EXPECT_EQ(NumberPixel(day), Colour(&Settings::colorSunday));
+    EXPECT_EQ(CellOf(5, 1), (Rect{10 + 5 * 24, 10 + 2 * 16, 10 + 6 * 24, 10 + 3 * 16}));
     EXPECT_EQ(CellOf(4, 30), Rect{});
     EXPECT_EQ(CellOf(6, 1), Rect{});
     EXPECT_EQ(result_.cells.size(), days_.size());
     EXPECT_EQ(result_.window, plan_.frame.window);
     EXPECT_EQ(result_.zones.top, plan_.frame.zones.top);
-    // "Sun" is 21 wide in a 24 wide cell: it starts 12 - 10 = 2 pixels in
-    const int namesY = u.vMargin + u.rowHeight;
-    EXPECT_EQ(At(u.hMargin, u.vMargin), Colour(&Settings::colorWeekday));
-    EXPECT_EQ(At(u.hMargin - 1, u.vMargin), kBlack);
-    EXPECT_EQ(At(u.hMargin + 1, namesY), kBlack);
-    EXPECT_EQ(At(u.hMargin + 2, namesY), Colour(&Settings::colorSunday));
-    EXPECT_EQ(At(u.hMargin + u.columnWidth + 2, namesY), Colour(&Settings::colorWeekday));
-    EXPECT_EQ(At(u.hMargin + 6 * u.columnWidth + 2, namesY), Colour(&Settings::colorSaturday));
-    EXPECT_EQ(TextOfHeight(u.smallHeight).substr(21, 6), U"5/2026");  // after the measured names
+    // the title at the margins; "Sun" (21 wide) starts 2 pixels into its 24 wide cell
+    EXPECT_EQ(At(10, 10), Colour(&Settings::colorWeekday));
+    EXPECT_EQ(At(9, 10), kBlack);
+    EXPECT_EQ(At(11, 26), kBlack);
+    EXPECT_EQ(At(12, 26), Colour(&Settings::colorSunday));
+    EXPECT_EQ(At(12 + 24, 26), Colour(&Settings::colorWeekday));
+    EXPECT_EQ(At(12 + 6 * 24, 26), Colour(&Settings::colorSaturday));
+    EXPECT_EQ(TextOfHeight(14).substr(21, 6), U"5/2026");  // after the measured names
 }
 
 TEST_F(PaintedMonth, MarksSitOnePixelUpAndLeftAndTheLowestIndexIsDrawnLast) {
-    Day(5, 20).specialDayFlag = 2;
-    settings_.todayInfo = 11;
+    days_[IndexOf(5, 20)].specialDayFlag = 2;
     settings_.specialDayInfo = 0;
     Paint();
-    EXPECT_EQ(MarkPixel(5, 20, -1), Colour(&Settings::colorToday));
-    EXPECT_EQ(NumberPixel(5, 20), Colour(&Settings::colorWeekday));  // number on top
-    EXPECT_EQ(MarkPixel(5, 21, -1), kBlack);
+    EXPECT_EQ(MarkPixel(20, -1), Colour(&Settings::colorToday));
+    EXPECT_EQ(NumberPixel(20), Colour(&Settings::colorWeekday));  // the number on top
+    EXPECT_EQ(MarkPixel(21, -1), kBlack);
     settings_.todayInfo = 2;
     settings_.specialDayInfo = 11;
     Paint();
-    EXPECT_EQ(MarkPixel(5, 20, 5), Colour(&Settings::colorToday));
+    EXPECT_EQ(MarkPixel(20, 5), Colour(&Settings::colorToday));
     // the special-day mark is not raised, so only it reaches the lowest row
-    EXPECT_EQ(MarkPixel(5, 20, SyntheticGlyphs::BlockHeight(20) - 1),
+    EXPECT_EQ(MarkPixel(20, SyntheticGlyphs::BlockHeight(20) - 1),
               Colour(&Settings::colorSpecialday));
-}
 
-TEST_F(PaintedMonth, OneSymbolForAllThreeMarksBlendsTodaySpecialThenTask) {
-    Glyph dot = SolidGlyph(10, 14, 32);
-    dot.originY = SyntheticGlyphs::AscentFor(20);
-    glyphs_.SetGlyph(U'●', dot);
-    Day(5, 20).specialDayFlag = 2;
+    glyphs_.SetGlyph(U'●', SolidGlyph(10, 14, 32, 16));  // one half-covering symbol for all
     tasks_.push_back({*DateTime::Build(2026, 5, 20, 15, 0), 2, 0, 0, "会議", {}});
     settings_.todayInfo = settings_.specialDayInfo = settings_.taskDayInfo = 11;
     Paint();
@@ -220,17 +174,17 @@ TEST_F(PaintedMonth, OneSymbolForAllThreeMarksBlendsTodaySpecialThenTask) {
         BlendCoverage(BlendCoverage(BlendCoverage(0, today, 32), special, 32), task, 32);
     ASSERT_NE(inOrder,
               BlendCoverage(BlendCoverage(BlendCoverage(0, task, 32), special, 32), today, 32));
-    EXPECT_EQ(MarkPixel(5, 20, 0), inOrder);
+    EXPECT_EQ(MarkPixel(20, 0), inOrder);
 }
 
 TEST_F(PaintedMonth, IndexZeroAndHiddenOldTasksDrawNoMark) {
-    Day(5, 12).specialDayFlag = 2;
-    tasks_.push_back({*DateTime::Build(2026, 5, 12), 0, 0, 0, "x", {}});
+    days_[IndexOf(5, 12)].specialDayFlag = 2;
+    tasks_ = {{*DateTime::Build(2026, 5, 12), 0, 0, 0, "x", {}}};
     settings_.todayInfo = settings_.specialDayInfo = settings_.taskDayInfo = 0;
     Paint(*DateTime::Build(2026, 5, 12, 8, 0));
-    EXPECT_EQ(MarkPixel(5, 12, -1), kBlack);
-    EXPECT_EQ(MarkPixel(5, 12, 0), kBlack);
-    EXPECT_EQ(NumberPixel(5, 12), Colour(&Settings::colorWeekday));
+    EXPECT_EQ(MarkPixel(12, -1), kBlack);
+    EXPECT_EQ(MarkPixel(12, 0), kBlack);
+    EXPECT_EQ(NumberPixel(12), Colour(&Settings::colorWeekday));
 
     settings_.taskDayInfo = 13;
     settings_.rmTaskInfo = 1;
@@ -238,11 +192,11 @@ TEST_F(PaintedMonth, IndexZeroAndHiddenOldTasksDrawNoMark) {
     tasks_ = {{*DateTime::Build(2026, 5, 13, 10, 0), 2, 0, 0, "old", {}},
               {*DateTime::Build(2026, 5, 14, 10, 0), 2, 0, 0, "kept", {}}};
     Paint();  // now is 20 May: the cutoff date is 13 May
-    EXPECT_EQ(MarkPixel(5, 13, -1), kBlack);
-    EXPECT_EQ(MarkPixel(5, 14, -1), Colour(&Settings::colorTaskday));
+    EXPECT_EQ(MarkPixel(13, -1), kBlack);
+    EXPECT_EQ(MarkPixel(14, -1), Colour(&Settings::colorTaskday));
     settings_.rmTaskInfo = 0;
     Paint();
-    EXPECT_EQ(MarkPixel(5, 13, -1), Colour(&Settings::colorTaskday));
+    EXPECT_EQ(MarkPixel(13, -1), Colour(&Settings::colorTaskday));
 }
 
 TEST_F(PaintedMonth, ClockShowsTheTimeAtItsPlace) {
@@ -256,19 +210,17 @@ TEST_F(PaintedMonth, ClockShowsTheTimeAtItsPlace) {
 }
 
 TEST_F(PaintedMonth, DenseMonitorScalesFontsCellsAndTheMarkOffset) {
-    settings_.numOfMonth = 3;
-    settings_.numOfPast = 1;
     PaintAt(*DateTime::Build(2026, 5, 10), *DateTime::Build(2026, 5, 20, 9, 30), {2000, 2000},
             DisplayScale{144});
-    bool markFontSeen = false;
+    int markGlyphs = 0;
     for (const auto& request : glyphs_.Requests()) {
         EXPECT_TRUE(request.font.height == 21 || request.font.height == 30) << request.font.height;
         if (request.font.face != settings_.fontFaceName) {
             EXPECT_EQ(request.font.height, 30);
-            markFontSeen = true;
+            ++markGlyphs;
         }
     }
-    EXPECT_TRUE(markFontSeen);
+    EXPECT_GT(markGlyphs, 0);
     const Rect cell = CellOf(5, 20);
     EXPECT_EQ(cell.right - cell.left, 34);
     EXPECT_EQ(cell.bottom - cell.top, 25);
@@ -295,7 +247,6 @@ TEST_F(PaintedMonth, LargestSettingsPaintIntoAScreenSizedCanvas) {
     // the cells still describe the whole calendar, beyond the canvas
     EXPECT_GT(CellOf(12, 31).top, 1080);
     EXPECT_GT(CellOf(12, 31).left, 1920);
-
     plan_.frame.window = {188, 444};
     EXPECT_EQ(CanvasSize(plan_, {1920, 1080}), (Size{188, 444}));
     plan_.frame.window = {0, -3};
