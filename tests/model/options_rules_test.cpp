@@ -15,47 +15,41 @@
 namespace vesm {
 namespace {
 
-TEST(CalendarPageRules, MonthsBeforeListFollowsTheMonthsShown) {
-    const struct {
-        int monthsIndex, wanted, count, selection;
-        bool enabled;
-    } cases[] = {
-        {kYearView, 7, 12, 7, false},  // the year view offers 0..11 but decides itself
-        {6, 4, 6, 4, true},           {2, 4, 2, 1, true},  // cut down to the largest one offered
-        {12, 11, 12, 11, true},       {1, 0, 1, 0, true},
-        {-1, 5, 1, 0, false},  // no months choice: a lone, disabled 0
-        {3, -1, 3, 0, true},   // a list that had no selection starts at 0
-    };
-    for (const auto& c : cases) {
-        const PastMonthsList list = PastMonthsFor(c.monthsIndex, c.wanted);
-        EXPECT_EQ((std::vector{list.count, list.selection, int{list.enabled}}),
-                  (std::vector{c.count, c.selection, int{c.enabled}}))
-            << c.monthsIndex << "/" << c.wanted;
+TEST(CalendarPageRules, ListsAndNumbersStayInTheirRange) {
+    // the year view offers 0..11 but decides itself; a wanted index is cut down to the largest
+    // offered; no months choice gives a lone, disabled 0; no selection starts at 0
+    for (auto [monthsIndex, wanted, count, selection, enabled] :
+         {std::tuple{kYearView, 7, 12, 7, false},
+          {6, 4, 6, 4, true},
+          {2, 4, 2, 1, true},
+          {12, 11, 12, 11, true},
+          {1, 0, 1, 0, true},
+          {-1, 5, 1, 0, false},
+          {3, -1, 3, 0, true}}) {
+        const PastMonthsList list = PastMonthsFor(monthsIndex, wanted);
+        EXPECT_EQ((std::tuple{list.count, list.selection, list.enabled}),
+                  (std::tuple{count, selection, enabled}))
+            << monthsIndex << "/" << wanted;
     }
-}
-
-TEST(CalendarPageRules, StoredValuesOldTaskDaysAndTransparencyStayInRange) {
     EXPECT_EQ(ChosenOrStored(-1, 1, 5), 5);  // week start Thursday has no item
     EXPECT_EQ(ChosenOrStored(1, 1, 5), 2);   // choosing Monday replaces it
     EXPECT_EQ(ChosenOrStored(0, 0, 9), 0);
-    const struct {
-        const char* text;
-        int upDown, days;
-    } cases[] = {{"500", 7, 365},
-                 {"365", 7, 365},
-                 {"0", 7, 1},
-                 {"012", 7, 12},
-                 {"99999999999999999999999", 7, 365},  // no overflow
-                 {"", 30, 30},
-                 {"1x", 30, 30},
-                 {"-5", 30, 30}};  // no number: the up-down
-    for (const auto& c : cases) EXPECT_EQ(OldTaskDaysFrom(c.text, c.upDown), c.days) << c.text;
+    // what is no number keeps the up-down's position
+    for (auto [text, upDown, days] : {std::tuple{"500", 7, 365},
+                                      {"365", 7, 365},
+                                      {"0", 7, 1},
+                                      {"012", 7, 12},
+                                      {"99999999999999999999999", 7, 365},
+                                      {"", 30, 30},
+                                      {"1x", 30, 30},
+                                      {"-5", 30, 30}}) {
+        EXPECT_EQ(OldTaskDaysFrom(text, upDown), days) << text;
+    }
     // deleting is handed over only while old tasks are handled at all
     EXPECT_EQ(RmOverTaskFor(true, 1), 1);
     EXPECT_EQ(RmOverTaskFor(true, -1), 0);
     EXPECT_EQ(RmOverTaskFor(false, 1), 0);
-    for (auto [position, transparency] :
-         {std::pair{0, 1}, {-20, 1}, {1, 1}, {148, 148}, {300, 255}}) {
+    for (auto [position, transparency] : {std::pair{-20, 1}, {1, 1}, {148, 148}, {300, 255}}) {
         EXPECT_EQ(TransparencyFrom(position), transparency) << position;
     }
 }
@@ -99,7 +93,7 @@ protected:
     OptionsValues values;
 };
 
-TEST_F(ApplySettingsTest, EditedKeysReachTheDocumentAndTheRestStays) {
+TEST_F(ApplySettingsTest, EditedKeysAndListsReachTheDocumentWhichSavesRebuildsAndRedrawsOnce) {
     // changed while the dialog was open: the window moved, an alarm chose a
     // snooze, the profile was edited; applying must not undo any of it
     Settings meanwhile = doc.GetSettings();
@@ -108,7 +102,11 @@ TEST_F(ApplySettingsTest, EditedKeysReachTheDocumentAndTheRestStays) {
     meanwhile.snoozeIndex = 9;
     meanwhile.profile.birthYear = 1970;
     doc.SetSettings(meanwhile);
+    const int writes = host.writes;
+    const int redraws = host.redraws;
     values.settings = EditedSettings();
+    values.holidays.emplace_back().Set(doc.FirstShownMonth(), 6, 1, 1, 0, "創立記念日");
+    values.specialDays.emplace_back().Set(doc.FirstShownMonth(), 7, 7, 2, 0, "七夕");
     ApplySettings(doc, values);
     Settings expected = values.settings;
     expected.version = meanwhile.version;
@@ -119,24 +117,14 @@ TEST_F(ApplySettingsTest, EditedKeysReachTheDocumentAndTheRestStays) {
     expected.snoozeIndex = meanwhile.snoozeIndex;
     expected.profile = meanwhile.profile;
     EXPECT_EQ(ScalarLines(doc.GetSettings()), ScalarLines(expected));
-}
-
-TEST_F(ApplySettingsTest, KeepsTheEditedListsSavesRebuildsAndRedrawsOnce) {
-    const int writes = host.writes;
-    const int redraws = host.redraws;
-    values.holidays.emplace_back().Set(doc.FirstShownMonth(), 6, 1, 1, 0, "創立記念日");
-    values.specialDays.emplace_back().Set(doc.FirstShownMonth(), 7, 7, 2, 0, "七夕");
-    values.settings.numOfMonth = 0;  // the whole year from January
-    values.settings.numOfPast = 4;
-    ApplySettings(doc, values);
     EXPECT_EQ(host.writes - writes, 1);
     EXPECT_EQ(host.redraws - redraws, 1);
-    EXPECT_NE(host.SettingsFile().find("numOfMonth=0"), std::string::npos);
-    EXPECT_EQ(doc.DayRange().firstShownDay, At(2024, 1, 1));
-    EXPECT_EQ(doc.DayRange().lastShownDay, At(2024, 12, 31));
-    ASSERT_EQ(doc.RuleCount(RuleListId::Holiday), 1u);
+    EXPECT_NE(host.SettingsFile().find("numOfMonth=6"), std::string::npos);
+    EXPECT_EQ(doc.DayRange().firstShownDay, At(2024, 3, 1));  // two of six months before May
+    EXPECT_EQ(doc.DayRange().lastShownDay, At(2024, 8, 31));
+    EXPECT_EQ(doc.RuleCount(RuleListId::Holiday), 1u);
     EXPECT_EQ(doc.Rule(RuleListId::Holiday, 0).name, "創立記念日");
-    ASSERT_EQ(doc.RuleCount(RuleListId::SpecialDay), 1u);
+    EXPECT_EQ(doc.RuleCount(RuleListId::SpecialDay), 1u);
     EXPECT_EQ(doc.Rule(RuleListId::SpecialDay, 0).name, "七夕");
 }
 

@@ -7,10 +7,6 @@
 #include <memory>
 #include <vector>
 
-#include "doc/date_time.h"
-#include "doc/day_record.h"
-#include "doc/settings.h"
-#include "doc/task_time.h"
 #include "synthetic_glyphs.h"
 #include "view/calendar_paint.h"
 
