@@ -72,45 +72,48 @@ TEST(ShownMonths, PastMonthsBeforeTheDisplayedOneOrTheWholeYear) {
 }
 
 TEST(BlockGrid, MonthsFillColumnsOrRowsFirst) {
-    for (auto [numOfMonth, numOfRow, format, rows, columns] : {std::tuple{3, 3, 0, 3, 1},
-                                                               {5, 3, 0, 3, 2},
-                                                               {2, 3, 0, 2, 1},
-                                                               {0, 5, 0, 5, 3},
-                                                               {0, 5, 1, 3, 5},
-                                                               {4, 5, 1, 1, 4}}) {
-        Settings settings = With(0, numOfMonth, format, 5);
-        settings.numOfRow = numOfRow;
+    const struct {
+        int numOfMonth, numOfRow, calendarFormat, rows, columns;
+    } cases[] = {{3, 3, 0, 3, 1}, {5, 3, 0, 3, 2}, {2, 3, 0, 2, 1},
+                 {0, 5, 0, 5, 3}, {0, 5, 1, 3, 5}, {4, 5, 1, 1, 4}};
+    for (const auto& c : cases) {
+        Settings settings = With(0, c.numOfMonth, c.calendarFormat, 5);
+        settings.numOfRow = c.numOfRow;
         const BlockGrid grid = ComputeGrid(settings);
-        EXPECT_EQ((std::vector{grid.rows, grid.columns}), (std::vector{rows, columns}))
-            << numOfMonth << " months, format " << format;
+        EXPECT_EQ((std::vector{grid.rows, grid.columns}), (std::vector{c.rows, c.columns}))
+            << c.numOfMonth << " months, format " << c.calendarFormat;
     }
 }
 
 TEST(WindowFrame, SizeClockRowAndZones) {
     // 2 vm + 4 rh (a - 1) + 3 rh + rh / 2 by rows, 2 vm + 33 a rh + rh / 2 by columns
-    for (auto [dayFormat, grid, window] : {std::tuple{0, BlockGrid{3, 1}, Size{188, 444}},
-                                           {0, {3, 2}, {30 + 14 * 24, 444}},
-                                           {1, {3, 1}, {80 + 31 * 24, 20 + 128 + 48 + 8}},
-                                           {2, {1, 3}, {298, 80 + 33 * 16 + 8}}}) {
-        const Settings settings = With(dayFormat);
-        EXPECT_EQ(ComputeWindowFrame(settings, ComputeUnits(settings, kNameWidth), grid).window,
-                  window)
-            << dayFormat;
+    const struct {
+        int dayFormat;
+        BlockGrid grid;
+        Size window;
+    } cases[] = {{0, {3, 1}, {188, 444}},
+                 {0, {3, 2}, {30 + 14 * 24, 444}},
+                 {1, {3, 1}, {80 + 31 * 24, 20 + 128 + 48 + 8}},
+                 {2, {1, 3}, {298, 80 + 33 * 16 + 8}}};
+    for (const auto& c : cases) {
+        const Settings settings = With(c.dayFormat);
+        const LayoutUnits units = ComputeUnits(settings, kNameWidth);
+        EXPECT_EQ(ComputeWindowFrame(settings, units, c.grid).window, c.window) << c.dayFormat;
     }
     Settings settings;
-    LayoutUnits units = ComputeUnits(settings, kNameWidth);
-    WindowFrame frame = ComputeWindowFrame(settings, units, {3, 1});
-    EXPECT_EQ(frame.clockRect, Rect{});
-    EXPECT_EQ(frame.zones.left, (Rect{0, 10, 10, 434}));
-    EXPECT_EQ(frame.zones.right, (Rect{178, 10, 188, 434}));
-    EXPECT_EQ(frame.zones.top, (Rect{10, 0, 178, 10}));
     settings.clockInfo = 1;
-    frame = ComputeWindowFrame(settings, units, {3, 1});
+    LayoutUnits units = ComputeUnits(settings, kNameWidth);
+    const WindowFrame frame = ComputeWindowFrame(settings, units, {3, 1});
     EXPECT_EQ(frame.window, (Size{188, 460}));
     EXPECT_EQ(frame.clockRect, (Rect{0, 434, 188, 460}));
     EXPECT_EQ(frame.clockText, (Point{188 - 70, 434}));  // 3.5 raw widths of 20
     EXPECT_EQ(frame.zones.left, (Rect{0, 10, 10, 450}));
+    EXPECT_EQ(frame.zones.right, (Rect{178, 10, 188, 450}));
     EXPECT_EQ(frame.zones.bottom, (Rect{10, 434, 178, 460}));
+    EXPECT_EQ(frame.zones.top, (Rect{10, 0, 178, 10}));
+    settings.clockInfo = 0;
+    EXPECT_EQ(ComputeWindowFrame(settings, units, {3, 1}).clockRect, Rect{});
+    settings.clockInfo = 1;
     settings.time12or24 = 24;
     units = ComputeUnits(settings, 22);  // 195 wide, less 2.5 raw widths of 21, truncated
     EXPECT_EQ(ComputeWindowFrame(settings, units, {3, 1}).clockText.x, 142);
@@ -127,27 +130,6 @@ TEST(BlockPlacer, BlocksFillColumnsOrRowsAndDayColumnsStandWithoutMargin) {
             EXPECT_EQ(placer.NextBlock(), block) << "day arrangement " << settings.dayFormat;
         }
     }
-}
-
-TEST(DayCell, RowsAndColumnsPlaceDaysAndNamesByDay) {
-    for (auto [dayFormat, day, cell] : {std::tuple{1, 1, Point{40, 42}},
-                                        {1, 31, {760, 42}},
-                                        {2, 1, {88, 26}},
-                                        {2, 28, {88, 458}}}) {
-        const Settings settings = With(dayFormat);
-        const LayoutUnits units = ComputeUnits(settings, kNameWidth);
-        EXPECT_EQ(DayCell(settings, units, {40, 10}, day, 4), cell) << dayFormat << " " << day;
-    }
-    Settings settings = With(1);
-    EXPECT_EQ(WeekdayNameCount(settings, 30), 30);
-    EXPECT_EQ(WeekdayNameCell(settings, ComputeUnits(settings, kNameWidth), {40, 10}, 3),
-              (Point{112, 26}));
-    EXPECT_EQ(WeekdayOfNameCell(settings, 4, 4), 0);  // the 1st is a Wednesday
-    settings = With(2);
-    EXPECT_EQ(WeekdayNameCell(settings, ComputeUnits(settings, kNameWidth), {40, 10}, 0),
-              (Point{64, 31}));
-    EXPECT_EQ(WeekdayNameCount(settings, 28), 28);
-    EXPECT_EQ(WeekdayNameCount(With(0), 28), 7);
 }
 
 TEST(DayCell, EveryWeekStartKeepsNamesAndDaysInTheSameColumns) {

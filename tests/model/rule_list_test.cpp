@@ -1,6 +1,8 @@
-// Holiday and special-day rules: reading them from settings lines, their
-// concrete dates, their order in the lists and their trip through the file.
+// Holiday and special-day rules: reading them from settings lines, their concrete dates,
+// their order and trip through the file, and what the option pages' lists and editor decide.
 #include <memory>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -9,6 +11,8 @@
 #include "doc/doc.h"
 #include "doc/doc_messages.h"
 #include "doc/rule_parse.h"
+#include "options/font_page_rules.h"
+#include "options/rule_page_rules.h"
 #include "support/fake_host.h"
 #include "support/settings_text.h"
 
@@ -27,18 +31,22 @@ Names NamesOf(const CvesmDoc& doc, RuleListId list) {
     return names;
 }
 
-CHolidayTime RuleOn(DateTime reference, int month, int dayOrOrdinal, int weekday,
-                    const std::string& name = "r") {
+CHolidayTime Rule(int month, int dayOrOrdinal, int weekday, const std::string& name = "r",
+                  DateTime reference = Day(2024, 4, 1)) {
     CHolidayTime rule;
-    rule.Set(reference, month, dayOrOrdinal, 1, weekday, name);
+    rule.Set(reference, month, dayOrOrdinal, kHolidayKind, weekday, name);
     return rule;
 }
 
 class RuleList : public ::testing::Test {
 protected:
-    std::unique_ptr<CvesmDoc> Load(std::initializer_list<std::string_view> lines) {
+    // A settings file of the given lines, separated by spaces.
+    std::unique_ptr<CvesmDoc> Load(const std::string& lines) {
+        std::string file;
+        std::istringstream words(lines);
+        for (std::string line; words >> line;) file += SettingsBytes({line});
         host.messages.clear();
-        host.SetSettingsFile(SettingsBytes(lines));
+        host.SetSettingsFile(file);
         return std::make_unique<CvesmDoc>(host);
     }
     FakeHost host;  // displayed date 10 May 2024, first shown month April 2024
@@ -46,140 +54,99 @@ protected:
 
 TEST_F(RuleList, BadRecordsAreRefusedWithOneMessagePerValueAndGoodOnesStay) {
     const struct {
-        std::initializer_list<std::string_view> lines;
-        int messages;
+        const char* lines;
+        std::size_t messages;
         Names holidays, specialDays;
     } cases[] = {
-        {{"holiday=1`2`29`0`閏日"}, 0, {"閏日"}, {}},
-        {{"holiday=1`2`30`0`x", "specialDay=2`5`6`1`x", "holiday=3`1`1`0`x", "holiday=1`13`1`0`x",
-          "holiday=1`4`31`0`x", "holiday=1`1`0`0`x", "holiday=1`1`1`8`x", "holiday=-1`1`1`0`x",
-          "holiday=0`1`1`0`零"},
+        {"holiday=1`2`29`0`閏日", 0, {"閏日"}, {}},
+        {"holiday=1`2`30`0`x specialDay=2`5`6`1`x holiday=3`1`1`0`x holiday=1`13`1`0`x "
+         "holiday=1`4`31`0`x holiday=1`1`0`0`x holiday=1`1`1`8`x holiday=-1`1`1`0`x "
+         "holiday=0`1`1`0`零",
          8,
          {"零"},
          {}},
-        {{"holiday=1`5`3`0`憲法記念日`1`5`4`0`みどりの日"}, 0, {"憲法記念日", "みどりの日"}, {}},
-        {{"holiday=1`1`1`0"}, 1, {}, {}},
-        {{"holiday=1`1`1`0`元旦`3`1`1`0`x`1`2`30`0`y`1`5`5`0`子供の日`1`5", "holiday=1`2`30`0`x",
-          "holiday=", "specialDay=2`7`7`0`七夕`"},
+        {"holiday=1`5`3`0`憲法記念日`1`5`4`0`みどりの日", 0, {"憲法記念日", "みどりの日"}, {}},
+        {"holiday=1`1`1`0", 1, {}, {}},
+        {"holiday=1`1`1`0`元旦`3`1`1`0`x`1`2`30`0`y`1`5`5`0`子供の日`1`5 holiday=1`2`30`0`x "
+         "holiday= specialDay=2`7`7`0`七夕`",
          3,
          {"元旦", "子供の日"},
          {"七夕"}},
     };
     for (const auto& c : cases) {
         const auto doc = Load(c.lines);
-        SCOPED_TRACE(*c.lines.begin());
-        EXPECT_EQ(host.CountMessages(kRuleDataMessage), c.messages);
-        EXPECT_EQ(host.messages.size(), static_cast<std::size_t>(c.messages));
+        SCOPED_TRACE(c.lines);
+        EXPECT_EQ(host.CountMessages(kRuleDataMessage), static_cast<int>(c.messages));
+        EXPECT_EQ(host.messages.size(), c.messages);
         EXPECT_EQ(NamesOf(*doc, RuleListId::Holiday), c.holidays);
         EXPECT_EQ(NamesOf(*doc, RuleListId::SpecialDay), c.specialDays);
     }
     EXPECT_EQ(host.messages[0].caption, "vesmira");
     EXPECT_EQ(host.messages[0].icon, MessageIcon::Warning);
-    const CHolidayTime leapDay = Load({"holiday=1`2`29`0`閏日"})->Rule(RuleListId::Holiday, 0);
-    EXPECT_EQ(leapDay.month, 2);
-    EXPECT_EQ(leapDay.dayOrOrdinal, 29);
+    const CHolidayTime leapDay = Load("holiday=1`2`29`0`閏日")->Rule(RuleListId::Holiday, 0);
+    EXPECT_EQ((std::vector{leapDay.month, leapDay.dayOrOrdinal}), (std::vector{2, 29}));
     EXPECT_EQ(leapDay.date, Day(2025, 3, 1));  // February after April is in 2025
-    EXPECT_EQ(Load({"holiday=0`1`1`0`零"})->Rule(RuleListId::Holiday, 0).kind, 0);
-
+    EXPECT_EQ(Load("holiday=0`1`1`0`零")->Rule(RuleListId::Holiday, 0).kind, 0);
     const ParsedRules parsed = ParseRuleValue(" 1`05x`+3`0` 憲法 記念日 ");  // read C-style
-    EXPECT_FALSE(parsed.hadBadRecord);
     ASSERT_EQ(parsed.rules.size(), 1u);
     const auto& r = parsed.rules[0];
     EXPECT_EQ((std::vector{r.kind, r.month, r.dayOrOrdinal}), (std::vector{1, 5, 3}));
     EXPECT_EQ(r.name, " 憲法 記念日 ");
-    EXPECT_FALSE(ParseRuleValue("").hadBadRecord);
+    EXPECT_FALSE(parsed.hadBadRecord || ParseRuleValue("").hadBadRecord);
     EXPECT_TRUE(ParseRuleValue("1`5`3`0`a`").hadBadRecord);
 }
 
 TEST(HolidayTime, ConcreteDateOfEachKindOfRule) {
-    const DateTime october = DateTime::Build(2024, 10, 15, 13, 30).value();
+    // months before the reference month fall in the next year, fixed days past the month's
+    // end roll over, ordinal 5 is the month's last such weekday (1 Sunday .. 7 Saturday)
     const struct {
-        DateTime reference;
-        int month, dayOrOrdinal, weekday;
-        DateTime date;
-    } cases[] = {
-        // months before the reference month fall in the next year
-        {october, 1, 1, 0, Day(2025, 1, 1)},
-        {october, 9, 30, 0, Day(2025, 9, 30)},
-        {october, 10, 1, 0, Day(2024, 10, 1)},
-        {october, 12, 31, 0, Day(2024, 12, 31)},
-        // fixed days past the month's end roll over
-        {Day(2023, 1, 1), 2, 29, 0, Day(2023, 3, 1)},
-        {Day(2024, 1, 1), 2, 29, 0, Day(2024, 2, 29)},
-        {Day(2024, 1, 1), 4, 31, 0, Day(2024, 5, 1)},
-        // the last (5th) weekday of a month
-        {Day(2024, 4, 1), 5, 5, 2, Day(2024, 5, 27)},
-        {Day(2024, 4, 1), 6, 5, 1, Day(2024, 6, 30)},
-        {Day(2024, 4, 1), 7, 5, 4, Day(2024, 7, 31)},
-        {Day(2024, 4, 1), 2, 5, 7, Day(2025, 2, 22)},
-        {Day(2024, 1, 1), 2, 5, 5, Day(2024, 2, 29)},
-        {Day(2024, 4, 1), 12, 5, 3, Day(2024, 12, 31)},
-        // the nth weekday; 1 May 2024 is a Wednesday
-        {Day(2024, 1, 1), 1, 2, 2, Day(2024, 1, 8)},
-        {Day(2024, 1, 1), 9, 3, 2, Day(2024, 9, 16)},
-        {Day(2024, 1, 1), 5, 2, 1, Day(2024, 5, 12)},
-        {Day(2024, 1, 1), 6, 3, 1, Day(2024, 6, 16)},
-        {Day(2024, 1, 1), 5, 1, 4, Day(2024, 5, 1)},
-        {Day(2024, 1, 1), 5, 1, 3, Day(2024, 5, 7)},
-        {Day(2024, 1, 1), 5, 4, 3, Day(2024, 5, 28)},
-        {Day(2024, 1, 1), 5, 1, 7, Day(2024, 5, 4)},
-    };
+        int referenceYear, referenceMonth, month, dayOrOrdinal, weekday, year, dateMonth, day;
+    } cases[] = {{2024, 10, 9, 30, 0, 2025, 9, 30}, {2024, 10, 10, 1, 0, 2024, 10, 1},
+                 {2023, 1, 2, 29, 0, 2023, 3, 1},   {2024, 1, 2, 29, 0, 2024, 2, 29},
+                 {2024, 1, 4, 31, 0, 2024, 5, 1},   {2024, 4, 5, 5, 2, 2024, 5, 27},
+                 {2024, 4, 7, 5, 4, 2024, 7, 31},   {2024, 4, 2, 5, 7, 2025, 2, 22},
+                 {2024, 4, 12, 5, 3, 2024, 12, 31}, {2024, 1, 5, 1, 4, 2024, 5, 1},
+                 {2024, 1, 5, 1, 3, 2024, 5, 7},    {2024, 1, 5, 4, 3, 2024, 5, 28},
+                 {2024, 1, 5, 1, 7, 2024, 5, 4}};
     for (const auto& c : cases) {
-        EXPECT_EQ(RuleOn(c.reference, c.month, c.dayOrOrdinal, c.weekday).date, c.date)
+        const DateTime reference = Day(c.referenceYear, c.referenceMonth, 15);
+        EXPECT_EQ(Rule(c.month, c.dayOrOrdinal, c.weekday, "r", reference).date,
+                  Day(c.year, c.dateMonth, c.day))
             << c.month << " " << c.dayOrOrdinal << " " << c.weekday;
     }
-    CHolidayTime rule;
-    rule.Set(Day(2024, 4, 1), 11, 23, 2, 0, "勤労感謝の日");
-    EXPECT_EQ(rule.holidayFlag, 2);
+    const CHolidayTime rule = Rule(11, 23, 0, "勤労感謝の日");
+    EXPECT_EQ(rule.holidayFlag, kHolidayKind);
     EXPECT_EQ(rule.holidayName, "勤労感謝の日");
     EXPECT_EQ(rule.specialDayFlag, 0);
 }
 
-TEST_F(RuleList, InsertionsWalkTheListFromTheStartAndKeepEqualKeysInOrder) {
-    auto doc = Load({"numOfRow=3"});
-    const DateTime reference = doc->FirstShownMonth();
+TEST_F(RuleList, ListsKeepCalendarOrderAndEqualKeysInInsertionOrder) {
+    auto doc = Load("numOfRow=3");
     for (auto [month, day, name] : {std::tuple{5, 5, "first 5 May"},
                                     {5, 3, "3 May"},
                                     {5, 5, "second 5 May"},
                                     {1, 1, "1 January"}}) {
-        doc->InsertDayRule(RuleListId::Holiday, RuleOn(reference, month, day, 0, name));
+        doc->InsertDayRule(RuleListId::Holiday, Rule(month, day, 0, name));
     }
     EXPECT_EQ(NamesOf(*doc, RuleListId::Holiday),
               (Names{"1 January", "3 May", "first 5 May", "second 5 May"}));
     // a copied list keeps its order; insertions go before the first greater key
     doc->CopyDayRules(RuleListId::SpecialDay,
-                      {RuleOn(reference, 12, 25, 0, "12/25"), RuleOn(reference, 1, 1, 0, "1/1"),
-                       RuleOn(reference, 6, 1, 0, "6/1")});
-    doc->InsertDayRule(RuleListId::SpecialDay, RuleOn(reference, 3, 3, 0, "3/3"));
-    doc->InsertDayRule(RuleListId::SpecialDay, RuleOn(reference, 12, 31, 0, "12/31"));
+                      {Rule(12, 25, 0, "12/25"), Rule(1, 1, 0, "1/1"), Rule(6, 1, 0, "6/1")});
+    doc->InsertDayRule(RuleListId::SpecialDay, Rule(3, 3, 0, "3/3"));
+    doc->InsertDayRule(RuleListId::SpecialDay, Rule(12, 31, 0, "12/31"));
     EXPECT_EQ(NamesOf(*doc, RuleListId::SpecialDay),
               (Names{"3/3", "12/25", "1/1", "6/1", "12/31"}));
-    EXPECT_EQ(doc->RuleCount(RuleListId::Holiday), 4u);
     EXPECT_TRUE(doc->Rule(RuleListId::SpecialDay, 99).name.empty());
-}
-
-TEST(BuiltInLists, CalendarOrderWhateverTheFirstShownMonth) {
-    for (int month = 1; month <= 12; ++month) {
-        FakeHost host;
+    for (int month = 1; month <= 12; ++month) {  // the built-in list, from any first month
         host.now = DateTime::Build(2025, month, 15, 10).value();
-        CvesmDoc doc(host);
-        SCOPED_TRACE(month);
-        ASSERT_GT(doc.RuleCount(RuleListId::Holiday), 1u);
-        EXPECT_EQ(doc.Rule(RuleListId::Holiday, 0).name, "元旦");
-        for (std::size_t i = 1; i < doc.RuleCount(RuleListId::Holiday); ++i) {
-            const DateFields before = doc.Rule(RuleListId::Holiday, i - 1).date.Fields();
-            const DateFields rule = doc.Rule(RuleListId::Holiday, i).date.Fields();
-            EXPECT_LE(before.month * 100 + before.day, rule.month * 100 + rule.day) << i;
+        doc = Load("");
+        for (std::size_t i = 1; i < doc->RuleCount(RuleListId::Holiday); ++i) {
+            const DateFields before = doc->Rule(RuleListId::Holiday, i - 1).date.Fields();
+            const DateFields rule = doc->Rule(RuleListId::Holiday, i).date.Fields();
+            EXPECT_LE(before.month * 100 + before.day, rule.month * 100 + rule.day) << month;
         }
-        EXPECT_EQ(NamesOf(doc, RuleListId::SpecialDay),
-                  (Names{"バレンタインデー", "ひな祭り", "ホワイトデー", "母の日", "父の日", "七夕",
-                         "クリスマスイブ", "クリスマス", "大晦日"}));
-        EXPECT_TRUE(host.messages.empty());
     }
-    FakeHost host;
-    const CHolidayTime mothersDay = CvesmDoc(host).Rule(RuleListId::SpecialDay, 3);
-    EXPECT_EQ(mothersDay.kind, 2);
-    EXPECT_EQ(mothersDay.date, Day(2024, 5, 12));
 }
 
 TEST_F(RuleList, NamesSurviveTheFileInShiftJisAndCannotSplitARecord) {
@@ -188,8 +155,7 @@ TEST_F(RuleList, NamesSurviveTheFileInShiftJisAndCannotSplitARecord) {
         CvesmDoc doc(host);
         builtInHolidays = NamesOf(doc, RuleListId::Holiday);
         doc.ParseDayRules(RuleListId::SpecialDay, "2`12`28`0`年末～年始");
-        doc.InsertDayRule(RuleListId::SpecialDay,
-                          RuleOn(doc.FirstShownMonth(), 5, 1, 0, "a`b\r\nc"));
+        doc.InsertDayRule(RuleListId::SpecialDay, Rule(5, 1, 0, "a`b\r\nc"));
         ASSERT_TRUE(doc.SaveSettings());
     }
     // "～" ends in the backquote's byte; it must not split the record
@@ -205,15 +171,142 @@ TEST_F(RuleList, NamesSurviveTheFileInShiftJisAndCannotSplitARecord) {
 
 TEST_F(RuleList, RulesAreSetAgainstTheFirstShownMonthWhenRead) {
     host.now = DateTime::Build(2024, 2, 20, 18, 45).value();
-    EXPECT_EQ(Load({"numOfMonth=6", "numOfPast=3"})->FirstShownMonth(), Day(2023, 11, 1));
-    EXPECT_EQ(Load({"numOfMonth=6", "numOfPast=0"})->FirstShownMonth(), Day(2024, 2, 1));
-    EXPECT_EQ(Load({"numOfMonth=0"})->FirstShownMonth(), Day(2024, 1, 1));
+    EXPECT_EQ(Load("numOfMonth=6 numOfPast=3")->FirstShownMonth(), Day(2023, 11, 1));
+    EXPECT_EQ(Load("numOfMonth=6 numOfPast=0")->FirstShownMonth(), Day(2024, 2, 1));
+    EXPECT_EQ(Load("numOfMonth=0")->FirstShownMonth(), Day(2024, 1, 1));
     // 11 months before May 2024 is June 2023: a May rule falls in 2024, an August one in 2023
     host.now = DateTime::Build(2024, 5, 10, 12).value();
-    auto doc = Load(
-        {"numOfMonth=12", "numOfPast=11", "holiday=1`8`11`0`山の日", "holiday=1`5`3`0`憲法記念日"});
+    auto doc =
+        Load("numOfMonth=12 numOfPast=11 holiday=1`8`11`0`山の日 holiday=1`5`3`0`憲法記念日");
     EXPECT_EQ(doc->Rule(RuleListId::Holiday, 0).date, Day(2024, 5, 3));
     EXPECT_EQ(doc->Rule(RuleListId::Holiday, 1).date, Day(2023, 8, 11));
+}
+
+TEST(RulePages, DateTextsInEveryLayoutYearRangesInsertionAndScrolling) {
+    const Names fixed = {"02 . 11", "Feb . 11", "02 . 11", "Feb . 11", "11 . 02", "11 . Feb"};
+    for (int format = 0; format < 6; ++format) {
+        EXPECT_EQ(RuleDateText(Rule(2, 11, 0), format), fixed[format]) << format;
+    }
+    EXPECT_EQ(RuleDateText(Rule(1, 2, 2), 1), "Jan . 第2 月曜");
+    EXPECT_EQ(RuleDateText(Rule(1, 2, 2), 4), "第2 月曜 . 01");
+    EXPECT_EQ(RuleDateText(Rule(12, 5, 7), 0), "12 . 最終 土曜");
+    EXPECT_EQ(RuleDateText(Rule(12, 5, 7), 5), "最終 土曜 . Dec");
+    for (auto [first, last, text] : {std::tuple{kAnyYear, kAnyYear, ""},
+                                     {1996, 2002, "1996～2002"},
+                                     {2016, kAnyYear, "2016～"},
+                                     {kAnyYear, 1999, "～1999"},
+                                     {2019, 2019, "2019"}}) {
+        CHolidayTime rule;
+        rule.firstYear = first;
+        rule.lastYear = last;
+        EXPECT_EQ(RuleYearsText(rule), text) << first << "-" << last;
+    }
+    // by concrete date, after equal ones: the second Monday of January 2025 is the 13th
+    std::vector<CHolidayTime> rules;
+    for (auto [month, day, weekday, at] :
+         {std::tuple{5, 5, 0, 0u}, {1, 1, 0, 0u}, {12, 31, 0, 2u}, {5, 5, 0, 2u}, {1, 2, 2, 1u}}) {
+        EXPECT_EQ(InsertRuleSorted(rules, Rule(month, day, weekday)), at) << month << "/" << day;
+    }
+    // a leap day sorts as 1 March in a common year
+    std::vector<CHolidayTime> common = {Rule(3, 1, 0), Rule(3, 2, 0)};
+    EXPECT_EQ(InsertRuleSorted(common, Rule(2, 29, 0, "r", Day(2025, 4, 1))), 1u);
+    std::vector<CHolidayTime> leap = {Rule(3, 1, 0)};
+    EXPECT_EQ(InsertRuleSorted(leap, Rule(2, 29, 0, "r", Day(2023, 4, 1))), 0u);
+    // an edited row above, inside or below the view; after a deletion the new last row
+    EXPECT_EQ(ScrollTargetAfterEdit(10, 8, 3), 3);
+    EXPECT_EQ(ScrollTargetAfterEdit(10, 8, 10), 17);
+    EXPECT_EQ(ScrollTargetAfterEdit(10, 8, 17), 17);
+    EXPECT_EQ(ScrollTargetAfterEdit(10, 8, 18), 18);
+    EXPECT_EQ(ScrollTargetAfterDelete(0, 8, 20), 7);
+    EXPECT_EQ(ScrollTargetAfterDelete(12, 8, 20), 18);
+    EXPECT_EQ(ScrollTargetAfterDelete(0, 8, 1), -1);
+}
+
+TEST(RulePages, EditorCaptionsMonthsAndDaysThatSurviveASwitch) {
+    EXPECT_EQ(RuleEditorCaption(kHolidayKind, ""), "祝日追加");
+    EXPECT_EQ(RuleEditorCaption(kHolidayKind, "元旦"), "祝日変更");
+    EXPECT_EQ(RuleEditorCaption(kSpecialDayKind, ""), "記念日追加");
+    EXPECT_EQ(RuleEditorCaption(kSpecialDayKind, "七夕"), "記念日変更");
+    EXPECT_EQ(RuleNameLabel(kSpecialDayKind), "記念日名");
+    for (int format : {0, 1}) {
+        const Names months = MonthChoices(format);
+        ASSERT_EQ(months.size(), 12u);
+        EXPECT_EQ(months.front(), format == 0 ? "01" : "Jan");
+        EXPECT_EQ(months.back(), format == 0 ? "12" : "Dec");
+    }
+    // February offers the 29th even for a common year; from 31 January to April and back
+    const DayChoices february = RefillDayChoices(1, 30);
+    EXPECT_EQ(february.items.back(), "29");
+    EXPECT_EQ((std::vector{february.items.size(), std::size_t(february.selected)}),
+              (std::vector<std::size_t>{29, 28}));
+    const DayChoices april = RefillDayChoices(3, 30);
+    EXPECT_EQ((std::vector{april.items.size(), std::size_t(april.selected)}),
+              (std::vector<std::size_t>{30, 29}));
+    EXPECT_EQ(RefillDayChoices(0, april.selected).selected, 29);
+    for (int month : {5, 8, 10}) EXPECT_EQ(RefillDayChoices(month, 0).items.size(), 30u);
+    EXPECT_EQ(RefillDayChoices(-1, -1).items.size(), 31u);
+    EXPECT_EQ(RefillDayChoices(-1, -1).selected, -1);
+}
+
+TEST(RulePages, EditorChecksTheDateFirstThenYearsWhereEmptyIsAnOpenEnd) {
+    const std::string badYear = "年は4桁の数字で入力してください";
+    const struct {
+        const char *first, *last;
+        int firstYear, lastYear;
+        std::optional<std::string> problem;
+    } cases[] = {
+        {"", "", kAnyYear, kAnyYear, std::nullopt},
+        {"1000", "9999", 1000, 9999, std::nullopt},
+        {"2019", "2019", 2019, 2019, std::nullopt},
+        {"2016", "", 2016, kAnyYear, std::nullopt},
+        {"2003", "2002", 2003, 2002, "開始年には終了年と同じかそれより前の年を入力してください"},
+        {"199", "", kAnyYear, kAnyYear, badYear},
+        {"", "0999", kAnyYear, kAnyYear, badYear},
+        {"20x0", "", kAnyYear, kAnyYear, badYear},
+    };
+    RuleEditorInput input;
+    input.dateMonthIndex = 0;
+    input.dayIndex = 0;
+    input.name = "元旦";
+    for (const auto& c : cases) {
+        input.firstYear = c.first;
+        input.lastYear = c.last;
+        const RuleEditorResult result = ReadRuleInput(input);
+        EXPECT_EQ((std::vector{result.month, result.firstYear, result.lastYear}),
+                  (std::vector{1, c.firstYear, c.lastYear}))
+            << c.first << "-" << c.last;
+        EXPECT_EQ(CheckRuleInput(input, kHolidayKind), c.problem) << c.first << "-" << c.last;
+    }
+    input.dayIndex = -1;
+    EXPECT_EQ(CheckRuleInput(input, kHolidayKind),
+              "「月日指定」または「第何曜日指定」を指定してください");
+    input.dateMonthIndex = 11;
+    input.dayIndex = 30;
+    input.firstYear = input.lastYear = "";
+    EXPECT_EQ(CheckRuleInput(input, kSpecialDayKind), std::nullopt);
+    input.byDate = false;
+    input.weekMonthIndex = 0;
+    input.ordinalIndex = 4;
+    EXPECT_TRUE(CheckRuleInput(input, kHolidayKind).has_value());  // no weekday
+    input.weekdayIndex = 6;
+    EXPECT_EQ(CheckRuleInput(input, kHolidayKind), std::nullopt);
+}
+
+TEST(FontPage, WholePointsBoldAloneBecomesHeavyAndHeightRoundsLikeMulDiv) {
+    const FontChoice halfPoint = StoredFontChoice("Arial", 105, 400, true);
+    EXPECT_EQ(halfPoint.pointSize, 10);
+    EXPECT_EQ(halfPoint.weight, 400);
+    EXPECT_TRUE(halfPoint.italic);
+    EXPECT_EQ(StoredFontChoice("Arial", 200, 700, false).weight, 900);
+    for (int weight : {100, 600, 800, 900}) {
+        EXPECT_EQ(StoredFontChoice("Arial", 200, weight, false).weight, 400) << weight;
+    }
+    EXPECT_EQ(CurrentFontText(20, "Times New Roman"), "20 pt. Times New Roman");
+    // 26.67, 12, 0.5 away from zero, 33.33, and a negative size
+    for (auto [points, dpi, height] :
+         {std::tuple{20, 96, -27}, {9, 96, -12}, {3, 12, -1}, {20, 120, -33}, {-3, 12, 1}}) {
+        EXPECT_EQ(LogicalFontHeight(points, dpi), height) << points << " " << dpi;
+    }
 }
 
 }  // namespace
