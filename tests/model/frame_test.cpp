@@ -10,6 +10,7 @@ namespace {
 const Rect kFullHd{0, 0, 1920, 1080};
 constexpr FrameMargins kMargins{10, 10};
 
+// Near the right or bottom edge the corner goes back by 96; exactly 48 from it is allowed.
 TEST(FramePlacement, ClampKeepsTheMarginsOffScreenAnd48PixelsOnIt) {
     const Rect twoScreens{-1280, -200, 1920, 1080};
     const struct {
@@ -21,9 +22,9 @@ TEST(FramePlacement, ClampKeepsTheMarginsOffScreenAnd48PixelsOnIt) {
         {{-10000, -10000}, kFullHd, kMargins, {-10, -10}},
         {{-10000, -10000}, kFullHd, {40, 10}, {-40, -10}},
         {{-5, -5}, kFullHd, kMargins, {-5, -5}},
-        {{1900, 100}, kFullHd, kMargins, {1824, 100}},  // near the edge: back by 96
+        {{1900, 100}, kFullHd, kMargins, {1824, 100}},
         {{100, 1033}, kFullHd, kMargins, {100, 984}},
-        {{1872, 1032}, kFullHd, kMargins, {1872, 1032}},  // exactly 48 from the edge
+        {{1872, 1032}, kFullHd, kMargins, {1872, 1032}},
         {{-1300, -300}, twoScreens, kMargins, {-1290, -210}},
         {{-1000, -100}, twoScreens, kMargins, {-1000, -100}},
     };
@@ -33,9 +34,11 @@ TEST(FramePlacement, ClampKeepsTheMarginsOffScreenAnd48PixelsOnIt) {
     }
 }
 
+// A window whose calendar (its margins aside) shows on no monitor, be it saved on an unplugged
+// monitor, in a gap of an uneven layout or with a degenerate size, moves to the primary work
+// area; without a monitor list the clamp alone decides.
 TEST(FramePlacement, ACalendarOnNoMonitorMovesToThePrimaryWorkArea) {
     const MonitorLayout single{kFullHd, {kFullHd}, Rect{0, 0, 1920, 1040}};
-    // a smaller second monitor right of the first, aligned at the top
     const MonitorLayout uneven{
         Rect{0, 0, 3200, 1080}, {kFullHd, Rect{1920, 0, 3200, 720}}, Rect{0, 40, 1920, 1080}};
     const MonitorLayout above{Rect{0, -1000, 3200, 1080},
@@ -49,15 +52,14 @@ TEST(FramePlacement, ACalendarOnNoMonitorMovesToThePrimaryWorkArea) {
     } cases[] = {
         {{500, 300, 800, 700}, single, {500, 300}},
         {{-10000, -10000, -9700, -9600}, single, {-10, -10}},
-        {{-900, 200, -600, 600}, single, {-10, 200}},   // its monitor was unplugged
-        {{2500, 800, 2700, 1000}, uneven, {0, 40}},     // in the layout's gap
-        {{2500, 600, 2700, 800}, uneven, {2500, 600}},  // partly on a monitor is enough
-        {{3000, 900, 3000, 900}, uneven, {0, 40}},      // a degenerate size still needs 48
-        // only the bottom margin reaches the primary monitor
+        {{-900, 200, -600, 600}, single, {-10, 200}},
+        {{2500, 800, 2700, 1000}, uneven, {0, 40}},
+        {{2500, 600, 2700, 800}, uneven, {2500, 600}},
+        {{3000, 900, 3000, 900}, uneven, {0, 40}},
         {{100, -295, 400, 5}, above, {0, 0}},
         {{100, -290, 400, 10}, above, {0, 0}},
         {{100, -280, 400, 20}, above, {100, -280}},
-        {{1900, 100, 2200, 500}, unknown, {1824, 100}},  // no monitor list: the clamp alone
+        {{1900, 100, 2200, 500}, unknown, {1824, 100}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(PlaceFrame(c.saved, c.layout, kMargins), c.placed)
@@ -70,21 +72,16 @@ TEST(FrameMenu, ShiftAddsTheProfileAndTheTrayNavigatesOnlyWhenClicksPassThrough)
     EXPECT_EQ(ContextMenuResource(true), 463);
     Settings settings;
     settings.mouseTransparent = 1;
-    const auto items = NavigationInsertions(MenuSource::Tray, settings);
-    const struct {
-        int id;
-        const char* text;
-    } expected[] = {{32786, "前月へ（&B)"},
-                    {32787, "翌月へ（&F)"},
-                    {32788, "表示月を指定（&S)"},
-                    {32785, "表示月を元に戻す（&U)"},
-                    {0, ""}};
-    ASSERT_EQ(items.size(), std::size(expected));
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        EXPECT_EQ(items[i].position, static_cast<int>(i) + 5);
-        EXPECT_EQ(items[i].commandId, expected[i].id);
-        EXPECT_EQ(items[i].text, expected[i].text);
+    std::vector<std::tuple<int, int, std::string>> items;
+    for (const auto& item : NavigationInsertions(MenuSource::Tray, settings)) {
+        items.emplace_back(item.position, item.commandId, item.text);
     }
+    EXPECT_EQ(items,
+              (std::vector<std::tuple<int, int, std::string>>{{5, 32786, "前月へ（&B)"},
+                                                              {6, 32787, "翌月へ（&F)"},
+                                                              {7, 32788, "表示月を指定（&S)"},
+                                                              {8, 32785, "表示月を元に戻す（&U)"},
+                                                              {9, 0, ""}}));
     // the calendar's own margins navigate, so its menu never gets them
     EXPECT_TRUE(NavigationInsertions(MenuSource::Calendar, settings).empty());
     settings.mouseTransparent = 0;
