@@ -1,10 +1,19 @@
-// The task list's rows, titles and scrolling, and the task editor's lists,
-// opening state and OK checks, apart from the controls.
+// The dialogs' rules apart from their controls: the task list and editor, the options
+// dialog's calendar page and what its OK does to the document, and the profile form.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "doc/doc.h"
+#include "doc/settings_lines.h"
+#include "options/apply_settings.h"
+#include "options/calendar_page_rules.h"
+#include "options/window_page_rules.h"
+#include "profile/profile_form.h"
+#include "support/fake_host.h"
 #include "tasks/task_editor_rules.h"
 #include "tasks/task_list_rows.h"
 
@@ -205,6 +214,198 @@ TEST(TaskEditor, OkDatesByTheNextYearRuleUnlessFixed) {
     leap.choices.monthIndex = 1;
     leap.choices.dayIndex = 28;
     EXPECT_EQ(leap.Refusal(), "2025年にはこの日がありません。別の日を選んでください。");
+}
+
+TEST(CalendarPageRules, ListsAndNumbersStayInTheirRange) {
+    // the year view offers 0..11 but decides itself; a wanted index is cut down to the largest
+    // offered; no months choice gives a lone, disabled 0; no selection starts at 0
+    const struct {
+        int monthsIndex, wanted, count, selection;
+        bool enabled;
+    } lists[] = {{kYearView, 7, 12, 7, false}, {6, 4, 6, 4, true}, {2, 4, 2, 1, true},
+                 {12, 11, 12, 11, true},       {1, 0, 1, 0, true}, {-1, 5, 1, 0, false},
+                 {3, -1, 3, 0, true}};
+    for (const auto& c : lists) {
+        const PastMonthsList list = PastMonthsFor(c.monthsIndex, c.wanted);
+        EXPECT_EQ((std::tuple{list.count, list.selection, list.enabled}),
+                  (std::tuple{c.count, c.selection, c.enabled}))
+            << c.monthsIndex << "/" << c.wanted;
+    }
+    EXPECT_EQ(ChosenOrStored(-1, 1, 5), 5);  // week start Thursday has no item
+    EXPECT_EQ(ChosenOrStored(1, 1, 5), 2);   // choosing Monday replaces it
+    EXPECT_EQ(ChosenOrStored(0, 0, 9), 0);
+    // what is no number keeps the up-down's position
+    const struct {
+        const char* text;
+        int upDown, days;
+    } typed[] = {
+        {"500", 7, 365}, {"365", 7, 365}, {"0", 7, 1},    {"012", 7, 12},
+        {"", 30, 30},    {"1x", 30, 30},  {"-5", 30, 30}, {"99999999999999999999999", 7, 365}};
+    for (const auto& c : typed) EXPECT_EQ(OldTaskDaysFrom(c.text, c.upDown), c.days) << c.text;
+    // deleting is handed over only while old tasks are handled at all
+    EXPECT_EQ(RmOverTaskFor(true, 1), 1);
+    EXPECT_EQ(RmOverTaskFor(true, -1), 0);
+    EXPECT_EQ(RmOverTaskFor(false, 1), 0);
+    for (auto [position, transparency] : {std::pair{-20, 1}, {1, 1}, {148, 148}, {300, 255}}) {
+        EXPECT_EQ(TransparencyFrom(position), transparency) << position;
+    }
+}
+
+std::string ScalarLines(const Settings& settings) {
+    std::string lines;
+    AppendScalarLines(settings, lines);
+    return lines;
+}
+
+// Every key the dialog edits, changed from its default.
+Settings EditedSettings() {
+    const char* const lines =
+        "numOfMonth=6 numOfPast=2 fallsOnSun=0 fallsOnSat=2 equinoxBool=0 betweenBool=0 "
+        "numOfRow=2 numOfColumn=3 calendarFormat=1 dayFormat=2 transparent=200 styleOfMonth=1 "
+        "todayInfo=3 specialDayInfo=4 taskDayInfo=5 startUp=1 optTabCurSel=3 rmTaskInfo=1 "
+        "rmTaskSpan=30 rmOverTask=1 fontFaceName=Arial fontPointSize=12 fontWeight=400 "
+        "fontItalic=0 frameSizeOfDate=80 colorBackground=10020030 colorWeekday=1002003 "
+        "colorSaturday=4005006 colorSunday=7008009 colorToday=10011012 colorSpecialday=13014015 "
+        "colorTaskday=16017018 time12or24=24 clockInfo=1 dateFormat=5 zOrder=2 "
+        "mouseTransparent=1 startWeek=2 rokuyoInfo=2 kyurekiInfo=1 sekkiInfo=2 warekiInfo=1 "
+        "weekNumberInfo=2";
+    Settings edited;
+    std::istringstream words(lines);
+    for (std::string line; words >> line;) {
+        ApplyScalarLine(edited, SplitSettingsLine(line), 5);
+        EXPECT_NE(ScalarLines(edited).find("\n" + line + "\r"), std::string::npos) << line;
+    }
+    return edited;
+}
+
+TEST(ApplySettings, EditedKeysListsAndOldTasksReachTheDocumentWhichSavesAndRedrawsOnce) {
+    FakeHost host;  // 10 May 2024
+    CvesmDoc doc(host);
+    OptionsValues values;
+    // changed while the dialog was open: the window moved, an alarm chose a
+    // snooze, the profile was edited; applying must not undo any of it
+    Settings meanwhile = doc.GetSettings();
+    meanwhile.left = 333;
+    meanwhile.bottom = 777;
+    meanwhile.snoozeIndex = 9;
+    meanwhile.profile.birthYear = 1970;
+    doc.SetSettings(meanwhile);
+    for (auto [day, text] : {std::pair{At(2024, 4, 1), "古い"}, {At(2024, 5, 9), "新しい"}}) {
+        doc.InsertTaskSorted(CTaskTime{day, 0, 0, 0, text, NoDayDate()});
+    }
+    const int writes = host.writes;
+    const int redraws = host.redraws;
+    values.settings = EditedSettings();
+    values.holidays.emplace_back().Set(doc.FirstShownMonth(), 6, 1, 1, 0, "創立記念日");
+    values.specialDays.emplace_back().Set(doc.FirstShownMonth(), 7, 7, 2, 0, "七夕");
+    ApplySettings(doc, values);
+    Settings expected = EditedSettings();
+    expected.left = 333;
+    expected.bottom = 777;
+    expected.snoozeIndex = 9;
+    expected.profile.birthYear = 1970;
+    EXPECT_EQ(ScalarLines(doc.GetSettings()), ScalarLines(expected));
+    EXPECT_EQ(host.writes - writes, 1);
+    EXPECT_EQ(host.redraws - redraws, 1);
+    EXPECT_NE(host.SettingsFile().find("numOfMonth=6"), std::string::npos);
+    EXPECT_EQ(doc.DayRange().firstShownDay, At(2024, 3, 1));  // two of six months before May
+    EXPECT_EQ(doc.DayRange().lastShownDay, At(2024, 8, 31));
+    EXPECT_EQ(doc.RuleCount(RuleListId::Holiday), 1u);
+    EXPECT_EQ(doc.Rule(RuleListId::Holiday, 0).name, "創立記念日");
+    EXPECT_EQ(doc.RuleCount(RuleListId::SpecialDay), 1u);
+    EXPECT_EQ(doc.Rule(RuleListId::SpecialDay, 0).name, "七夕");
+    ASSERT_EQ(doc.TaskCount(), 1u);  // deleting tasks older than 30 days was chosen
+    EXPECT_EQ(doc.Task(0).text, "新しい");
+}
+
+CProfile Stored() {
+    CProfile p;
+    std::tie(p.birthYear, p.birthMonth, p.birthDay, p.birthHour, p.birthMinute) =
+        std::tuple{1985, 7, 14, 9, 30};
+    std::tie(p.nativePlaceInfo, p.longitudeEastOrWest, p.longitudeDegree, p.longitudeMinute,
+             p.longitudeSecond, p.fortuneFlg) = std::tuple{1, 1, 77, 2, 3, 1};
+    return p;
+}
+
+auto Fields(const CProfile& p) {
+    return std::make_tuple(p.birthYear, p.birthMonth, p.birthDay, p.birthHour, p.birthMinute,
+                           p.nativePlaceInfo, p.longitudeEastOrWest, p.longitudeDegree,
+                           p.longitudeMinute, p.longitudeSecond, p.fortuneFlg);
+}
+
+TEST(ProfileLists, MonthNamesForTheNamedDateFormatsAndTwelveHourListsOnlyFor12) {
+    for (int format : {0, 1, 2, 3, 4, 5, 9}) {
+        const bool named = format == 1 || format == 3 || format == 5;
+        const auto items = ProfileMonthItems(format);
+        ASSERT_EQ(items.size(), 12u);
+        EXPECT_EQ(items.front(), named ? "Jan" : "1") << format;
+        EXPECT_EQ(items[4], named ? "May" : "5") << format;
+        EXPECT_EQ(items.back(), named ? "Dec" : "12") << format;
+    }
+    EXPECT_TRUE(IsTwelveHour(12));
+    for (int value : {24, 0, 13}) EXPECT_FALSE(IsTwelveHour(value)) << value;
+    EXPECT_EQ(HalfOfDayItems(true), (std::vector<std::string>{"am", "pm"}));
+    EXPECT_EQ(HalfOfDayItems(false), (std::vector<std::string>{"am", "pm", " "}));
+    EXPECT_EQ(LastHourItem(true), 11);
+    EXPECT_EQ(LastHourItem(false), 23);
+}
+
+TEST(ProfileLists, DigitsAreClampedToTheRangeAndAnythingElseIsRefused) {
+    for (auto [text, low, high, number] : {std::tuple{"1985", 1900, 2099, 1985},
+                                           {"3000", 1900, 2099, 2099},
+                                           {"12", 1900, 2099, 1900},
+                                           {"0139", 0, 180, 139},
+                                           {"181", 0, 180, 180},
+                                           {"99999999999999999999999", 0, 180, 180}}) {
+        EXPECT_EQ(ClampedNumber(text, low, high), number) << text;
+    }
+    for (const char* text : {"", "-5", "12a", " 139", "1,900"}) {
+        EXPECT_EQ(ClampedNumber(text, 0, 2099), std::nullopt) << '"' << text << '"';
+    }
+}
+
+TEST(ProfileForm, TheHourSplitsIntoHalvesAndAnUnchangedFormStoresTheSameProfile) {
+    for (auto [birthHour, halfOfDay, hour] :
+         {std::tuple{0, kAm, 0}, {11, kAm, 11}, {12, kPm, 0}, {23, kPm, 11}}) {
+        CProfile stored = Stored();
+        stored.birthHour = birthHour;
+        const ProfileForm twelve = FormFromProfile(stored, true);
+        EXPECT_EQ(twelve.halfOfDay, halfOfDay) << birthHour;
+        EXPECT_EQ(twelve.hour, hour) << birthHour;
+        const ProfileForm full = FormFromProfile(stored, false);
+        EXPECT_EQ(full.halfOfDay, kNoHalfOfDay) << birthHour;
+        EXPECT_EQ(full.hour, birthHour);
+        for (auto [form, twelveHour] : {std::pair{twelve, true}, {full, false}}) {
+            const FormOutcome outcome = ProfileFromForm(form, stored, twelveHour);
+            ASSERT_TRUE(outcome.profile) << outcome.problem;
+            EXPECT_EQ(Fields(*outcome.profile), Fields(stored)) << twelveHour << " " << birthHour;
+        }
+    }
+}
+
+TEST(ProfileForm, ChosenItemsAndABirthplaceFromTheTableAreStored) {
+    ProfileForm form = FormFromProfile(Stored(), false);
+    std::tie(form.month, form.day, form.minute) = std::tuple{11, 30, 0};
+    form.placeFromTable = true;
+    form.place = 44;  // its longitude replaces the one in the controls
+    const FormOutcome outcome = ProfileFromForm(form, Stored(), false);
+    ASSERT_TRUE(outcome.profile);
+    CProfile expected = Stored();
+    std::tie(expected.birthMonth, expected.birthDay, expected.birthMinute) = std::tuple{12, 31, 0};
+    std::tie(expected.nativePlaceInfo, expected.longitudeEastOrWest, expected.longitudeDegree,
+             expected.longitudeMinute, expected.longitudeSecond) = std::tuple{0, 0, 130, 24, 45};
+    EXPECT_EQ(Fields(*outcome.profile), Fields(expected));
+}
+
+TEST(ProfileForm, ListsWithoutSelectionKeepTheStoredValues) {
+    CProfile stored = Stored();
+    stored.longitudeMinute = 60;  // valid in the file but not in the 0-59 list
+    ProfileForm form = FormFromProfile(stored, true);
+    std::tie(form.month, form.day, form.hour, form.minute, form.eastOrWest, form.longitudeMinute,
+             form.longitudeSecond) = std::tuple{-1, -1, -1, -1, -1, -1, -1};
+    const FormOutcome outcome = ProfileFromForm(form, stored, true);
+    ASSERT_TRUE(outcome.profile);
+    EXPECT_EQ(Fields(*outcome.profile), Fields(stored));
 }
 
 }  // namespace
