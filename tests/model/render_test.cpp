@@ -1,5 +1,5 @@
-// Painting: colour blending, text placement, the month's numbers, names,
-// marks and clock, the display scale and the limits of the canvas.
+// Painting beyond the settings the painted pictures show: text placement, marks, the
+// display scale and the limits of the canvas.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -110,24 +110,6 @@ protected:
     }
 };
 
-TEST_F(PaintedMonth, NumbersTakeTheColourOfTheirWeekdayOrHolidayAndOnlyShownDaysACell) {
-    days_[IndexOf(5, 5)].holidayFlag = 1;   // Tuesday
-    days_[IndexOf(5, 16)].holidayFlag = 1;  // Saturday
-    settings_.todayInfo = 0;
-    settings_.clockInfo = 1;
-    Paint();
-    EXPECT_EQ(NumberPixel(4), Colour(&Settings::colorWeekday));  // Monday
-    EXPECT_EQ(NumberPixel(9), Colour(&Settings::colorSaturday));
-    for (int day : {10, 5, 16}) EXPECT_EQ(NumberPixel(day), Colour(&Settings::colorSunday));
-    EXPECT_EQ(CellOf(5, 1), (Rect{10 + 5 * 24, 10 + 2 * 16, 10 + 6 * 24, 10 + 3 * 16}));
-    EXPECT_EQ(CellOf(4, 30), Rect{});
-    EXPECT_EQ(CellOf(6, 1), Rect{});
-    EXPECT_EQ(result_.cells.size(), days_.size());
-    EXPECT_EQ(result_.window, plan_.frame.window);
-    EXPECT_EQ(result_.zones.top, plan_.frame.zones.top);
-    EXPECT_EQ(result_.clockRect, plan_.frame.clockRect);
-}
-
 TEST_F(PaintedMonth, MarksSitOnePixelUpAndLeftAndTheLowestIndexIsDrawnLast) {
     days_[IndexOf(5, 20)].specialDayFlag = 2;
     settings_.specialDayInfo = 0;
@@ -207,8 +189,6 @@ TEST_F(PaintedMonth, LargestSettingsPaintIntoAScreenSizedCanvas) {
     // the cells still describe the whole calendar, beyond the canvas
     EXPECT_GT(CellOf(12, 31).top, 1080);
     EXPECT_GT(CellOf(12, 31).left, 1920);
-    plan_.frame.window = {188, 444};
-    EXPECT_EQ(CanvasSize(plan_, {1920, 1080}), (Size{188, 444}));
     plan_.frame.window = {0, -3};
     EXPECT_EQ(CanvasSize(plan_, {1920, 1080}), (Size{1, 1}));
 }
