@@ -45,10 +45,6 @@ TEST(TaskListRows, CellsForEveryModeOfTimeNotificationAndAlarm) {
     EXPECT_EQ(TaskRowCells(Task(1, three, 2, three), {0, 24})[3], "05.10 00 分後");
     EXPECT_EQ(TaskRowCells(Task(1, At(2024, 5, 10, 12, 5), 1, At(2024, 5, 3, 0, 30)), {5, 12}),
               (Texts{"10.May.2024 00:05 pm", "歯医者", "", "03.May 00:30 am", "未通知"}));
-    const Texts shortDates = {"02.07", "Feb.07", "02.07", "Feb.07", "07.02", "07.Feb", ""};
-    for (int format = 0; format <= 6; ++format) {
-        EXPECT_EQ(ShortAlarmDate(At(2024, 2, 7), format), shortDates[format]) << format;
-    }
     EXPECT_EQ(TaskListTitle(NoDayDate(), false, 0), "全予定表");
     EXPECT_EQ(TaskListTitle(At(2024, 5, 10), true, 0), "2024.05.10(金曜) の予定表");
     EXPECT_EQ(TaskListTitle(At(2024, 5, 12), true, 3), "May.12.2024(日曜) の予定表");
