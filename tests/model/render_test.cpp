@@ -38,7 +38,6 @@ TEST(TextRoutine, BlendsByQuarterStepsAndPlacesInkByAscentOriginAndAdvance) {
     // each quotient truncates on its own: 100 x 127 / 255 + 200 x 128 / 255 is 49 + 100
     EXPECT_EQ(BlendCoverage(0xC8C8C8, 0x646464, 32), 0x959595u);
     EXPECT_EQ(BlendCoverage(0x0000FF, 0xFF0000, 64), 0xFF0000u);  // channels stay apart
-
     SyntheticGlyphs glyphs;
     Glyph a = SolidGlyph(3, 2, 64, 5);
     a.originX = 2;
@@ -63,7 +62,7 @@ TEST(TextRoutine, BlendsByQuarterStepsAndPlacesInkByAscentOriginAndAdvance) {
 }
 
 TEST(TextRoutine, WalksUtf8ByCharacterAndTheTextsToDraw) {
-    SyntheticGlyphs glyphs;
+    SyntheticGlyphs glyphs;  // a bad byte is one replacement character
     MeasureText(glyphs, FontSpec{"Face", 10, 400, false}, "●\xffあ\xF1\x80\x80\x80");
     std::u32string requested;
     for (const auto& request : glyphs.Requests()) requested += request.character;
@@ -114,7 +113,6 @@ TEST_F(PaintedMonth, MarksSitOnePixelUpAndLeftAndTheLowestIndexIsDrawnLast) {
     // the special-day mark is not raised, so only it reaches the lowest row
     EXPECT_EQ(MarkPixel(20, SyntheticGlyphs::BlockHeight(20) - 1),
               Colour(&Settings::colorSpecialday));
-
     glyphs_.SetGlyph(U'●', SolidGlyph(10, 14, 32, 16));  // one half-covering symbol for all
     tasks_.push_back({*DateTime::Build(2026, 5, 20, 15, 0), 2, 0, 0, "会議", {}});
     settings_.todayInfo = settings_.specialDayInfo = settings_.taskDayInfo = 11;
@@ -147,23 +145,6 @@ TEST_F(PaintedMonth, IndexZeroAndHiddenOldTasksDrawNoMark) {
     settings_.rmTaskInfo = 0;
     Paint();
     EXPECT_EQ(MarkPixel(13, -1), Colour(&Settings::colorTaskday));
-}
-
-TEST_F(PaintedMonth, DenseMonitorScalesFontsCellsAndTheMarkOffset) {
-    PaintAt(*DateTime::Build(2026, 5, 10), *DateTime::Build(2026, 5, 20, 9, 30), {2000, 2000},
-            DisplayScale{144});
-    for (const auto& request : glyphs_.Requests()) {  // the mark font is the large one too
-        const bool mark = request.font.face != settings_.fontFaceName;
-        EXPECT_TRUE(request.font.height == 30 || (!mark && request.font.height == 21));
-    }
-    const Rect cell = CellOf(5, 20);
-    EXPECT_EQ(cell.right - cell.left, 34);
-    EXPECT_EQ(cell.bottom - cell.top, 25);
-    // "●" is 15 wide; its left column lies 7 + 2 left of the centre, 2 above the cell
-    const int left = cell.left + 34 / 2 - 15 / 2 - 2;
-    ExpectPixels(canvas_->Canvas(), {{left, cell.top - 2, Colour(&Settings::colorToday)},
-                                     {left, cell.top - 3, kBlack},
-                                     {left - 1, cell.top - 2, kBlack}});
 }
 
 TEST(CanvasSize, AWindowLargerThanTheScreenGetsAScreenSizedCanvas) {
