@@ -312,23 +312,20 @@ auto Fields(const CProfile& p) {
                            p.longitudeMinute, p.longitudeSecond, p.fortuneFlg);
 }
 
-TEST(ProfileLists, TwelveHourListsOnlyFor12) {
+TEST(ProfileForm, TwelveHourListsOnlyFor12AndDigitsClampedToTheRange) {
     EXPECT_TRUE(IsTwelveHour(12));
     for (int value : {24, 0, 13}) EXPECT_FALSE(IsTwelveHour(value)) << value;
-    EXPECT_EQ(HalfOfDayItems(true), (std::vector<std::string>{"am", "pm"}));
-    EXPECT_EQ(HalfOfDayItems(false), (std::vector<std::string>{"am", "pm", " "}));
-    EXPECT_EQ(LastHourItem(true), 11);
-    EXPECT_EQ(LastHourItem(false), 23);
-}
-
-TEST(ProfileLists, DigitsAreClampedToTheRangeAndAnythingElseIsRefused) {
-    const struct {
-        const char* text;
-        int low, high, number;
-    } cases[] = {{"1985", 1900, 2099, 1985}, {"3000", 1900, 2099, 2099},
-                 {"12", 1900, 2099, 1900},   {"0139", 0, 180, 139},
-                 {"181", 0, 180, 180},       {"99999999999999999999999", 0, 180, 180}};
-    for (const auto& c : cases) EXPECT_EQ(ClampedNumber(c.text, c.low, c.high), c.number) << c.text;
+    EXPECT_EQ(HalfOfDayItems(true), (Texts{"am", "pm"}));
+    EXPECT_EQ(HalfOfDayItems(false), (Texts{"am", "pm", " "}));
+    EXPECT_EQ(LastHourItem(true) * 100 + LastHourItem(false), 1123);
+    EXPECT_EQ(ProfileMonthItems(5).back() + ProfileMonthItems(4).back(), "Dec12");
+    for (auto [text, number] : {std::pair{"1985", 1985},
+                                {"3000", 2099},
+                                {"12", 100},
+                                {"0139", 139},
+                                {"99999999999999999999999", 2099}}) {
+        EXPECT_EQ(ClampedNumber(text, 100, 2099), number) << text;
+    }
     for (const char* text : {"", "-5", "12a", " 139", "1,900"}) {
         EXPECT_EQ(ClampedNumber(text, 0, 2099), std::nullopt) << '"' << text << '"';
     }
@@ -353,29 +350,23 @@ TEST(ProfileForm, TheHourSplitsIntoHalvesAndAnUnchangedFormStoresTheSameProfile)
     }
 }
 
-TEST(ProfileForm, ChosenItemsAndABirthplaceFromTheTableAreStored) {
+// A birthplace from the table replaces the longitude in the controls; lists without a
+// selection keep the stored values, even a minute of arc of 60 the 0-59 list cannot show.
+TEST(ProfileForm, ChosenItemsABirthplaceFromTheTableAndUnselectedListsAreStored) {
     ProfileForm form = FormFromProfile(Stored(), false);
-    std::tie(form.month, form.day, form.minute) = std::tuple{11, 30, 0};
+    std::tie(form.month, form.day, form.minute, form.place) = std::tuple{11, 30, 0, 44};
     form.placeFromTable = true;
-    form.place = 44;  // its longitude replaces the one in the controls
-    const FormOutcome outcome = ProfileFromForm(form, Stored(), false);
-    ASSERT_TRUE(outcome.profile);
     CProfile expected = Stored();
     std::tie(expected.birthMonth, expected.birthDay, expected.birthMinute) = std::tuple{12, 31, 0};
     std::tie(expected.nativePlaceInfo, expected.longitudeEastOrWest, expected.longitudeDegree,
              expected.longitudeMinute, expected.longitudeSecond) = std::tuple{0, 0, 130, 24, 45};
-    EXPECT_EQ(Fields(*outcome.profile), Fields(expected));
-}
-
-TEST(ProfileForm, ListsWithoutSelectionKeepTheStoredValues) {
+    EXPECT_EQ(Fields(ProfileFromForm(form, Stored(), false).profile.value()), Fields(expected));
     CProfile stored = Stored();
-    stored.longitudeMinute = 60;  // valid in the file but not in the 0-59 list
-    ProfileForm form = FormFromProfile(stored, true);
+    stored.longitudeMinute = 60;
+    form = FormFromProfile(stored, true);
     std::tie(form.month, form.day, form.hour, form.minute, form.eastOrWest, form.longitudeMinute,
              form.longitudeSecond) = std::tuple{-1, -1, -1, -1, -1, -1, -1};
-    const FormOutcome outcome = ProfileFromForm(form, stored, true);
-    ASSERT_TRUE(outcome.profile);
-    EXPECT_EQ(Fields(*outcome.profile), Fields(stored));
+    EXPECT_EQ(Fields(ProfileFromForm(form, stored, true).profile.value()), Fields(stored));
 }
 
 }  // namespace
