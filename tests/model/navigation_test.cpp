@@ -12,6 +12,7 @@
 
 namespace vesm {
 namespace {
+
 const Rect kFullHd{0, 0, 1920, 1080};
 constexpr FrameMargins kMargins{10, 10};
 
@@ -19,22 +20,20 @@ constexpr FrameMargins kMargins{10, 10};
 TEST(FramePlacement, ClampKeepsTheMarginsOffScreenAnd48PixelsOnIt) {
     const Rect twoScreens{-1280, -200, 1920, 1080};
     const struct {
-        ScreenPoint corner;
-        Rect screen;
-        FrameMargins margins;
-        ScreenPoint placed;
-    } cases[] = {
-        {{-10000, -10000}, kFullHd, kMargins, {-10, -10}},
-        {{-10000, -10000}, kFullHd, {40, 10}, {-40, -10}},
-        {{-5, -5}, kFullHd, kMargins, {-5, -5}},
-        {{1900, 100}, kFullHd, kMargins, {1824, 100}},
-        {{100, 1033}, kFullHd, kMargins, {100, 984}},
-        {{1872, 1032}, kFullHd, kMargins, {1872, 1032}},
-        {{-1300, -300}, twoScreens, kMargins, {-1290, -210}},
-    };
+        int x, y;
+        const Rect& screen;
+        int horizontalMargin, placedX, placedY;
+    } cases[] = {{-10000, -10000, kFullHd, 10, -10, -10},
+                 {-10000, -10000, kFullHd, 40, -40, -10},
+                 {-5, -5, kFullHd, 10, -5, -5},
+                 {1900, 100, kFullHd, 10, 1824, 100},
+                 {100, 1033, kFullHd, 10, 100, 984},
+                 {1872, 1032, kFullHd, 10, 1872, 1032},
+                 {-1300, -300, twoScreens, 10, -1290, -210}};
     for (const auto& c : cases) {
-        EXPECT_EQ(ClampToVirtualScreen(c.corner, c.screen, c.margins), c.placed)
-            << c.corner.x << "," << c.corner.y;
+        EXPECT_EQ(ClampToVirtualScreen({c.x, c.y}, c.screen, {c.horizontalMargin, 10}),
+                  (ScreenPoint{c.placedX, c.placedY}))
+            << c.x << "," << c.y;
     }
 }
 
@@ -50,23 +49,19 @@ TEST(FramePlacement, ACalendarOnNoMonitorMovesToThePrimaryWorkArea) {
                               Rect{0, 0, 1920, 1040}};
     const MonitorLayout unknown{kFullHd, {}, Rect{}};
     const struct {
-        Rect saved;
+        int left, top, right, bottom;
         const MonitorLayout& layout;
-        ScreenPoint placed;
+        int x, y;
     } cases[] = {
-        {{500, 300, 800, 700}, single, {500, 300}},
-        {{-900, 200, -600, 600}, single, {-10, 200}},
-        {{2500, 800, 2700, 1000}, uneven, {0, 40}},
-        {{2500, 600, 2700, 800}, uneven, {2500, 600}},
-        {{3000, 900, 3000, 900}, uneven, {0, 40}},
-        {{100, -295, 400, 5}, above, {0, 0}},
-        {{100, -290, 400, 10}, above, {0, 0}},
-        {{100, -280, 400, 20}, above, {100, -280}},
-        {{1900, 100, 2200, 500}, unknown, {1824, 100}},
-    };
+        {500, 300, 800, 700, single, 500, 300},    {-900, 200, -600, 600, single, -10, 200},
+        {2500, 800, 2700, 1000, uneven, 0, 40},    {2500, 600, 2700, 800, uneven, 2500, 600},
+        {3000, 900, 3000, 900, uneven, 0, 40},     {100, -295, 400, 5, above, 0, 0},
+        {100, -290, 400, 10, above, 0, 0},         {100, -280, 400, 20, above, 100, -280},
+        {1900, 100, 2200, 500, unknown, 1824, 100}};
     for (const auto& c : cases) {
-        EXPECT_EQ(PlaceFrame(c.saved, c.layout, kMargins), c.placed)
-            << c.saved.left << "," << c.saved.top;
+        EXPECT_EQ(PlaceFrame({c.left, c.top, c.right, c.bottom}, c.layout, kMargins),
+                  (ScreenPoint{c.x, c.y}))
+            << c.left << "," << c.top;
     }
 }
 
