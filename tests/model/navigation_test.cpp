@@ -6,7 +6,6 @@
 #include "frame/context_menu.h"
 #include "frame/frame_placement.h"
 #include "support/fake_host.h"
-#include "view/calendar_texts.h"
 #include "view/month_navigation.h"
 #include "view/navigation_commands.h"
 
@@ -90,10 +89,6 @@ DateTime On(int y, int m, int d, int h = 0, int mi = 0) {
     return DateTime::Build(y, m, d, h, mi).value();
 }
 
-CTaskTime TaskAt(DateTime time, int taskMode, std::string text) {
-    return CTaskTime{time, taskMode, 0, 0, std::move(text), {}};
-}
-
 TEST(Navigation, ZoneBoundsAreInclusiveAndADayWinsADoubleClick) {
     using Z = NavigationZone;
     using A = DoubleClickAction;
@@ -159,21 +154,6 @@ TEST(Navigation, StepsMoveByAMonthWithin1980To2099AndTellWhyNot) {
     EXPECT_EQ(doc.GetSettings().numOfPast, 7);
     EXPECT_EQ(host.writes, writes + 1);
     EXPECT_EQ(doc.DayRange().firstShownDay, On(2026, 1, 1));
-}
-
-// Today, the holiday, the special day (flag 2 only) and the tasks, untimed ones without a time.
-TEST(Navigation, DayTooltipLinesComeByFlagsInTheirOrder) {
-    DayRecord day;
-    day.holidayFlag = 1;
-    day.holidayName = "こどもの日";
-    day.specialDayFlag = 2;
-    day.specialDayName = "結婚記念日";
-    const CTaskTime lunch = TaskAt(On(2026, 5, 5, 12, 30), 1, "昼食会");
-    const CTaskTime untimed = TaskAt(On(2026, 5, 5, 23, 59), 0, "買い物");
-    EXPECT_EQ(DayTooltipText(day, true, {&lunch, &untimed}, 12),
-              "・今日\r\n・こどもの日\r\n・結婚記念日\r\n・00:30 pm 昼食会\r\n・買い物");
-    day.specialDayFlag = 1;
-    EXPECT_EQ(DayTooltipText(day, false, {&lunch}, 24), "・こどもの日\r\n・12:30 昼食会");
 }
 
 }  // namespace

@@ -89,7 +89,7 @@ TEST(HolidayTime, LastWeekdayOfTheMonth) {
     EXPECT_EQ(Rule(2, 5, 7).date, Day(2025, 2, 22));
     EXPECT_EQ(Rule(2, 5, 5, "r", Day(2024, 1, 1)).date, Day(2024, 2, 29));
     const CHolidayTime rule = Rule(11, 23, 0, "勤労感謝の日");
-    EXPECT_EQ(rule.holidayFlag * 10 + rule.specialDayFlag, kHolidayKind * 10);
+    EXPECT_EQ(std::pair(rule.holidayFlag, rule.specialDayFlag), std::pair(kHolidayKind, 0));
     EXPECT_EQ(rule.holidayName, "勤労感謝の日");
 }
 
