@@ -67,12 +67,12 @@ TEST(TaskListRows, OldTasksWithoutPendingAlarmHaveNoRowAndRowsScrollIntoView) {
     EXPECT_EQ(RowOfPosition(rows, 2), -1);
     EXPECT_EQ(RowPositions(working, {now, 1, 7, At(2024, 5, 10)}), (Rows{4}));
     // deleting: none left, keep the page's last row, the page reaches the end
-    EXPECT_EQ(TaskRowsScrollAfterDelete(0, 8, 1), -1);
-    EXPECT_EQ(TaskRowsScrollAfterDelete(3, 8, 20), 10);
-    EXPECT_EQ(TaskRowsScrollAfterDelete(12, 8, 20), 18);
-    EXPECT_EQ(TaskRowsScrollAfterEdit(2, 5, 8), 2);
-    EXPECT_EQ(TaskRowsScrollAfterEdit(7, 5, 8), 12);
-    EXPECT_EQ(TaskRowsScrollAfterEdit(13, 5, 8), 13);
+    EXPECT_EQ(std::tuple(TaskRowsScrollAfterDelete(0, 8, 1), TaskRowsScrollAfterDelete(3, 8, 20),
+                         TaskRowsScrollAfterDelete(12, 8, 20)),
+              std::tuple(-1, 10, 18));
+    EXPECT_EQ(std::tuple(TaskRowsScrollAfterEdit(2, 5, 8), TaskRowsScrollAfterEdit(7, 5, 8),
+                         TaskRowsScrollAfterEdit(13, 5, 8)),
+              std::tuple(2, 12, 13));
 }
 
 TEST(TaskEditor, ListsOfMonthsDaysHalvesAndHours) {
@@ -151,12 +151,10 @@ TEST(TaskEditor, OkRefusesTextsInOrderWithTheLimitInCodePage932Bytes) {
         EXPECT_EQ(e.Refusal(), refusal) << text;
     }
     EXPECT_EQ(e.Record().text, "   ");
-    std::string doubleBytes;
-    for (int i = 0; i < 36; ++i) doubleBytes += "予";
-    EXPECT_EQ(TaskTextBytes(doubleBytes), 72u);
-    EXPECT_TRUE(FitsTaskTextLimit(doubleBytes));
-    EXPECT_FALSE(FitsTaskTextLimit(doubleBytes + "a"));
-    EXPECT_EQ(TaskTextBytes("ｱｲ"), 2u);  // half-width katakana is one byte
+    std::string text;
+    for (int i = 0; i < 35; ++i) text += "予";    // 70 bytes in code page 932
+    EXPECT_TRUE(FitsTaskTextLimit(text + "ｱｲ"));  // half-width katakana: a byte each
+    EXPECT_FALSE(FitsTaskTextLimit(text + "予a"));
 }
 
 TEST(TaskEditor, OkChecksTimesAndBuildsTheRecord) {

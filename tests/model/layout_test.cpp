@@ -11,6 +11,7 @@
 
 namespace vesm {
 namespace {
+
 constexpr int kNameWidth = 21;  // synthetic "Sun": 3 x 7 pixels at the small height of 14
 
 Settings With(int dayFormat, int numOfMonth = 3, int calendarFormat = 0, int numOfColumn = 2) {
@@ -117,8 +118,10 @@ TEST(DayCell, EveryWeekStartKeepsNamesAndDaysInTheSameColumns) {
 
 TEST(PictureArea, HoldsThePartOfTheWindowOnTheScreen) {
     const Rect screen{0, 0, 1280, 1024};
+    // the window on the screen, the picture's size, then in window pixels the visible part
+    // and the picture's area; the last two windows are off the screen and just below it
     const struct {
-        Rect window;  // on the screen; the rest in window pixels
+        Rect window;
         Size picture;
         Rect visible, area;
     } cases[] = {
@@ -127,13 +130,10 @@ TEST(PictureArea, HoldsThePartOfTheWindowOnTheScreen) {
         {{-1454, 10, 1280, 510}, {1280, 500}, {1454, 0, 2734, 500}, {1454, 0, 2734, 500}},
         {{-1600, 10, 1134, 510}, {1280, 500}, {1600, 0, 2734, 500}, {1454, 0, 2734, 500}},
         {{-300, 10, 2434, 510}, {1280, 500}, {300, 0, 1580, 500}, {300, 0, 1580, 500}},
-        {{-3000, -3000, 5000, 5000},
-         {1280, 1024},
-         {3000, 3000, 4280, 4024},
-         {3000, 3000, 4280, 4024}},
+        {{-3000, -30, 5000, 5000}, {1280, 1024}, {3000, 30, 4280, 1054}, {3000, 30, 4280, 1054}},
         {{1000, 900, 3734, 1400}, {1280, 500}, {0, 0, 280, 124}, {0, 0, 1280, 500}},
-        {{1280, 0, 4014, 500}, {1280, 500}, {}, {0, 0, 1280, 500}},  // off the screen
-        {{100, 1024, 600, 1100}, {500, 76}, {}, {0, 0, 500, 76}},    // just below it
+        {{1280, 0, 4014, 500}, {1280, 500}, {}, {0, 0, 1280, 500}},
+        {{100, 1024, 600, 1100}, {500, 76}, {}, {0, 0, 500, 76}},
     };
     for (const auto& c : cases) {
         const Rect visible = VisiblePart(c.window, screen);

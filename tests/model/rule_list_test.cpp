@@ -166,13 +166,12 @@ TEST(RulePages, DateTextsInEveryLayoutYearRangesInsertionAndScrolling) {
     std::vector<CHolidayTime> leap = {Rule(3, 1, 0)};
     EXPECT_EQ(InsertRuleSorted(leap, Rule(2, 29, 0, "r", Day(2023, 4, 1))), 0u);
     // an edited row above, inside or below the view; after a deletion the new last row
-    EXPECT_EQ(ScrollTargetAfterEdit(10, 8, 3), 3);
-    EXPECT_EQ(ScrollTargetAfterEdit(10, 8, 10), 17);
-    EXPECT_EQ(ScrollTargetAfterEdit(10, 8, 17), 17);
-    EXPECT_EQ(ScrollTargetAfterEdit(10, 8, 18), 18);
-    EXPECT_EQ(ScrollTargetAfterDelete(0, 8, 20), 7);
-    EXPECT_EQ(ScrollTargetAfterDelete(12, 8, 20), 18);
-    EXPECT_EQ(ScrollTargetAfterDelete(0, 8, 1), -1);
+    EXPECT_EQ(std::tuple(ScrollTargetAfterEdit(10, 8, 3), ScrollTargetAfterEdit(10, 8, 10),
+                         ScrollTargetAfterEdit(10, 8, 17), ScrollTargetAfterEdit(10, 8, 18)),
+              std::tuple(3, 17, 17, 18));
+    EXPECT_EQ(std::tuple(ScrollTargetAfterDelete(0, 8, 20), ScrollTargetAfterDelete(12, 8, 20),
+                         ScrollTargetAfterDelete(0, 8, 1)),
+              std::tuple(7, 18, -1));
 }
 
 TEST(RulePages, EditorCaptionsMonthsAndDaysThatSurviveASwitch) {
@@ -246,9 +245,8 @@ TEST(FontPage, WholePointsBoldAloneBecomesHeavyAndHeightRoundsLikeMulDiv) {
     EXPECT_EQ(std::tuple(halfPoint.pointSize, halfPoint.weight, halfPoint.italic),
               std::tuple(10, 400, true));
     EXPECT_EQ(StoredFontChoice("Arial", 200, 700, false).weight, 900);
-    for (int weight : {100, 600, 800, 900}) {
-        EXPECT_EQ(StoredFontChoice("Arial", 200, weight, false).weight, 400) << weight;
-    }
+    for (int weight : {100, 600, 800, 900})
+        EXPECT_EQ(StoredFontChoice("A", 20, weight, 0).weight, 400);
     EXPECT_EQ(CurrentFontText(20, "Times New Roman"), "20 pt. Times New Roman");
     // 26.67 and 0.5 round away from zero, a negative size too
     EXPECT_EQ(LogicalFontHeight(20, 96), -27);

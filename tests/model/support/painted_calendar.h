@@ -1,5 +1,4 @@
-// A calendar of 2026 painted with synthetic glyphs into a canvas, for tests
-// that look at its pixels, cells and tooltips.
+// A calendar of 2026 painted with synthetic glyphs, for tests of its pixels, cells and tips.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -23,11 +22,10 @@ inline std::vector<DayRecord> DayRecords(DateTime first, DateTime end) {
 
 class PaintedCalendar : public ::testing::Test {
 protected:
-    void PaintAt(DateTime displayDate, DateTime now, Size limit = {4000, 4000},
-                 DisplayScale scale = {}) {
+    void PaintAt(DateTime displayDate, DateTime now) {
         const PaintInput input{settings_, displayDate, now, days_, tasks_};
-        plan_ = PlanCalendar(settings_, input.displayDate, glyphs_, scale);
-        const Size size = CanvasSize(plan_, limit);
+        plan_ = PlanCalendar(settings_, input.displayDate, glyphs_);
+        const Size size = CanvasSize(plan_, {4000, 4000});
         canvas_ = std::make_unique<OwnedCanvas>(size.width, size.height);
         result_ = PaintCalendar(input, plan_, glyphs_, canvas_->Canvas());
     }

@@ -1,5 +1,4 @@
-// Predictable glyphs for painting without a platform: every character is a
-// solid block (half the height wide, 7/10 high, ascent 4/5) unless given its own.
+// Glyphs without a platform: solid blocks half the height wide, 7/10 high, ascent 4/5.
 #pragma once
 
 #include <cstdint>
