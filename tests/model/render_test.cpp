@@ -2,7 +2,6 @@
 // display scale and the limits of the canvas.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "support/painted_calendar.h"
@@ -61,16 +60,10 @@ TEST(TextRoutine, BlendsByQuarterStepsAndPlacesInkByAscentOriginAndAdvance) {
     ExpectPixels(owned.Canvas(), {{0, 30, grey}, {1, 30, BlendCoverage(grey, 0xFFFFFF, 32)}});
 }
 
-TEST(TextRoutine, WalksUtf8ByCharacterAndTheTextsToDraw) {
-    SyntheticGlyphs glyphs;  // a bad byte is one replacement character
-    MeasureText(glyphs, FontSpec{"Face", 10, 400, false}, "●\xffあ\xF1\x80\x80\x80");
-    std::u32string requested;
-    for (const auto& request : glyphs.Requests()) requested += request.character;
-    EXPECT_EQ(requested, U"●\uFFFDあ\U00040000");
+TEST(CalendarTexts, MonthTitlesAndTheClockInBothModes) {
     EXPECT_EQ(MonthTitle(2010, 12, 1), "December/2010");
-    EXPECT_EQ(ClockText(0, 5, 12), "0:05am");
-    EXPECT_EQ(ClockText(12, 30, 12), "0:30pm");
-    EXPECT_EQ(ClockText(7, 5, 24), "7:05");
+    EXPECT_EQ(ClockText(0, 5, 12) + " " + ClockText(12, 30, 12) + " " + ClockText(7, 5, 24),
+              "0:05am 0:30pm 7:05");
 }
 
 // May 2026 alone, in the default colours on black, with the day table around it.
@@ -83,11 +76,6 @@ protected:
     }
     void Paint(DateTime now = *DateTime::Build(2026, 5, 20, 9, 30)) {
         PaintAt(*DateTime::Build(2026, 5, 10), now);
-    }
-    // Inside the first digit of a day's number.
-    Pixel NumberPixel(int day) const {
-        const Rect cell = CellOf(5, day);
-        return At(cell.left + 12 - (day < 10 ? 5 : 10) + 1, cell.top + 1);
     }
     // Where only a mark inks: it starts one pixel left of a one-digit number,
     // and a two-digit number leaves a gap at the centre.
@@ -127,7 +115,6 @@ TEST_F(PaintedMonth, IndexZeroAndHiddenOldTasksDrawNoMark) {
     Paint(*DateTime::Build(2026, 5, 12, 8, 0));
     EXPECT_EQ(MarkPixel(12, -1), kBlack);
     EXPECT_EQ(MarkPixel(12, 0), kBlack);
-    EXPECT_EQ(NumberPixel(12), Colour(&Settings::colorWeekday));
     settings_.taskDayInfo = 13;
     settings_.rmTaskInfo = 1;
     tasks_ = {{*DateTime::Build(2026, 5, 13, 10, 0), 2, 0, 0, "old", {}},

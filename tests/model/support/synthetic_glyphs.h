@@ -1,7 +1,6 @@
 // Glyphs without a platform: solid blocks half the height wide, 7/10 high, ascent 4/5.
 #pragma once
 
-#include <cstdint>
 #include <map>
 #include <tuple>
 #include <vector>
