@@ -57,7 +57,7 @@ TEST(BlockGrid, MonthsFillColumnsOrRowsFirst) {
     }
 }
 
-TEST(WindowFrame, SizeClockRowAndZones) {
+TEST(WindowFrame, SizeAndClockRow) {
     Settings settings;
     EXPECT_EQ(ComputeWindowFrame(settings, ComputeUnits(settings, kNameWidth), {3, 2}).window,
               (Size{30 + 14 * 24, 444}));  // two columns of blocks

@@ -1,5 +1,5 @@
 // The frame and moving between months: its placement on the monitors, its menus' navigation
-// items, the zones along the edges, double-clicks, month steps and their limits, tooltips.
+// items, the zones along the edges, double-clicks, and the month steps and their limits.
 #include <gtest/gtest.h>
 
 #include "doc/doc.h"

@@ -1,7 +1,7 @@
-// Painting beyond the settings the painted pictures show: text placement, marks, the
-// display scale and the limits of the canvas.
+// Painting beyond what the painted pictures show: text placement, marks, the canvas limit.
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "support/painted_calendar.h"
