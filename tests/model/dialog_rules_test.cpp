@@ -159,8 +159,7 @@ TEST(TaskEditor, OkChecksTimesAndBuildsTheRecord) {
     e.choices.taskClock.hour = -1;
     EXPECT_EQ(e.Refusal(), "Please input task time");
     e.choices.timeGiven = false;  // without a time of day the time lists do not count
-    EXPECT_EQ(e.Record().taskTime, At(2024, 5, 10));
-    EXPECT_EQ(e.Record().taskMode, 0);
+    EXPECT_EQ(std::pair(e.Record().taskTime, e.Record().taskMode), std::pair(At(2024, 5, 10), 0));
     // an interval alarm without a time of day is refused before its parts
     EXPECT_EQ(e.Interval(-1, 0, 0).Refusal(),
               "アラーム指定で時間前指定をする場合は、予定時間を入力してください");
@@ -210,8 +209,8 @@ TEST(CalendarPageRules, ListsAndNumbersStayInTheirRange) {
                   (std::tuple{c.count, c.selection, c.enabled}))
             << c.monthsIndex << "/" << c.wanted;
     }
-    EXPECT_EQ(ChosenOrStored(-1, 1, 5), 5);  // week start Thursday has no item
-    EXPECT_EQ(ChosenOrStored(1, 1, 5), 2);   // choosing Monday replaces it
+    // a stored Thursday week start has no item; choosing Monday replaces it
+    EXPECT_EQ(std::pair(ChosenOrStored(-1, 1, 5), ChosenOrStored(1, 1, 5)), std::pair(5, 2));
     // what is no number keeps the up-down's position
     const struct {
         const char* text;
@@ -270,14 +269,13 @@ TEST(ApplySettings, EditedKeysListsAndOldTasksReachTheDocumentWhichSavesAndRedra
     for (auto [day, text] : {std::pair{At(2024, 4, 1), "古い"}, {At(2024, 5, 9), "新しい"}}) {
         doc.InsertTaskSorted(CTaskTime{day, 0, 0, 0, text, NoDayDate()});
     }
-    const int writes = host.writes;
-    const int redraws = host.redraws;
+    const std::pair before(host.writes, host.redraws);
     values.settings = EditedSettings();
     values.holidays.emplace_back().Set(doc.FirstShownMonth(), 6, 1, 1, 0, "創立記念日");
     values.specialDays.emplace_back().Set(doc.FirstShownMonth(), 7, 7, 2, 0, "七夕");
     ApplySettings(doc, values);
     EXPECT_EQ(ScalarLines(doc.GetSettings()), ScalarLines(changedMeanwhile(EditedSettings())));
-    EXPECT_EQ(std::pair(host.writes - writes, host.redraws - redraws), std::pair(1, 1));
+    EXPECT_EQ(std::pair(host.writes, host.redraws), std::pair(before.first + 1, before.second + 1));
     EXPECT_EQ(std::pair(doc.DayRange().firstShownDay, doc.DayRange().lastShownDay),
               std::pair(At(2024, 3, 1), At(2024, 8, 31)));  // two of six months before May
     EXPECT_EQ(doc.RuleCount(RuleListId::Holiday) + doc.RuleCount(RuleListId::SpecialDay), 2u);
@@ -327,11 +325,9 @@ TEST(ProfileForm, TheHourSplitsIntoHalvesAndAnUnchangedFormStoresTheSameProfile)
         CProfile stored = Stored();
         stored.birthHour = birthHour;
         const ProfileForm twelve = FormFromProfile(stored, true);
-        EXPECT_EQ(twelve.halfOfDay, halfOfDay) << birthHour;
-        EXPECT_EQ(twelve.hour, hour) << birthHour;
+        EXPECT_EQ(std::pair(twelve.halfOfDay, twelve.hour), std::pair(halfOfDay, hour));
         const ProfileForm full = FormFromProfile(stored, false);
-        EXPECT_EQ(full.halfOfDay, kNoHalfOfDay) << birthHour;
-        EXPECT_EQ(full.hour, birthHour);
+        EXPECT_EQ(std::pair(full.halfOfDay, full.hour), std::pair(kNoHalfOfDay, birthHour));
         for (auto [form, twelveHour] : {std::pair{twelve, true}, {full, false}}) {
             const FormOutcome outcome = ProfileFromForm(form, stored, twelveHour);
             ASSERT_TRUE(outcome.profile) << outcome.problem;

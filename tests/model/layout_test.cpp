@@ -44,7 +44,10 @@ TEST(LayoutUnits, FollowSpacingArrangementAndDensity) {
     }
 }
 
-TEST(BlockGrid, MonthsFillColumnsOrRowsFirst) {
+TEST(BlockGrid, ShownMonthsFillColumnsOrRowsFirst) {
+    const ShownMonths m = ComputeShownMonths(Settings{}, DateFields{2024, 1, 15});
+    EXPECT_EQ((std::vector{m.count, m.FirstDayKey(), m.LastDayKey()}),
+              (std::vector{3, 20231201, 20240229}));  // one month before, across the year
     const struct {
         int numOfMonth, numOfRow, calendarFormat, rows, columns;
     } cases[] = {{5, 3, 0, 3, 2}, {2, 3, 0, 2, 1}, {0, 5, 1, 3, 5}, {4, 5, 1, 1, 4}};
@@ -61,15 +64,13 @@ TEST(WindowFrame, SizeAndClockRow) {
     Settings settings;
     EXPECT_EQ(ComputeWindowFrame(settings, ComputeUnits(settings, kNameWidth), {3, 2}).window,
               (Size{30 + 14 * 24, 444}));  // two columns of blocks
+    EXPECT_EQ(ComputeWindowFrame(settings, ComputeUnits(settings, kNameWidth), {3, 1}).clockRect,
+              Rect{});
     settings.clockInfo = 1;
-    LayoutUnits units = ComputeUnits(settings, kNameWidth);
-    const WindowFrame frame = ComputeWindowFrame(settings, units, {3, 1});
-    EXPECT_EQ(frame.clockRect, (Rect{0, 434, 188, 460}));
-    settings.clockInfo = 0;
-    EXPECT_EQ(ComputeWindowFrame(settings, units, {3, 1}).clockRect, Rect{});
-    settings.clockInfo = 1;
+    EXPECT_EQ(ComputeWindowFrame(settings, ComputeUnits(settings, kNameWidth), {3, 1}).clockRect,
+              (Rect{0, 434, 188, 460}));
     settings.time12or24 = 24;
-    units = ComputeUnits(settings, 22);  // 195 wide, less 2.5 raw widths of 21, truncated
+    const LayoutUnits units = ComputeUnits(settings, 22);  // 195 wide less 2.5 widths of 21
     EXPECT_EQ(ComputeWindowFrame(settings, units, {3, 1}).clockText.x, 142);
 }
 
@@ -106,8 +107,7 @@ TEST(DayCell, EveryWeekStartKeepsNamesAndDaysInTheSameColumns) {
 
 TEST(PictureArea, HoldsThePartOfTheWindowOnTheScreen) {
     const Rect screen{0, 0, 1280, 1024};
-    // the window on the screen, the picture's size, then in window pixels the visible part
-    // and the picture's area; the last two windows are off the screen and just below it
+    // window on the screen, picture size, visible part and picture area in window pixels
     const struct {
         Rect window;
         Size picture;
