@@ -1,257 +1,169 @@
+// Where the calendar's parts lie, for the settings the painted pictures do not show, and
+// which part of a window larger than the screen the off-screen picture holds.
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "doc/date_time.h"
-#include "doc/settings.h"
-#include "support/synthetic_glyphs.h"
+#include "support/painted_calendar.h"
 #include "view/calendar_paint.h"
 #include "view/month_layout.h"
+#include "view/picture_area.h"
 
 namespace vesm {
 namespace {
 
-// The synthetic glyphs make every weekday name 3 x 7 = 21 pixels wide at the
-// default small height of 14.
-constexpr int kDefaultNameWidth = 21;
+constexpr int kNameWidth = 21;  // synthetic "Sun": 3 x 7 pixels at the small height of 14
 
-int WeekdayOfFirst(int year, int month) {
-    return DateTime::Build(year, month, 1)->Weekday();
-}
-
-TEST(LayoutUnits, UnitsAndMarginsFollowSpacingAndDayArrangement) {
-    struct Case {
-        int dayFormat, frameSizeOfDate;
-        int rowHeight, columnWidth, hMargin, vMargin;
-    };
-    // 16.8 rows truncate; half spacing halves the units but not the margins
-    for (const Case& c : {Case{0, 120, 16, 24, 10, 10}, Case{1, 120, 16, 24, 40, 10},
-                          Case{2, 120, 16, 24, 10, 40}, Case{0, 50, 7, 10, 10, 10}}) {
-        Settings settings;
-        settings.dayFormat = c.dayFormat;
-        settings.frameSizeOfDate = c.frameSizeOfDate;
-        const LayoutUnits units = ComputeUnits(settings, kDefaultNameWidth);
-        EXPECT_EQ(units.smallHeight, 14);
-        EXPECT_EQ(units.rawColumnWidth, 20);
-        EXPECT_EQ((std::vector{units.rowHeight, units.columnWidth, units.hMargin, units.vMargin}),
-                  (std::vector{c.rowHeight, c.columnWidth, c.hMargin, c.vMargin}))
-            << c.dayFormat << " " << c.frameSizeOfDate;
-    }
-    // without measurable glyphs no width goes negative
-    EXPECT_EQ(ComputeUnits(Settings{}, 0).columnWidth, 0);
-}
-
-TEST(LayoutUnits, NameWidthIsTheWidestMeasuredName) {
-    testing::SyntheticGlyphs glyphs;
-    Glyph wide;
-    wide.width = 15;
-    wide.height = 9;
-    wide.advance = 16;
-    wide.coverage.assign(15 * 9, 64);
-    glyphs.SetGlyph(U'W', wide);  // only "Wed" holds a W: 15 + 7 + 7
+Settings With(int dayFormat, int numOfMonth = 3, int calendarFormat = 0, int numOfColumn = 2) {
     Settings settings;
-    CalendarPlan plan = PlanCalendar(settings, *DateTime::Build(2026, 5, 10), glyphs);
-    EXPECT_EQ(plan.units.rawColumnWidth, 28);
-    for (const auto& request : glyphs.Requests()) {
-        EXPECT_EQ(request.font.height, 14);
-        EXPECT_EQ(request.font.face, settings.fontFaceName);
+    settings.dayFormat = dayFormat;
+    settings.numOfMonth = numOfMonth;
+    settings.calendarFormat = calendarFormat;
+    settings.numOfColumn = numOfColumn;
+    return settings;
+}
+
+TEST(LayoutUnits, FollowSpacingArrangementAndDensity) {
+    // 16.8 rows truncate, half spacing halves units but not margins, 144 dpi scales by 1.5
+    const struct {
+        int dayFormat, spacing, dpi, nameWidth;
+        std::vector<int> units;
+    } cases[] = {{0, 120, 96, kNameWidth, {20, 14, 20, 16, 24, 10, 10, 1}},
+                 {0, 50, 96, kNameWidth, {20, 14, 20, 7, 10, 10, 10, 1}},
+                 {0, 120, 144, 30, {30, 21, 29, 25, 34, 15, 15, 2}},
+                 {1, 120, 144, 30, {30, 21, 29, 25, 34, 60, 15, 2}},
+                 {0, 120, 0, 0, {20, 14, 0, 16, 0, 10, 10, 1}}};
+    for (const auto& c : cases) {
+        Settings settings = With(c.dayFormat);
+        settings.frameSizeOfDate = c.spacing;
+        const LayoutUnits u = ComputeUnits(settings, c.nameWidth, DisplayScale{c.dpi});
+        EXPECT_EQ((std::vector{u.fontHeight, u.smallHeight, u.rawColumnWidth, u.rowHeight,
+                               u.columnWidth, u.hMargin, u.vMargin, u.markNudge}),
+                  c.units)
+            << c.dayFormat << " " << c.spacing << " " << c.dpi;
     }
 }
 
-TEST(ShownMonths, StartNumOfPastMonthsBeforeTheDisplayedMonthAcrossTheYear) {
-    Settings settings;  // three months, one of them past
-    ShownMonths months = ComputeShownMonths(settings, DateFields{2024, 1, 15});
-    EXPECT_EQ(months.firstYear, 2023);
-    EXPECT_EQ(months.firstMonth, 12);
-    EXPECT_EQ(months.LastYear(), 2024);
-    EXPECT_EQ(months.LastMonth(), 2);
-    EXPECT_EQ(months.FirstDayKey(), 20231201);
-    EXPECT_EQ(months.LastDayKey(), 20240229);
-
-    settings.numOfMonth = 0;
-    settings.numOfPast = 4;
-    months = ComputeShownMonths(settings, DateFields{2024, 5, 1});
-    EXPECT_EQ(months.count, 12);
-    EXPECT_EQ(months.FirstDayKey(), 20240101);
-    EXPECT_EQ(months.LastDayKey(), 20241231);
+TEST(BlockGrid, ShownMonthsFillColumnsOrRowsFirst) {
+    const ShownMonths m = ComputeShownMonths(Settings{}, DateFields{2024, 1, 15});
+    EXPECT_EQ((std::vector{m.count, m.FirstDayKey(), m.LastDayKey()}),
+              (std::vector{3, 20231201, 20240229}));  // one month before, across the year
+    const struct {
+        int numOfMonth, numOfRow, calendarFormat, rows, columns;
+    } cases[] = {{5, 3, 0, 3, 2}, {2, 3, 0, 2, 1}, {0, 5, 1, 3, 5}, {4, 5, 1, 1, 4}};
+    for (const auto& c : cases) {
+        Settings settings = With(0, c.numOfMonth, c.calendarFormat, 5);
+        settings.numOfRow = c.numOfRow;
+        const BlockGrid grid = ComputeGrid(settings);
+        EXPECT_EQ((std::vector{grid.rows, grid.columns}), (std::vector{c.rows, c.columns}))
+            << c.numOfMonth << " months, format " << c.calendarFormat;
+    }
 }
 
-TEST(BlockGrid, MonthsFillColumnsOrRowsFirst) {
-    Settings settings;  // 3 months, 3 rows, arrangement 0
-    EXPECT_EQ(ComputeGrid(settings).rows, 3);
-    EXPECT_EQ(ComputeGrid(settings).columns, 1);
-
-    settings.numOfMonth = 5;
-    EXPECT_EQ(ComputeGrid(settings).rows, 3);
-    EXPECT_EQ(ComputeGrid(settings).columns, 2);
-
-    settings.numOfMonth = 2;  // fewer months than rows
-    EXPECT_EQ(ComputeGrid(settings).rows, 2);
-    EXPECT_EQ(ComputeGrid(settings).columns, 1);
-
-    settings.numOfMonth = 0;
-    settings.numOfRow = 5;
-    EXPECT_EQ(ComputeGrid(settings).rows, 5);
-    EXPECT_EQ(ComputeGrid(settings).columns, 3);
-
-    settings.calendarFormat = 1;
-    settings.numOfColumn = 5;
-    EXPECT_EQ(ComputeGrid(settings).columns, 5);
-    EXPECT_EQ(ComputeGrid(settings).rows, 3);
-
-    settings.numOfMonth = 4;
-    EXPECT_EQ(ComputeGrid(settings).columns, 4);
-    EXPECT_EQ(ComputeGrid(settings).rows, 1);
-}
-
-TEST(WindowFrame, SizeForEachDayArrangement) {
+TEST(WindowFrame, SizeAndClockRow) {
     Settings settings;
-    LayoutUnits units = ComputeUnits(settings, kDefaultNameWidth);
-    EXPECT_EQ(ComputeWindowFrame(settings, units, {3, 1}).window, (Size{20 + 7 * 24, 444}));
-    EXPECT_EQ(ComputeWindowFrame(settings, units, {3, 2}).window, (Size{30 + 14 * 24, 444}));
-
-    settings.dayFormat = 1;
-    units = ComputeUnits(settings, kDefaultNameWidth);
-    // 2 vm + 4 rh (a - 1) + 3 rh + rh / 2 and (b + 1) hm + 31 b cw
-    EXPECT_EQ(ComputeWindowFrame(settings, units, {3, 1}).window,
-              (Size{80 + 31 * 24, 20 + 128 + 48 + 8}));
-
-    settings.dayFormat = 2;
-    units = ComputeUnits(settings, kDefaultNameWidth);
-    // 2 vm + 33 a rh + rh / 2 and 4 b cw + hm
-    EXPECT_EQ(ComputeWindowFrame(settings, units, {1, 3}).window,
-              (Size{12 * 24 + 10, 80 + 33 * 16 + 8}));
-}
-
-TEST(WindowFrame, ClockAddsARowAndSitsAboveTheFormerBottom) {
-    Settings settings;
+    EXPECT_EQ(ComputeWindowFrame(settings, ComputeUnits(settings, kNameWidth), {3, 2}).window,
+              (Size{30 + 14 * 24, 444}));  // two columns of blocks
+    EXPECT_EQ(ComputeWindowFrame(settings, ComputeUnits(settings, kNameWidth), {3, 1}).clockRect,
+              Rect{});
     settings.clockInfo = 1;
-    LayoutUnits units = ComputeUnits(settings, kDefaultNameWidth);
-    WindowFrame frame = ComputeWindowFrame(settings, units, {3, 1});
-    const int w = 20 + 7 * 24;
-    EXPECT_EQ(frame.window, (Size{w, 444 + 16}));
-    EXPECT_EQ(frame.clockRect, (Rect{0, 434, w, 460}));
-    EXPECT_EQ(frame.clockText, (Point{w - 70, 434}));  // 3.5 raw widths of 20
-
+    EXPECT_EQ(ComputeWindowFrame(settings, ComputeUnits(settings, kNameWidth), {3, 1}).clockRect,
+              (Rect{0, 434, 188, 460}));
     settings.time12or24 = 24;
-    frame = ComputeWindowFrame(settings, units, {3, 1});
-    EXPECT_EQ(frame.clockText, (Point{w - 50, 434}));
-
-    units = ComputeUnits(settings, 22);  // 2.5 raw widths of 21 truncate
-    frame = ComputeWindowFrame(settings, units, {3, 1});
-    EXPECT_EQ(frame.clockText.x, static_cast<int>(frame.window.width - 52.5));
-
-    settings.clockInfo = 0;
-    frame = ComputeWindowFrame(settings, units, {3, 1});
-    EXPECT_EQ(frame.clockRect, Rect{});
-}
-
-TEST(WindowFrame, ZonesLieAlongTheEdges) {
-    Settings settings;
-    LayoutUnits units = ComputeUnits(settings, kDefaultNameWidth);
-    WindowFrame frame = ComputeWindowFrame(settings, units, {3, 1});
-    const int w = frame.window.width;
-    EXPECT_EQ(frame.zones.left, (Rect{0, 10, 10, 434}));
-    EXPECT_EQ(frame.zones.right, (Rect{w - 10, 10, w, 434}));
-    EXPECT_EQ(frame.zones.bottom, (Rect{10, 434, w - 10, 444}));
-    EXPECT_EQ(frame.zones.top, (Rect{10, 0, w - 10, 10}));
-
-    settings.clockInfo = 1;
-    frame = ComputeWindowFrame(settings, units, {3, 1});
-    EXPECT_EQ(frame.zones.left, (Rect{0, 10, 10, 450}));
-    EXPECT_EQ(frame.zones.bottom, (Rect{10, 460 - 10 - 16, w - 10, 460}));
+    const LayoutUnits units = ComputeUnits(settings, 22);  // 195 wide less 2.5 widths of 21
+    EXPECT_EQ(ComputeWindowFrame(settings, units, {3, 1}).clockText.x, 142);
 }
 
 TEST(BlockPlacer, BlocksFillColumnsOrRowsAndDayColumnsStandWithoutMargin) {
-    struct Case {
-        int numOfMonth, calendarFormat, dayFormat, numOfColumn;
-        std::vector<Point> blocks;
-    };
-    const int grid = 7 * 24 + 10, row = 31 * 24 + 40;
-    const Case cases[] = {
-        {5, 0, 0, 2, {{10, 10}, {10, 154}, {10, 298}, {10 + grid, 10}, {10 + grid, 154}}},
-        {3, 1, 1, 2, {{40, 10}, {40 + row, 10}, {40, 10 + 4 * 16}}},
-        {3, 1, 2, 3, {{10, 40}, {10 + 4 * 24, 40}, {10 + 8 * 24, 40}}},
-    };
-    for (const Case& c : cases) {
-        Settings settings;
-        settings.numOfMonth = c.numOfMonth;
-        settings.calendarFormat = c.calendarFormat;
-        settings.dayFormat = c.dayFormat;
-        settings.numOfColumn = c.numOfColumn;
-        const LayoutUnits units = ComputeUnits(settings, kDefaultNameWidth);
+    for (const auto& [settings, blocks] :
+         {std::pair{With(0, 5), std::vector<Point>{{10, 10}, {10, 154}, {10, 298}, {188, 10}}},
+          {With(1, 3, 1, 2), {{40, 10}, {824, 10}, {40, 74}}},
+          {With(2, 3, 1, 3), {{10, 40}, {106, 40}, {202, 40}}}}) {
+        const LayoutUnits units = ComputeUnits(settings, kNameWidth);
         BlockPlacer placer(settings, units);
-        for (const Point& expected : c.blocks) {
-            EXPECT_EQ(placer.NextBlock(), expected) << "day arrangement " << c.dayFormat;
+        for (const Point& block : blocks) {
+            EXPECT_EQ(placer.NextBlock(), block) << "day arrangement " << settings.dayFormat;
         }
     }
 }
 
-TEST(DayCell, SixWeekMonthsUseTheLastWeekRowOfTheBlock) {
-    Settings settings;
-    LayoutUnits units = ComputeUnits(settings, kDefaultNameWidth);
-    // May 2026 begins on a Friday and has 31 days: the 31st is a Sunday in week six.
-    ASSERT_EQ(WeekdayOfFirst(2026, 5), 6);
-    EXPECT_EQ(DayCell(settings, units, {0, 0}, 31, 6), (Point{0, 7 * 16}));
-    EXPECT_EQ(DayCell(settings, units, {0, 0}, 1, 6), (Point{5 * 24, 2 * 16}));
-}
-
-TEST(DayCell, MondayStartPutsASundayFirstAloneInTheFirstRow) {
-    Settings settings;
-    settings.startWeek = 2;
-    LayoutUnits units = ComputeUnits(settings, kDefaultNameWidth);
-    ASSERT_EQ(WeekdayOfFirst(2026, 2), 1);  // 1 February 2026 is a Sunday
-    EXPECT_EQ(DayCell(settings, units, {0, 0}, 1, 1), (Point{6 * 24, 2 * 16}));
-    EXPECT_EQ(DayCell(settings, units, {0, 0}, 2, 1), (Point{0, 3 * 16}));
-    EXPECT_EQ(WeekdayOfNameCell(settings, 0, 1), 1);  // "Mon" first
-    EXPECT_EQ(WeekdayOfNameCell(settings, 6, 1), 0);  // "Sun" last
-}
-
-TEST(DayCell, LaterStartDaysKeepNamesAndDaysInTheSameColumns) {
-    for (int startWeek = 3; startWeek <= 7; ++startWeek) {
+TEST(DayCell, EveryWeekStartKeepsNamesAndDaysInTheSameColumns) {
+    for (int startWeek = 1; startWeek <= 7; ++startWeek) {
         Settings settings;
         settings.startWeek = startWeek;
-        LayoutUnits units = ComputeUnits(settings, kDefaultNameWidth);
+        const LayoutUnits units = ComputeUnits(settings, kNameWidth);
         for (int month = 1; month <= 12; ++month) {
-            const int first = WeekdayOfFirst(2026, month);
+            const int first = DateTime::Build(2026, month, 1)->Weekday();
             EXPECT_EQ(WeekdayOfNameCell(settings, 0, first), startWeek - 1);
-            int lastRow = 0;
             for (int day = 1; day <= MonthLength(2026, month); ++day) {
                 const Point cell = DayCell(settings, units, {0, 0}, day, first);
-                const int column = cell.x / units.columnWidth;
-                const int weekday = (first - 1 + day - 1) % 7;
-                ASSERT_EQ(WeekdayOfNameCell(settings, column, first), weekday)
+                ASSERT_EQ(WeekdayOfNameCell(settings, cell.x / 24, first), (first + day - 2) % 7)
                     << "start " << startWeek << " month " << month << " day " << day;
-                ASSERT_GE(cell.y, lastRow);  // days never go back up
-                lastRow = cell.y;
             }
             EXPECT_EQ(DayCell(settings, units, {0, 0}, 1, first).y, 2 * 16);
-            EXPECT_LE(lastRow, 7 * 16);  // within the six week rows
         }
     }
 }
 
-TEST(DayCell, RowAndColumnArrangementsPlaceDaysAndNamesByDay) {
+TEST(PictureArea, HoldsThePartOfTheWindowOnTheScreen) {
+    const Rect screen{0, 0, 1280, 1024};
+    // window on the screen, picture size, visible part and picture area in window pixels
+    const struct {
+        Rect window;
+        Size picture;
+        Rect visible, area;
+    } cases[] = {
+        {{100, 50, 600, 450}, {500, 400}, {0, 0, 500, 400}, {0, 0, 500, 400}},
+        {{-120, -30, 380, 370}, {500, 400}, {120, 30, 500, 400}, {0, 0, 500, 400}},
+        {{-1454, 10, 1280, 510}, {1280, 500}, {1454, 0, 2734, 500}, {1454, 0, 2734, 500}},
+        {{-1600, 10, 1134, 510}, {1280, 500}, {1600, 0, 2734, 500}, {1454, 0, 2734, 500}},
+        {{-300, 10, 2434, 510}, {1280, 500}, {300, 0, 1580, 500}, {300, 0, 1580, 500}},
+        {{-3000, -30, 5000, 5000}, {1280, 1024}, {3000, 30, 4280, 1054}, {3000, 30, 4280, 1054}},
+        {{1000, 900, 3734, 1400}, {1280, 500}, {0, 0, 280, 124}, {0, 0, 1280, 500}},
+        {{1280, 0, 4014, 500}, {1280, 500}, {}, {0, 0, 1280, 500}},
+        {{100, 1024, 600, 1100}, {500, 76}, {}, {0, 0, 500, 76}},
+    };
+    for (const auto& c : cases) {
+        const Rect visible = VisiblePart(c.window, screen);
+        EXPECT_EQ(visible, c.visible) << c.window.left << "," << c.window.top;
+        const Size window{c.window.right - c.window.left, c.window.bottom - c.window.top};
+        const Rect area = PictureArea(window, c.picture, visible);
+        EXPECT_EQ(area, c.area) << c.window.left << "," << c.window.top;
+        EXPECT_TRUE(PictureHolds(area, visible));
+    }
+    // a move that brings new parts on screen needs a new paint
+    for (const Rect visible : {Rect{1453, 0, 2733, 500}, Rect{1455, 0, 2735, 500},
+                               Rect{1500, -1, 2000, 400}, Rect{1500, 10, 2000, 501}}) {
+        EXPECT_FALSE(PictureHolds({1454, 0, 2734, 500}, visible)) << visible.left;
+    }
+}
+
+// A canvas over part of the window gets the very pixels the whole picture has there.
+TEST(PictureArea, CanvasAtAnOriginHoldsThatPartOfTheWholePicture) {
     Settings settings;
-    settings.dayFormat = 1;
-    LayoutUnits units = ComputeUnits(settings, kDefaultNameWidth);
-    const Point block{40, 10};
-    EXPECT_EQ(DayCell(settings, units, block, 1, 4), (Point{40, 10 + 32}));
-    EXPECT_EQ(DayCell(settings, units, block, 31, 4), (Point{40 + 30 * 24, 10 + 32}));
-    EXPECT_EQ(WeekdayNameCount(settings, 30), 30);
-    EXPECT_EQ(WeekdayNameCell(settings, units, block, 3), (Point{40 + 3 * 24, 10 + 16}));
-    EXPECT_EQ(WeekdayOfNameCell(settings, 0, 4), 3);  // the 1st is a Wednesday
-    EXPECT_EQ(WeekdayOfNameCell(settings, 4, 4), 0);
-
-    settings.dayFormat = 2;
-    units = ComputeUnits(settings, kDefaultNameWidth);
-    EXPECT_EQ(DayCell(settings, units, block, 1, 4), (Point{40 + 48, 10 + 16}));
-    EXPECT_EQ(DayCell(settings, units, block, 28, 4), (Point{40 + 48, 10 + 28 * 16}));
-    EXPECT_EQ(WeekdayNameCell(settings, units, block, 0), (Point{40 + 24, 10 + 16 + 5}));
-    EXPECT_EQ(WeekdayNameCount(settings, 28), 28);
-
-    settings.dayFormat = 0;
-    EXPECT_EQ(WeekdayNameCount(settings, 28), 7);
+    settings.numOfMonth = 0;
+    settings.numOfRow = 1;
+    const DateTime may = *DateTime::Build(2026, 5, 1);
+    const auto days =
+        testing::DayRecords(*DateTime::Build(2025, 12, 1), *DateTime::Build(2027, 1, 31));
+    const std::vector<CTaskTime> tasks;
+    const PaintInput input{settings, may, may, days, tasks};
+    testing::SyntheticGlyphs glyphs;
+    const CalendarPlan plan = PlanCalendar(settings, may, glyphs);
+    const Size window = plan.frame.window;
+    OwnedCanvas whole(window.width, window.height);
+    const PaintResult full = PaintCalendar(input, plan, glyphs, whole.Canvas());
+    const Rect part{window.width - 700, 7, window.width, window.height - 3};
+    OwnedCanvas partial(700, part.bottom - part.top, {part.left, part.top});
+    EXPECT_EQ(PaintCalendar(input, plan, glyphs, partial.Canvas()).cells, full.cells);
+    int inked = 0;
+    for (int y = part.top; y < part.bottom; ++y) {
+        for (int x = part.left; x < part.right; ++x) {
+            ASSERT_EQ(partial.Canvas().At(x, y), whole.Canvas().At(x, y)) << x << "," << y;
+            inked += whole.Canvas().At(x, y) != whole.Canvas().At(0, 0);
+        }
+    }
+    EXPECT_GT(inked, 1000) << "the part must hold some of the calendar";
 }
 
 }  // namespace

@@ -1,206 +1,157 @@
+// The frame and moving between months: its placement on the monitors, its menus' navigation
+// items, the zones along the edges, double-clicks, and the month steps and their limits.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "doc/date_time.h"
-#include "doc/day_table.h"
 #include "doc/doc.h"
+#include "frame/context_menu.h"
+#include "frame/frame_placement.h"
 #include "support/fake_host.h"
-#include "support/synthetic_glyphs.h"
-#include "view/calendar_paint.h"
-#include "view/calendar_texts.h"
 #include "view/month_navigation.h"
 #include "view/navigation_commands.h"
 
 namespace vesm {
 namespace {
 
-DateTime At(int y, int m, int d, int h = 0, int mi = 0) {
+const Rect kFullHd{0, 0, 1920, 1080};
+constexpr FrameMargins kMargins{10, 10};
+
+// Near the right or bottom edge the corner goes back by 96; exactly 48 from it is allowed.
+TEST(FramePlacement, ClampKeepsTheMarginsOffScreenAnd48PixelsOnIt) {
+    const Rect twoScreens{-1280, -200, 1920, 1080};
+    const struct {
+        int x, y;
+        const Rect& screen;
+        int horizontalMargin, placedX, placedY;
+    } cases[] = {{-10000, -10000, kFullHd, 10, -10, -10},
+                 {-10000, -10000, kFullHd, 40, -40, -10},
+                 {-5, -5, kFullHd, 10, -5, -5},
+                 {1900, 100, kFullHd, 10, 1824, 100},
+                 {100, 1033, kFullHd, 10, 100, 984},
+                 {1872, 1032, kFullHd, 10, 1872, 1032},
+                 {-1300, -300, twoScreens, 10, -1290, -210}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ClampToVirtualScreen({c.x, c.y}, c.screen, {c.horizontalMargin, 10}),
+                  (ScreenPoint{c.placedX, c.placedY}))
+            << c.x << "," << c.y;
+    }
+}
+
+// A window whose calendar (its margins aside) shows on no monitor, be it saved on an unplugged
+// monitor, in a gap of an uneven layout or with a degenerate size, moves to the primary work
+// area; without a monitor list the clamp alone decides.
+TEST(FramePlacement, ACalendarOnNoMonitorMovesToThePrimaryWorkArea) {
+    const MonitorLayout single{kFullHd, {kFullHd}, Rect{0, 0, 1920, 1040}};
+    const MonitorLayout uneven{
+        Rect{0, 0, 3200, 1080}, {kFullHd, Rect{1920, 0, 3200, 720}}, Rect{0, 40, 1920, 1080}};
+    const MonitorLayout above{Rect{0, -1000, 3200, 1080},
+                              {kFullHd, Rect{1920, -1000, 3200, -280}},
+                              Rect{0, 0, 1920, 1040}};
+    const MonitorLayout unknown{kFullHd, {}, Rect{}};
+    const struct {
+        int left, top, right, bottom;
+        const MonitorLayout& layout;
+        int x, y;
+    } cases[] = {
+        {500, 300, 800, 700, single, 500, 300},    {-900, 200, -600, 600, single, -10, 200},
+        {2500, 800, 2700, 1000, uneven, 0, 40},    {2500, 600, 2700, 800, uneven, 2500, 600},
+        {3000, 900, 3000, 900, uneven, 0, 40},     {100, -295, 400, 5, above, 0, 0},
+        {100, -290, 400, 10, above, 0, 0},         {100, -280, 400, 20, above, 100, -280},
+        {1900, 100, 2200, 500, unknown, 1824, 100}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(PlaceFrame({c.left, c.top, c.right, c.bottom}, c.layout, kMargins),
+                  (ScreenPoint{c.x, c.y}))
+            << c.left << "," << c.top;
+    }
+}
+
+TEST(FrameMenu, ShiftAddsTheProfileAndTheTrayNavigatesOnlyWhenClicksPassThrough) {
+    EXPECT_EQ(ContextMenuResource(false), 130);
+    EXPECT_EQ(ContextMenuResource(true), 463);
+    Settings settings;
+    settings.mouseTransparent = 1;
+    std::vector<std::tuple<int, int, std::string>> items;
+    for (const auto& item : NavigationInsertions(MenuSource::Tray, settings)) {
+        items.emplace_back(item.position, item.commandId, item.text);
+    }
+    EXPECT_EQ(items,
+              (std::vector<std::tuple<int, int, std::string>>{{5, 32786, "前月へ（&B)"},
+                                                              {6, 32787, "翌月へ（&F)"},
+                                                              {7, 32788, "表示月を指定（&S)"},
+                                                              {8, 32785, "表示月を元に戻す（&U)"},
+                                                              {9, 0, ""}}));
+    // the calendar's own margins navigate, so its menu never gets them
+    EXPECT_TRUE(NavigationInsertions(MenuSource::Calendar, settings).empty());
+    settings.mouseTransparent = 0;
+    EXPECT_TRUE(NavigationInsertions(MenuSource::Tray, settings).empty());
+}
+
+DateTime On(int y, int m, int d, int h = 0, int mi = 0) {
     return DateTime::Build(y, m, d, h, mi).value();
 }
 
-CTaskTime TaskAt(DateTime time, int taskMode, std::string text) {
-    CTaskTime task;
-    task.taskTime = time;
-    task.taskMode = taskMode;
-    task.text = std::move(text);
-    return task;
-}
-
-NavigationZones ZonesOf188By444() {
-    return {{0, 10, 10, 434}, {178, 10, 188, 434}, {10, 434, 178, 444}, {10, 0, 178, 10}};
-}
-
-TEST(ZoneAt, BoundsAreInclusiveAndRightWinsTheSharedCorner) {
-    const NavigationZones zones = ZonesOf188By444();
-    EXPECT_EQ(ZoneAt(zones, 0, 10), NavigationZone::Left);
-    EXPECT_EQ(ZoneAt(zones, 10, 434), NavigationZone::Left);  // left before bottom
-    EXPECT_EQ(ZoneAt(zones, 178, 434), NavigationZone::Right);
-    EXPECT_EQ(ZoneAt(zones, 188, 200), NavigationZone::Right);
-    EXPECT_EQ(ZoneAt(zones, 100, 444), NavigationZone::Bottom);
-    EXPECT_EQ(ZoneAt(zones, 100, 0), NavigationZone::Top);
-    EXPECT_EQ(ZoneAt(zones, 10, 10), NavigationZone::Left);
-    EXPECT_EQ(ZoneAt(zones, 100, 200), NavigationZone::None);
-    EXPECT_EQ(ZoneAt(zones, 5, 5), NavigationZone::None);  // the corners belong to no strip
-}
-
-TEST(DoubleClick, ADayWinsOverTheZonesAndEmptyAreasDoNothing) {
-    const NavigationZones zones = ZonesOf188By444();
-    DayRecord day;
-    day.date = At(2026, 5, 10);
-    EXPECT_EQ(DoubleClickActionFor(day, zones, 5, 200), DoubleClickAction::OpenDayTasks);
+TEST(Navigation, ZoneBoundsAreInclusiveAndADayWinsADoubleClick) {
+    using Z = NavigationZone;
+    using A = DoubleClickAction;
+    const NavigationZones zones{
+        {0, 10, 10, 434}, {178, 10, 188, 434}, {10, 434, 178, 444}, {10, 0, 178, 10}};
+    const struct {
+        int x, y;
+        NavigationZone zone;
+        DoubleClickAction action;
+    } cases[] = {{0, 10, Z::Left, A::PreviousMonth},     {10, 434, Z::Left, A::PreviousMonth},
+                 {178, 434, Z::Right, A::NextMonth},     {188, 200, Z::Right, A::NextMonth},
+                 {100, 444, Z::Bottom, A::CurrentMonth}, {100, 0, Z::Top, A::ChooseMonth},
+                 {100, 200, Z::None, A::None},           {5, 5, Z::None, A::None}};
     DayRecord miss;
     miss.date = NoDayDate();
-    EXPECT_EQ(DoubleClickActionFor(miss, zones, 5, 200), DoubleClickAction::PreviousMonth);
-    EXPECT_EQ(DoubleClickActionFor(miss, zones, 183, 200), DoubleClickAction::NextMonth);
-    EXPECT_EQ(DoubleClickActionFor(miss, zones, 100, 440), DoubleClickAction::CurrentMonth);
-    EXPECT_EQ(DoubleClickActionFor(miss, zones, 100, 5), DoubleClickAction::ChooseMonth);
-    EXPECT_EQ(DoubleClickActionFor(miss, zones, 100, 200), DoubleClickAction::None);
-}
-
-TEST(MonthSteps, MoveByOneMonthAcrossYearsToThe1st) {
-    EXPECT_EQ(PreviousMonthStep(At(2026, 1, 20, 15, 30)).date, At(2025, 12, 1));
-    EXPECT_EQ(PreviousMonthStep(At(1980, 2, 29)).date, At(1980, 1, 1));
-    EXPECT_EQ(NextMonthStep(At(2025, 12, 31, 23, 59)).date, At(2026, 1, 1));
-    EXPECT_EQ(NextMonthStep(At(2099, 11, 30)).date, At(2099, 12, 1));
-    EXPECT_TRUE(NextMonthStep(At(2099, 11, 30)).refusal.empty());
-}
-
-TEST(MonthSteps, StopAtJanuary1980AndDecember2099) {
-    MonthStep step = PreviousMonthStep(At(1980, 1, 15));
-    EXPECT_FALSE(step.date);
-    EXPECT_EQ(step.refusal, "これより前の月は表示できません");
-    step = NextMonthStep(At(2099, 12, 1));
-    EXPECT_FALSE(step.date);
-    EXPECT_EQ(step.refusal, "これより先の月は表示できません");
-}
-
-TEST(MonthSteps, CurrentMonthRestartsTheYearOnlyInYearDisplay) {
-    Settings settings;
-    const DateTime now = At(2026, 8, 3, 10, 0);
-    CurrentMonthStep step = CurrentMonthStepAt(settings, now);
-    EXPECT_EQ(step.date, now);
-    EXPECT_FALSE(step.numOfPast);
-    settings.numOfMonth = 0;
-    step = CurrentMonthStepAt(settings, now);
-    EXPECT_EQ(step.numOfPast, 7);
-}
-
-TEST(MonthSteps, ChosenMonthMustLieIn1980To2099) {
-    EXPECT_EQ(ChosenMonth(2099, 12), At(2099, 12, 1));
-    EXPECT_EQ(ChosenMonth(1980, 1), At(1980, 1, 1));
-    EXPECT_FALSE(ChosenMonth(2100, 1));
-    EXPECT_FALSE(ChosenMonth(1979, 12));
-    EXPECT_FALSE(ChosenMonth(2000, 13));
-}
-
-class NavigationOnDocument : public ::testing::Test {
-protected:
-    NavigationOnDocument() { host_.now = At(2026, 8, 3, 10, 0); }
-    FakeHost host_;
-    CvesmDoc doc_{host_};
-};
-
-TEST_F(NavigationOnDocument, LimitsShowTheirMessageAndKeepTheDate) {
-    doc_.SetDisplayDate(At(1980, 1, 1));
-    host_.messages.clear();
-    ShowPreviousMonth(doc_);
-    EXPECT_EQ(doc_.DisplayDate(), At(1980, 1, 1));
-    ASSERT_EQ(host_.messages.size(), 1u);
-    EXPECT_EQ(host_.messages[0].text, "これより前の月は表示できません");
-    EXPECT_EQ(host_.messages[0].caption, "vesmira");
-    EXPECT_EQ(host_.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(host_.messages[0].buttons, MessageButtons::Ok);
-
-    ShowNextMonth(doc_);
-    EXPECT_EQ(doc_.DisplayDate(), At(1980, 2, 1));
-    EXPECT_EQ(host_.messages.size(), 1u);
-
-    EXPECT_TRUE(ShowChosenMonth(doc_, 2099, 12, nullptr));
-    EXPECT_EQ(doc_.DisplayDate(), At(2099, 12, 1));
-    EXPECT_FALSE(ShowChosenMonth(doc_, 2100, 1, nullptr));
-    EXPECT_EQ(doc_.DisplayDate(), At(2099, 12, 1));
-    EXPECT_EQ(host_.messages.size(), 2u);
-}
-
-TEST_F(NavigationOnDocument, CurrentMonthInYearDisplaySavesTheNewStart) {
-    Settings settings = doc_.GetSettings();
-    settings.numOfMonth = 0;
-    settings.numOfPast = 0;
-    doc_.SetSettings(settings);
-    doc_.SetDisplayDate(At(2025, 1, 1));
-    const int writes = host_.writes;
-    ShowCurrentMonth(doc_);
-    EXPECT_EQ(doc_.DisplayDate(), host_.now);
-    EXPECT_EQ(doc_.GetSettings().numOfPast, 7);
-    EXPECT_EQ(host_.writes, writes + 1);
-    EXPECT_EQ(doc_.DayRange().firstShownDay, At(2026, 1, 1));
-}
-
-TEST(DayTooltip, FiveLinesInTheirOrder) {
-    DayRecord day;
-    day.holidayFlag = 1;
-    day.holidayName = "こどもの日";
-    day.specialDayFlag = 2;
-    day.specialDayName = "結婚記念日";
-    const CTaskTime lunch = TaskAt(At(2026, 5, 5, 12, 30), 1, "昼食会");
-    const CTaskTime call = TaskAt(At(2026, 5, 5, 9, 5), 2, "電話");
-    EXPECT_EQ(DayTooltipText(day, true, {&lunch, &call}, 12),
-              "・今日\r\n・こどもの日\r\n・結婚記念日\r\n・00:30 pm 昼食会\r\n・09:05 am 電話");
-    EXPECT_EQ(DayTooltipText(day, false, {&lunch}, 24),
-              "・こどもの日\r\n・結婚記念日\r\n・12:30 昼食会");
-}
-
-TEST(DayTooltip, FlagsDecideNotNamesAndUntimedTasksHaveNoTime) {
-    DayRecord day;
-    day.holidayName = "stale";  // flag 0: not shown
-    day.specialDayFlag = 1;     // only 2 marks a special day
-    day.specialDayName = "stale";
-    EXPECT_EQ(DayTooltipText(day, false, {}, 12), "");
-    const CTaskTime untimed = TaskAt(At(2026, 5, 5, 23, 59), 0, "買い物");
-    const CTaskTime late = TaskAt(At(2026, 5, 5, 23, 59), 3, "x");
-    EXPECT_EQ(DayTooltipText(day, false, {&untimed, &late}, 12), "・買い物\r\n・11:59 pm x");
-}
-
-TEST(DayTooltip, PaintAddsZoneTipsThenDaysWithTextAndDropsOldTasks) {
-    Settings settings;
-    settings.numOfMonth = 1;
-    settings.numOfPast = 0;
-    settings.rmTaskInfo = 1;
-    settings.rmTaskSpan = 7;
-    std::vector<DayRecord> days;
-    for (DateTime d = At(2026, 4, 1); d < At(2026, 6, 30); d = d.MidnightDaysAway(1)) {
-        days.emplace_back().date = d;
+    for (const auto& c : cases) {
+        EXPECT_EQ(ZoneAt(zones, c.x, c.y), c.zone) << c.x << "," << c.y;
+        EXPECT_EQ(DoubleClickActionFor(miss, zones, c.x, c.y), c.action) << c.x << "," << c.y;
     }
-    days[34].holidayFlag = 1;  // 5 May
-    days[34].holidayName = "こどもの日";
-    const std::vector<CTaskTime> tasks = {
-        TaskAt(At(2026, 5, 13, 8, 0), 1, "old"),  // on the cutoff date
-        TaskAt(At(2026, 5, 14, 8, 0), 1, "kept"),
-        TaskAt(At(2026, 6, 2, 8, 0), 1, "hidden"),  // in the table, not shown
-    };
-    testing::SyntheticGlyphs glyphs;
-    const PaintInput input{settings, At(2026, 5, 10), At(2026, 5, 20, 9, 0), days, tasks};
-    const CalendarPlan plan = PlanCalendar(settings, input.displayDate, glyphs);
-    OwnedCanvas canvas(plan.frame.window.width, plan.frame.window.height);
-    const PaintResult result = PaintCalendar(input, plan, glyphs, canvas.Canvas());
+    DayRecord day;
+    day.date = On(2026, 5, 10);
+    EXPECT_EQ(DoubleClickActionFor(day, zones, 5, 200), DoubleClickAction::OpenDayTasks);
+}
 
-    ASSERT_EQ(result.tooltips.size(), 7u);
-    EXPECT_EQ(result.tooltips[0].id, 5000);
-    EXPECT_EQ(result.tooltips[0].text, "ここをダブルクリックすると前月へ");
-    EXPECT_EQ(result.tooltips[0].rect, result.zones.left);
-    EXPECT_EQ(result.tooltips[1].text, "ここをダブルクリックすると翌月へ");
-    EXPECT_EQ(result.tooltips[2].text, "ここをダブルクリックすると表示月を現在へ戻します");
-    EXPECT_EQ(result.tooltips[3].id, 5003);
-    EXPECT_EQ(result.tooltips[3].text, "ここをダブルクリックすると表示月を選択できます");
-    EXPECT_EQ(result.tooltips[4].id, 10034);
-    EXPECT_EQ(result.tooltips[4].text, "・こどもの日");
-    EXPECT_EQ(result.tooltips[4].rect, result.cells[34]);
-    EXPECT_EQ(result.tooltips[5].id, 10043);
-    EXPECT_EQ(result.tooltips[5].text, "・08:00 am kept");
-    EXPECT_EQ(result.tooltips[6].id, 10049);
-    EXPECT_EQ(result.tooltips[6].text, "・今日");
+TEST(Navigation, StepsMoveByAMonthWithin1980To2099AndTellWhyNot) {
+    FakeHost host;
+    host.now = On(2026, 8, 3, 10, 0);
+    CvesmDoc doc(host);
+    doc.SetDisplayDate(On(1980, 1, 15));
+    host.messages.clear();
+    ShowPreviousMonth(doc);
+    EXPECT_EQ(doc.DisplayDate(), On(1980, 1, 15));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "これより前の月は表示できません");
+    EXPECT_EQ(std::tuple(host.messages[0].caption, host.messages[0].icon, host.messages[0].buttons),
+              std::tuple("vesmira", MessageIcon::Exclamation, MessageButtons::Ok));
+    ShowNextMonth(doc);
+    EXPECT_EQ(doc.DisplayDate(), On(1980, 2, 1));
+    ShowPreviousMonth(doc);
+    EXPECT_EQ(doc.DisplayDate(), On(1980, 1, 1));
+    EXPECT_EQ(PreviousMonthStep(On(2026, 1, 20, 15, 30)).date, On(2025, 12, 1));
+    EXPECT_EQ(NextMonthStep(On(2025, 12, 31, 23, 59)).date, On(2026, 1, 1));
+    EXPECT_EQ(NextMonthStep(On(2099, 11, 30)).date, On(2099, 12, 1));
+    EXPECT_EQ(NextMonthStep(On(2099, 12, 1)).refusal, "これより先の月は表示できません");
+    EXPECT_FALSE(NextMonthStep(On(2099, 12, 1)).date);
+    EXPECT_TRUE(ShowChosenMonth(doc, 2099, 12, nullptr));
+    EXPECT_EQ(host.messages.size(), 1u);
+    for (auto [year, month] : {std::pair{2100, 1}, {1979, 12}, {2000, 13}}) {
+        EXPECT_FALSE(ShowChosenMonth(doc, year, month, nullptr)) << year << "-" << month;
+    }
+    EXPECT_EQ(doc.DisplayDate(), On(2099, 12, 1));
+    ShowCurrentMonth(doc);  // keeps the months before in a normal display
+    EXPECT_EQ(doc.DisplayDate(), host.now);
+    EXPECT_EQ(doc.GetSettings().numOfPast, 1);
+    Settings settings = doc.GetSettings();
+    settings.numOfMonth = 0;
+    doc.SetSettings(settings);
+    doc.SetDisplayDate(On(2025, 1, 1));
+    const int writes = host.writes;
+    ShowCurrentMonth(doc);  // the year display starts again from January, and saves that
+    EXPECT_EQ(doc.GetSettings().numOfPast, 7);
+    EXPECT_EQ(host.writes, writes + 1);
+    EXPECT_EQ(doc.DayRange().firstShownDay, On(2026, 1, 1));
 }
 
 }  // namespace

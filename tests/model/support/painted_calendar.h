@@ -1,5 +1,4 @@
-// A calendar of 2026 painted with synthetic glyphs into a canvas, for tests
-// that look at its pixels, cells and tooltips.
+// A calendar of 2026 painted with synthetic glyphs, for tests of its pixels, cells and tips.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,14 +6,19 @@
 #include <memory>
 #include <vector>
 
-#include "doc/date_time.h"
-#include "doc/day_record.h"
-#include "doc/settings.h"
-#include "doc/task_time.h"
 #include "synthetic_glyphs.h"
 #include "view/calendar_paint.h"
 
 namespace vesm::testing {
+
+// One blank record per day from `first` up to, not including, `end`.
+inline std::vector<DayRecord> DayRecords(DateTime first, DateTime end) {
+    std::vector<DayRecord> days;
+    for (DateTime day = first; day < end; day = day.MidnightDaysAway(1)) {
+        days.emplace_back().date = day;
+    }
+    return days;
+}
 
 class PaintedCalendar : public ::testing::Test {
 protected:
