@@ -121,8 +121,17 @@ TEST_F(FrameTest, FirstPaintSizesTheBorderlessWindowAndTheEndOfAMoveIsSaved) {
     EXPECT_EQ(WindowRect().top, -10);
 }
 
+NOTIFYICONDATAW TrayIconData(HWND owner, UINT flags) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = owner;
+    data.uID = 1;
+    data.uFlags = flags;
+    return data;
+}
+
 bool TrayIconExists(HWND owner) {
-    NOTIFYICONDATAW probe{sizeof(probe), owner, 1, NIF_TIP};
+    NOTIFYICONDATAW probe = TrayIconData(owner, NIF_TIP);
     return Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
 }
 
@@ -136,7 +145,7 @@ TEST_F(FrameTest, TrayIconBringsTheFrameForwardComesBackWithTheTaskbarAndGoesWit
     EXPECT_EQ(GetForegroundWindow(), hwnd);
     DestroyWindow(other);
     // What an Explorer restart does to the icon.
-    NOTIFYICONDATAW gone{sizeof(gone), hwnd, 1};
+    NOTIFYICONDATAW gone = TrayIconData(hwnd, 0);
     ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &gone));
     ASSERT_FALSE(TrayIconExists(hwnd));
     SendMessageW(hwnd, TrayIcon::TaskbarCreatedMessage(), 0, 0);
@@ -214,7 +223,8 @@ TEST_F(FrameTest, DensityChangeRepaintsAtTheNewScaleFromTheSuggestedCorner) {
 }
 
 void SendButton(DWORD flags) {
-    INPUT input{INPUT_MOUSE};
+    INPUT input{};
+    input.type = INPUT_MOUSE;
     input.mi.dwFlags = flags;
     SendInput(1, &input, sizeof(input));
 }

@@ -25,7 +25,10 @@ public:
     ScratchFolder& operator=(const ScratchFolder&) = delete;
     ~ScratchFolder() {
         const std::wstring from = path_ + L'\0';  // a list of one
-        SHFILEOPSTRUCTW remove{nullptr, FO_DELETE, from.c_str(), nullptr, FOF_NO_UI};
+        SHFILEOPSTRUCTW remove{};
+        remove.wFunc = FO_DELETE;
+        remove.pFrom = from.c_str();
+        remove.fFlags = FOF_NO_UI;
         SHFileOperationW(&remove);
     }
 
