@@ -192,6 +192,10 @@ TEST(TaskEditor, OkDatesByTheNextYearRuleUnlessFixed) {
     leap.choices.monthIndex = 1;
     leap.choices.dayIndex = 28;
     EXPECT_EQ(leap.Refusal(), "2025年にはこの日がありません。別の日を選んでください。");
+    const DateTime tenth = At(2024, 5, 10, 18, 0);  // only a month-day before today's is next year
+    EXPECT_EQ((std::vector<int>{YearForMonthDay(5, 9, tenth), YearForMonthDay(5, 10, tenth),
+                                YearForMonthDay(1, 31, tenth), YearForMonthDay(12, 1, tenth)}),
+              (std::vector<int>{2025, 2024, 2025, 2024}));
 }
 
 TEST(CalendarPageRules, ListsAndNumbersStayInTheirRange) {

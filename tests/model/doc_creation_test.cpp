@@ -123,6 +123,20 @@ TEST(DocCreationTest, UnreadableFileAsksRetryAbortOrIgnore) {
     }
 }
 
+TEST(DocCreationTest, YearsOutsideTheCalendarWarnAndAskToQuit) {
+    for (const auto& [year, month, day, outside] : {std::tuple{1979, 12, 31, true},
+                                                    {1980, 1, 1, false},
+                                                    {2099, 12, 31, false},
+                                                    {2100, 1, 1, true}}) {
+        FakeHost host;
+        host.now = DateTime::Build(year, month, day, 12).value();
+        CvesmDoc doc(host);
+        EXPECT_EQ(std::make_tuple(host.CountMessages(kYearRangeMessage) > 0, host.quitRequests > 0),
+                  std::make_tuple(outside, outside))
+            << year;
+    }
+}
+
 TEST(DocCreationTest, OnlyOldFilesNamingAMissingDolphinFontFallBackToTimesNewRoman) {
     const struct {
         const char* fontFile;  // nothing: the fonts folder is not found

@@ -257,6 +257,7 @@ TEST(SettingsLineTest, KeysMatchExactlyAndOtherValuesAreReadAsTheyAre) {
         "betweenBool=1 > betweenBool=1", "fontItalic=-1 > fontItalic=1",
         "fontItalic=1|fontItalic=yes > fontItalic=0",
         "birthYear=1950|birthYear=2100|birthYear=1899 > birthYear=1950",
+        "birthMonth=12|birthMonth=13 > birthMonth=12",
         "birthDay=31|birthDay=32|birthDay=0 > birthDay=31",
         "birthMinute=59|birthMinute=60 > birthMinute=59",
         "longitudeEastOrWest=1|longitudeEastOrWest=2 > longitudeEastOrWest=1",
