@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
@@ -86,6 +87,7 @@ struct ModalScriptState {
     std::vector<std::function<void(const DialogDriver&)>> steps;
     std::size_t next = 0;
     HWND last = nullptr;
+    ULONGLONG lastStepAt = 0;
     std::vector<std::string> titles;
 };
 
@@ -118,9 +120,17 @@ private:
             !IsWindowEnabled(window)) {
             return TRUE;
         }
-        if (window == state_.last) return FALSE;  // one step per dialog until it is replaced
-        state_.last = window;
         const DialogDriver dialog(window);
+        if (window == state_.last) {  // one step per dialog until it is replaced
+            if (GetTickCount64() - state_.lastStepAt > kStuckMilliseconds) {
+                ADD_FAILURE() << "\"" << dialog.Title() << "\" stayed open after its step";
+                dialog.Post(IDCANCEL);  // fail the test instead of hanging it
+                state_.lastStepAt = GetTickCount64();
+            }
+            return FALSE;
+        }
+        state_.last = window;
+        state_.lastStepAt = GetTickCount64();
         state_.titles.push_back(dialog.Title());
         if (state_.next < state_.steps.size()) {
             state_.steps[state_.next++](dialog);
@@ -133,6 +143,7 @@ private:
         EnumThreadWindows(GetCurrentThreadId(), &Visit, 0);
     }
 
+    static constexpr ULONGLONG kStuckMilliseconds = 10000;
     static inline ModalScriptState state_;
 };
 
