@@ -72,12 +72,10 @@ std::optional<std::string> TextRefusal(const std::string& text) {
     return std::nullopt;
 }
 
-std::string ShortenToCharacters(std::string text, std::size_t limit);
-
-// Cut by characters first, so a huge text is never re-encoded character by character.
-std::string ShortenToBytes(std::string text) {
-    text = ShortenToCharacters(std::move(text), kTaskTextLimitBytes);
-    while (!FitsTaskTextLimit(text)) text.erase(CharacterStart(text, text.size() - 1));
+// A cut can end in a run of spaces, which a later import would trim: without
+// them the record reads back as itself.
+std::string WithoutTrailingSpaces(std::string text) {
+    text.erase(text.find_last_not_of(' ') + 1);
     return text;
 }
 
@@ -85,9 +83,16 @@ std::string ShortenToCharacters(std::string text, std::size_t limit) {
     std::size_t count = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
-        if (++count > limit) return text.substr(0, i);
+        if (++count > limit) return WithoutTrailingSpaces(text.substr(0, i));
     }
     return text;
+}
+
+// Cut by characters first, so a huge text is never re-encoded character by character.
+std::string ShortenToBytes(std::string text) {
+    text = ShortenToCharacters(std::move(text), kTaskTextLimitBytes);
+    while (!FitsTaskTextLimit(text)) text.erase(CharacterStart(text, text.size() - 1));
+    return WithoutTrailingSpaces(std::move(text));
 }
 
 // What makes two records the same, for leaving out what is already there.

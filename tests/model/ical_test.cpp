@@ -277,6 +277,9 @@ TEST_F(Ical, MapsForeignEventsToTheEditorsChoicesOrRefusesThem) {
          "2 1/1 w0 2000-0 " + longName.substr(0, 72), "72 文字に切り詰め"},
         {at + "100000|SUMMARY:" + longText, ten + longText.substr(0, 36 * 3), kCut},
         {at + "100000|SUMMARY:" + cut + "abc", ten + cut + "ab", kCut},
+        {at + "100000|SUMMARY:" + cut + "  x", ten + cut, kCut},  // no spaces left at the cut
+        {day + "20000101" + yearly + "|SUMMARY:" + longName.substr(0, 71) + "   y",
+         "2 1/1 w0 2000-0 " + longName.substr(0, 71), "72 文字に切り詰め"},
         {day + "19800101|SUMMARY: a\rb\\nc ", "19800101T0000 m0 a01 a b c"},
         {at + "100000|SUMMARY:絵文字\xF0\x9F\x98\x80", "", "保存できない文字"},
         {at + "100000|SUMMARY:a`b", "", "バッククォート"},
