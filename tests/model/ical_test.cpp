@@ -268,6 +268,8 @@ TEST_F(Ical, MapsForeignEventsToTheEditorsChoicesOrRefusesThem) {
          "20250301T1000 m1 a21 20250301T0945 x"},
         {day + "20250301" + yearly + ";BYDAY=2SU" + x, "20250301T0000 m0 a01 x", kFirst},
         {day + "20250301" + yearly + ";BYMONTHDAY=32" + x, "20250301T0000 m0 a01 x", kFirst},
+        {day + "20250301" + yearly + ";BYMONTHDAY=0" + x, "20250301T0000 m0 a01 x", kFirst},
+        {at + "100000|X-VESMIRA-TASK-MODE:9" + x, "20250301T1000 m1 a01 x"},
         {day + "20250301" + yearly + ";BYMONTH=13" + x, "20250301T0000 m0 a01 x", kFirst},
         {day + "20000229" + yearly + a, "2 2/29 w0 2000-0 a"},
         {day + "19700101" + yearly + ";BYMONTH=12;BYMONTHDAY=31" + a, "2 12/31 w0 0-0 a"},
