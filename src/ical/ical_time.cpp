@@ -13,9 +13,10 @@ constexpr std::int64_t kDay = 86400;
 constexpr std::int64_t kJapanOffset = 9 * 3600;
 constexpr std::array<const char*, 7> kWeekdayCodes = {"SU", "MO", "TU", "WE", "TH", "FR", "SA"};
 
+// Nine digits at most: no field of a calendar needs more, and more could overflow.
 std::optional<int> Digits(std::string_view text) {
     int value = 0;
-    if (text.empty()) return std::nullopt;
+    if (text.empty() || text.size() > 9) return std::nullopt;
     for (char c : text) {
         if (c < '0' || c > '9') return std::nullopt;
         value = value * 10 + (c - '0');

@@ -172,7 +172,11 @@ TEST_F(Ical, DurationsWeekdaysCivilSecondsAndZones) {
         "BEGIN:DAYLIGHT|DTSTART:19700308T020000|RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU|"
         "TZOFFSETFROM:-0500|TZOFFSETTO:-0400|END:DAYLIGHT|END:VTIMEZONE|"
         "BEGIN:VTIMEZONE|TZID:India|BEGIN:STANDARD|DTSTART:19700101T000000|"
-        "TZOFFSETFROM:+0530|TZOFFSETTO:+0530|END:STANDARD|END:VTIMEZONE")));
+        "TZOFFSETFROM:+0530|TZOFFSETTO:+0530|END:STANDARD|END:VTIMEZONE|"
+        // A month number too long for any integer is not read; the start's month holds.
+        "BEGIN:VTIMEZONE|TZID:Long|BEGIN:STANDARD|DTSTART:19700301T000000|"
+        "RRULE:FREQ=YEARLY;BYMONTH=300000000000|TZOFFSETFROM:+0100|TZOFFSETTO:+0200|"
+        "END:STANDARD|END:VTIMEZONE")));
     ASSERT_TRUE(read.calendar) << read.error;
     const ZoneTable table(*read.calendar);
     const CivilTime winter{2025, 1, 15, 12}, summer{2025, 7, 15, 12}, afterChange{2025, 3, 9, 3};
@@ -181,6 +185,7 @@ TEST_F(Ical, DurationsWeekdaysCivilSecondsAndZones) {
     EXPECT_EQ(table.ToUtc(afterChange, "Eastern"), SecondsOfCivil(afterChange) + 4 * 3600);
     EXPECT_EQ(table.ToUtc(winter, "India"), SecondsOfCivil(winter) - 5 * 3600 - 30 * 60);
     EXPECT_EQ(table.ToUtc(winter, "Asia/Tokyo"), SecondsOfCivil(winter) - 9 * 3600);
+    EXPECT_EQ(table.ToUtc(summer, "Long"), SecondsOfCivil(summer) - 2 * 3600);
     EXPECT_EQ(table.ToUtc(winter, "Europe/Paris"), std::nullopt);
 }
 
