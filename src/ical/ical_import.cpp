@@ -238,9 +238,14 @@ private:
             dayOrOrdinal = item->ordinal == -1 ? kLastOrdinal : item->ordinal;
             weekday = item->weekday + 1;
         }
-        std::optional<int> lastYear =
-            LastYearOfRule(start.civil.year, part("COUNT"), part("UNTIL"));
-        if (!lastYear) Note("記念日は毎年になります (繰り返しの終わりは読み込みません)");
+        std::optional<int> end = LastYearOfRule(start.civil.year, part("COUNT"), part("UNTIL"));
+        if (!end) Note("記念日は毎年になります (繰り返しの終わりは読み込みません)");
+        const int lastYear = end.value_or(kAnyYear);
+        // A rule that shows on no day of the calendar's years is not worth keeping.
+        if (start.civil.year > kLastYear || (lastYear != kAnyYear && lastYear < kFirstYear)) {
+            Note(kOutOfRange);
+            return true;
+        }
         const std::string shortened = ShortenToCharacters(name, kRuleNameLimit);
         if (std::optional<std::string> refusal = TextRefusal(shortened)) {
             Note(*refusal + "。読み込みません");
@@ -251,7 +256,7 @@ private:
         record.Set(reference_, *month, dayOrOrdinal, 2, weekday, shortened);
         // An event that began after the calendar's first year, or ends, keeps those years.
         if (start.civil.year > kFirstYear) record.firstYear = start.civil.year;
-        if (*lastYear != kAnyYear) record.lastYear = *lastYear;
+        record.lastYear = lastYear;
         AddUnique(plan_.specialDays, rulesSeen_, record);
         return true;
     }
