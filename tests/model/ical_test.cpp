@@ -283,6 +283,8 @@ TEST_F(Ical, MapsForeignEventsToTheEditorsChoicesOrRefusesThem) {
         {day + "20000101" + yearly + ";COUNT=101" + a, "2 1/1 w0 2000-0 a", "毎年になります"},
         {day + "19700101" + yearly + ";COUNT=10" + a, "", "2099"},
         {day + "21000101" + yearly + a, "", "2099"},
+        {day + "20000101|RRULE:freq=YEARLY" + a, "2 1/1 w0 2000-0 a"},
+        {day + "20000101" + yearly + "|SUMMARY:a`b", "", "バッククォート"},
         {day + "20000101" + yearly + "|SUMMARY:" + longName,
          "2 1/1 w0 2000-0 " + longName.substr(0, 72), "72 文字に切り詰め"},
         {at + "100000|SUMMARY:" + longText, ten + longText.substr(0, 36 * 3), kCut},
@@ -316,6 +318,8 @@ TEST_F(Ical, MapsForeignEventsToTheEditorsChoicesOrRefusesThem) {
         EXPECT_EQ(records, c.records) << c.event;
         EXPECT_EQ(notes.find("注意") != std::string::npos, c.note != nullptr) << notes;
         EXPECT_NE(notes.find(c.note ? c.note : ""), std::string::npos) << notes;
+        // A rule refused as a rule must not be tried again as a task.
+        EXPECT_EQ(notes.find(kFirst) != std::string::npos, c.note == kFirst) << notes;
     }
     EXPECT_NE(ImportSummary(Plan("junk")).find("iCalendar ファイルではありません"),
               std::string::npos);
