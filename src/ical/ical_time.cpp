@@ -5,6 +5,8 @@
 #include <charconv>
 #include <vector>
 
+#include "doc/date_time.h"
+
 namespace vesm::ical {
 
 namespace {
@@ -24,15 +26,8 @@ std::optional<int> Digits(std::string_view text) {
     return value;
 }
 
-int DaysInMonth(int year, int month) {
-    static constexpr std::array<int, 12> kLengths = {31, 28, 31, 30, 31, 30,
-                                                     31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kLengths[static_cast<std::size_t>(month - 1)];
-}
-
 bool Valid(const CivilTime& t) {
-    return t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= DaysInMonth(t.year, t.month) &&
+    return t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= MonthLength(t.year, t.month) &&
            t.hour <= 23 && t.minute <= 59 && t.second <= 60;
 }
 
@@ -90,7 +85,7 @@ std::optional<std::int64_t> OnsetIn(const Observance& o, int year) {
     if (o.yearly) {
         onset.month = o.byMonth >= 1 && o.byMonth <= 12 ? o.byMonth : o.start.month;
         onset.day = o.byDay ? NthWeekdayDay(year, onset.month, o.byDay->ordinal, o.byDay->weekday)
-                            : std::min(o.start.day, DaysInMonth(year, onset.month));
+                            : std::min(o.start.day, MonthLength(year, onset.month));
         if (onset.day == 0) return std::nullopt;
     }
     return SecondsOfCivil(onset);
@@ -157,7 +152,7 @@ int WeekdayOfCivil(int year, int month, int day) {
 }
 
 int NthWeekdayDay(int year, int month, int ordinal, int weekday) {
-    const int length = DaysInMonth(year, month);
+    const int length = MonthLength(year, month);
     if (ordinal > 0) {
         const int first = (weekday - WeekdayOfCivil(year, month, 1) + 7) % 7 + 1;
         const int day = first + (ordinal - 1) * 7;

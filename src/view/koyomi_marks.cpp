@@ -14,8 +14,8 @@ constexpr int kNormalGrid = 0;
 
 int DayOfYear(const DateFields& date) {
     static constexpr int kBefore[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-    const bool leap = date.year % 4 == 0 && (date.year % 100 != 0 || date.year % 400 == 0);
-    return kBefore[date.month - 1] + (leap && date.month > 2 ? 1 : 0) + date.day - 1;
+    return kBefore[date.month - 1] + (IsLeapYear(date.year) && date.month > 2 ? 1 : 0) + date.day -
+           1;
 }
 
 }  // namespace
