@@ -113,8 +113,8 @@ private:
 };
 
 PaintInput InputOf(CvesmDoc& doc, const Settings& settings, const std::vector<DayRecord>& days,
-                   const std::vector<CTaskTime>& tasks) {
-    return PaintInput{settings, doc.DisplayDate(), doc.Host().Now(), days, tasks};
+                   const std::vector<CTaskTime>& tasks, KoyomiDays& koyomi) {
+    return PaintInput{settings, doc.DisplayDate(), doc.Host().Now(), days, tasks, koyomi};
 }
 
 std::vector<DayRecord> DaysOf(const CvesmDoc& doc) {
@@ -129,11 +129,12 @@ std::vector<double> TimeCanvasPaints(CvesmDoc& doc, Size size) {
     const std::vector<DayRecord> days = DaysOf(doc);
     const std::vector<CTaskTime> tasks;
     GdiGlyphSource glyphs;
+    KoyomiDays koyomi;
     OwnedCanvas canvas(size.width, size.height);
     std::vector<double> times;
     for (int run = 0; run < kRuns; ++run) {
         Stopwatch watch;
-        const PaintInput input = InputOf(doc, settings, days, tasks);
+        const PaintInput input = InputOf(doc, settings, days, tasks, koyomi);
         const CalendarPlan plan = PlanCalendar(settings, input.displayDate, glyphs);
         PaintCalendar(input, plan, glyphs, canvas.Canvas());
         times.push_back(watch.Milliseconds());
@@ -156,12 +157,13 @@ PerPixelRun TimePerPixel(CvesmDoc& doc, HWND view, const std::vector<Pixel>& pic
     HBITMAP bitmap = CreateCompatibleBitmap(screen, size.width, size.height);
     HGDIOBJ previous = SelectObject(memory, bitmap);
     const Pixel backgroundPixel = PixelFromRgb(background);
+    KoyomiDays koyomi;
     PerPixelRun result;
     for (int run = 0; run < kPerPixelRuns; ++run) {
         Stopwatch watch;
         UncachedGlyphs glyphs;
         OwnedCanvas scratch(size.width, size.height);
-        const PaintInput input = InputOf(doc, settings, days, tasks);
+        const PaintInput input = InputOf(doc, settings, days, tasks, koyomi);
         PaintCalendar(input, PlanCalendar(settings, input.displayDate, glyphs), glyphs,
                       scratch.Canvas());
         HBRUSH brush = CreateSolidBrush(background);

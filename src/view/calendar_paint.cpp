@@ -123,7 +123,7 @@ private:
         const bool isToday = SameDay(date, today_);
         const std::vector<const CTaskTime*>& tasks = tasks_.Of(key);
         std::string tip = DayTooltipText(day, isToday, tasks, settings_.time12or24);
-        const DayKoyomi* marks = DayMarksShown(settings_) ? koyomi_.Of(date) : nullptr;
+        const DayKoyomi* marks = DayMarksShown(settings_) ? input_.koyomi.Of(date) : nullptr;
         if (marks != nullptr) AddKoyomiLines(*marks, tip);
         if (!tip.empty() && index <= static_cast<std::size_t>(kLastDayTool - kFirstDayTool)) {
             result.tooltips.push_back(
@@ -247,7 +247,6 @@ private:
     PixelCanvas& canvas_;
     DateFields today_;
     TasksByDay tasks_;
-    KoyomiDays koyomi_;
     BlockPlacer placer_;
     Point block_;
     int blockYear_ = 0;

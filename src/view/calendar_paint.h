@@ -12,6 +12,7 @@
 #include "doc/settings.h"
 #include "doc/task_time.h"
 #include "view/glyph_source.h"
+#include "view/koyomi_marks.h"
 #include "view/month_layout.h"
 #include "view/pixel_canvas.h"
 
@@ -23,6 +24,7 @@ struct PaintInput {
     DateTime now;  // read once per paint: today, the clock and the cutoff date
     const std::vector<DayRecord>& days;
     const std::vector<CTaskTime>& tasks;
+    KoyomiDays& koyomi;  // outlives the paint: a year's marks are computed once
 };
 
 // The layout of one paint, fixed before anything is drawn.

@@ -151,7 +151,7 @@ void CvesmView::Paint(HDC dc) {
 PaintResult CvesmView::Draw(HDC dc, const Settings& settings) {
     const std::vector<DayRecord> days = CopyDays(*doc_);
     const std::vector<CTaskTime> tasks = CopyTasks(*doc_);
-    const PaintInput input{settings, doc_->DisplayDate(), doc_->Host().Now(), days, tasks};
+    const PaintInput input{settings, doc_->DisplayDate(), doc_->Host().Now(), days, tasks, koyomi_};
     const CalendarPlan plan = PlanCalendar(settings, input.displayDate, glyphs_, scale_);
     const Size window = plan.frame.window;
     const Rect screen = VirtualScreen();

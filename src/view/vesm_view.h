@@ -60,6 +60,7 @@ private:
 
     CvesmDoc* doc_ = nullptr;
     ViewTooltips tooltips_;
+    KoyomiDays koyomi_;
     GdiGlyphSource glyphs_;
     DibSurface surface_;
     DayOpener dayOpener_;

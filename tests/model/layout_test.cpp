@@ -147,7 +147,8 @@ TEST(PictureArea, CanvasAtAnOriginHoldsThatPartOfTheWholePicture) {
     const auto days =
         testing::DayRecords(*DateTime::Build(2025, 12, 1), *DateTime::Build(2027, 1, 31));
     const std::vector<CTaskTime> tasks;
-    const PaintInput input{settings, may, may, days, tasks};
+    KoyomiDays koyomi;
+    const PaintInput input{settings, may, may, days, tasks, koyomi};
     testing::SyntheticGlyphs glyphs;
     const CalendarPlan plan = PlanCalendar(settings, may, glyphs);
     const Size window = plan.frame.window;

@@ -179,7 +179,8 @@ TEST_F(RunningProgramTest, LargeCalendarDraggedLeftShowsItsRightEnd) {
 
     std::vector<DayRecord> days;
     for (std::size_t i = 0; i < doc->DayCount(); ++i) days.push_back(doc->Day(i));
-    const PaintInput input{settings, doc->DisplayDate(), kNow, days, {}};
+    KoyomiDays koyomi;
+    const PaintInput input{settings, doc->DisplayDate(), kNow, days, {}, koyomi};
     GdiGlyphSource glyphs;
     OwnedCanvas expected(window.width, window.height);
     PaintCalendar(input, PlanCalendar(settings, input.displayDate, glyphs), glyphs,

@@ -23,7 +23,7 @@ inline std::vector<DayRecord> DayRecords(DateTime first, DateTime end) {
 class PaintedCalendar : public ::testing::Test {
 protected:
     void PaintAt(DateTime displayDate, DateTime now) {
-        const PaintInput input{settings_, displayDate, now, days_, tasks_};
+        const PaintInput input{settings_, displayDate, now, days_, tasks_, koyomi_};
         plan_ = PlanCalendar(settings_, input.displayDate, glyphs_);
         const Size size = CanvasSize(plan_, {4000, 4000});
         canvas_ = std::make_unique<OwnedCanvas>(size.width, size.height);
@@ -48,6 +48,7 @@ protected:
     std::vector<DayRecord> days_;
     std::vector<CTaskTime> tasks_;
     SyntheticGlyphs glyphs_;
+    KoyomiDays koyomi_;
     CalendarPlan plan_;
     PaintResult result_;
     std::unique_ptr<OwnedCanvas> canvas_;
