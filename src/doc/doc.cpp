@@ -77,7 +77,7 @@ bool CvesmDoc::LoadSettings() {
     std::lock_guard guard(lock_);
     settings_ = Settings{};
     settings_.profile.birthYear = displayDate_.Year();
-    farTaskRecords_.clear();  // they come from the file alone
+    ClearLists();  // they come from the file alone
     bool complete = ReadSettingsFile();
     if (!complete) ApplyBuiltInLists();
     UpgradeEarlierBuiltInHolidays();

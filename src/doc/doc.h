@@ -135,6 +135,7 @@ private:
     void CheckDisplayedYear();
     void ShowWarning(std::string_view text);
     void RequestExit();
+    void ClearLists();
     void ApplyBuiltInLists();
     void UpgradeEarlierBuiltInHolidays();
     std::vector<CHolidayTime>& RuleList(RuleListId list);

@@ -78,6 +78,14 @@ DateTime CvesmDoc::FirstShownMonth() const {
     return DateTime::Build(months / 12, months % 12 + 1, 1).value_or(DateTime());
 }
 
+void CvesmDoc::ClearLists() {
+    holidays_.clear();
+    specialDays_.clear();
+    tasks_.clear();
+    farTaskRecords_.clear();
+    holidaysInKeyOrder_ = specialDaysInKeyOrder_ = tasksInKeyOrder_ = true;
+}
+
 void CvesmDoc::ApplyBuiltInLists() {
     ParseDayRules(RuleListId::Holiday, kBuiltInHolidays);
     ParseDayRules(RuleListId::SpecialDay, kBuiltInSpecialDays);

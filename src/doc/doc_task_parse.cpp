@@ -22,16 +22,11 @@ void CvesmDoc::KeepFarTasks(const ParsedTasks& parsed) {
     if (parsed.hadBadRecord) ShowWarning(kTaskDataMessage);
 }
 
-// The order inserting them one by one in file order gives, at the cost of one
-// sort: each task goes before the equal ones already in the list, so equal
-// keys come out in reverse file order, ahead of an equal task the list had.
+// The order inserting them one by one in file order into the empty list gives,
+// at the cost of one sort: each task goes before the equal ones already there,
+// so equal keys come out in reverse file order.
 void CvesmDoc::InsertLoadedTasks(std::vector<CTaskTime> loaded) {
-    if (!tasksInKeyOrder_) {
-        for (const CTaskTime& task : loaded) InsertTaskSorted(task);
-        return;
-    }
     std::reverse(loaded.begin(), loaded.end());
-    std::move(tasks_.begin(), tasks_.end(), std::back_inserter(loaded));
     std::vector<std::pair<TaskKey, std::size_t>> order;
     order.reserve(loaded.size());
     for (std::size_t i = 0; i < loaded.size(); ++i) order.emplace_back(SortKey(loaded[i]), i);

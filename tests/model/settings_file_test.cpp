@@ -147,12 +147,13 @@ TEST_F(SettingsFileTest, TasksBeyondTheTimeConversionAreKeptAsTheyCame) {
         "task=2`2024`6`1`9`0`2`4000`2`29`0`0`1`alarm far",
     };
     host.now = DateTime::Build(2024, 6, 1).value();
-    Load("rmOverTask=1\r\nrmTaskSpan=0\r\n" + far[0] + "\r\n" + far[1] + "\r\n" + far[2] + "\r\n");
-    EXPECT_EQ(doc->TaskCount(), 0u);
+    Load("rmOverTask=1\r\nrmTaskSpan=0\r\n" + far[0] + "\r\n" + far[1] + "\r\n" + far[2] +
+         "\r\nholiday=1`1`1`0`元日\r\ntask=0`2024`6`2`0`0`0`1975`1`1`0`0`0`near\r\n");
+    EXPECT_EQ(doc->TaskCount(), 1u);
     EXPECT_TRUE(host.messages.empty());
     std::string saved = Saved();
     for (const std::string& line : far) EXPECT_TRUE(HasLine(saved, line)) << line;
-    ASSERT_TRUE(doc->LoadSettings());
+    ASSERT_TRUE(doc->LoadSettings());  // read again, nothing doubles
     EXPECT_EQ(Saved(), saved);
 
     Load("task=0`3001`2`29`0`0`0`1975`1`1`0`0`0`x\r\ntask=4`3001`1`1`0`0`0`1975`1`1`0`0`0`x\r\n");
