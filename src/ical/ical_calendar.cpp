@@ -70,7 +70,6 @@ public:
             rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
             ++number_;
             if (line.empty()) continue;
-            if (!IsUtf8(line)) return Fail(number_, kNotUtf8);
             if (logical) {
                 logical->text.append(line.substr(1));
             } else {
@@ -78,6 +77,8 @@ public:
             }
             if (logical->text.size() > kMaxLineBytes) return Fail(logical->line, kTooLong);
         }
+        // Checked once joined: a fold may fall inside a character.
+        if (logical && !IsUtf8(logical->text)) return Fail(logical->line, kNotUtf8);
         return logical;
     }
     bool AtEnd() const { return rest_.find_first_not_of("\r\n") == std::string_view::npos; }
