@@ -28,6 +28,9 @@ bool ReadListRecords(std::size_t fieldTotal, std::size_t fieldCount, Read read) 
     return hadBadRecord || at != fieldTotal;
 }
 
+// A leap year, in which every day a yearly rule can name exists.
+inline constexpr int kRuleValidityYear = 2000;
+
 // Month 1..12; day-or-ordinal 1..the month's length in `year`; weekday 0..7;
 // and an ordinal of at most 5 when a weekday is given.
 bool IsValidRuleDate(int year, int month, int dayOrOrdinal, int weekday);

@@ -13,7 +13,6 @@ namespace {
 constexpr std::size_t kRuleFieldCount = 5;
 constexpr std::size_t kNameField = 4;
 constexpr std::size_t kYearFieldCount = 2;
-constexpr int kValidityYear = 2000;
 
 bool IsYearField(std::string_view field) {
     return field.empty() || IsFourDigitYear(field);
@@ -26,7 +25,7 @@ int YearOf(std::string_view field) {
 bool IsValidRule(const RuleFields& rule) {
     bool closedRange = rule.firstYear != kAnyYear && rule.lastYear != kAnyYear;
     return rule.kind >= 0 && rule.kind <= 2 &&
-           IsValidRuleDate(kValidityYear, rule.month, rule.dayOrOrdinal, rule.weekday) &&
+           IsValidRuleDate(kRuleValidityYear, rule.month, rule.dayOrOrdinal, rule.weekday) &&
            !(closedRange && rule.firstYear > rule.lastYear);
 }
 

@@ -9,6 +9,7 @@
 
 #include "doc/cp932_codec.h"
 #include "doc/doc.h"
+#include "doc/list_fields.h"
 #include "ical/ical_calendar.h"
 #include "ical/ical_export.h"
 #include "ical/ical_text.h"
@@ -226,12 +227,14 @@ private:
         }
         std::optional<int> month = NumberOr(part("BYMONTH"), start.civil.month);
         std::optional<int> day = NumberOr(part("BYMONTHDAY"), start.civil.day);
-        if (!month || *month < 1 || *month > 12 || !day || *day < 1 || *day > 31) return false;
+        if (!month || !day || !IsValidRuleDate(kRuleValidityYear, *month, *day, 0)) return false;
         int dayOrOrdinal = *day;
         int weekday = 0;
         if (!part("BYDAY").empty()) {
             std::optional<WeekdayItem> item = ParseWeekdayItem(part("BYDAY"));
-            if (!item || item->ordinal == 0 || item->ordinal < -1 || part("BYMONTH").empty() ||
+            // A fifth weekday is missing in some years; the rule's 5 means the last.
+            if (!item || item->ordinal == 0 || item->ordinal < -1 ||
+                item->ordinal >= kLastOrdinal || part("BYMONTH").empty() ||
                 !part("BYMONTHDAY").empty()) {
                 return false;
             }
