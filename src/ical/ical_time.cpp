@@ -51,15 +51,6 @@ std::optional<int> ParseOffset(std::string_view text) {
     return text[0] == '-' ? -value : value;
 }
 
-// One STANDARD or DAYLIGHT part of a VTIMEZONE.
-struct Observance {
-    CivilTime start;
-    int offsetTo = 0;
-    int byMonth = 0;
-    std::optional<WeekdayItem> byDay;
-    bool yearly = false;
-};
-
 std::optional<Observance> ReadObservance(const Component& part) {
     const Property* start = part.Find("DTSTART");
     const Property* to = part.Find("TZOFFSETTO");
@@ -67,12 +58,13 @@ std::optional<Observance> ReadObservance(const Component& part) {
     std::optional<IcalTime> time = ParseTimeProperty(*start);
     std::optional<int> offset = ParseOffset(to->value);
     if (!time || !offset) return std::nullopt;
-    Observance observance{time->civil, *offset, time->civil.month, std::nullopt, false};
+    Observance observance{time->civil, *offset, time->civil.month, std::nullopt, false, 0};
     if (const Property* rule = part.Find("RRULE")) {
         auto parts = ParseRuleParts(rule->value);
         observance.yearly = parts["FREQ"] == "YEARLY";
         if (auto month = Digits(parts["BYMONTH"])) observance.byMonth = *month;
         observance.byDay = ParseWeekdayItem(parts["BYDAY"]);
+        if (auto until = Digits(parts["UNTIL"].substr(0, 4))) observance.untilYear = *until;
     }
     return observance;
 }
@@ -80,6 +72,7 @@ std::optional<Observance> ReadObservance(const Component& part) {
 // The wall-clock second at which the observance begins in a year, if it does.
 std::optional<std::int64_t> OnsetIn(const Observance& o, int year) {
     if (year < o.start.year || (!o.yearly && year != o.start.year)) return std::nullopt;
+    if (o.untilYear != 0 && year > o.untilYear) return std::nullopt;
     CivilTime onset = o.start;
     onset.year = year;
     if (o.yearly) {
@@ -91,26 +84,24 @@ std::optional<std::int64_t> OnsetIn(const Observance& o, int year) {
     return SecondsOfCivil(onset);
 }
 
-std::optional<int> OffsetAt(const Component& zone, const CivilTime& local) {
+std::optional<int> OffsetAt(const std::vector<Observance>& zone, const CivilTime& local) {
     const std::int64_t wall = SecondsOfCivil(local);
     std::optional<std::int64_t> latest;
     std::optional<int> offset;
     std::optional<int> earliestOffset;
     std::optional<std::int64_t> earliest;
-    for (const Component& part : zone.children) {
-        std::optional<Observance> o = ReadObservance(part);
-        if (!o) continue;
+    for (const Observance& o : zone) {
         for (int year : {local.year - 1, local.year}) {
-            std::optional<std::int64_t> onset = OnsetIn(*o, year);
+            std::optional<std::int64_t> onset = OnsetIn(o, year);
             if (onset && *onset <= wall && (!latest || *onset > *latest)) {
                 latest = onset;
-                offset = o->offsetTo;
+                offset = o.offsetTo;
             }
         }
-        const std::int64_t first = SecondsOfCivil(o->start);
+        const std::int64_t first = SecondsOfCivil(o.start);
         if (!earliest || first < *earliest) {
             earliest = first;
-            earliestOffset = o->offsetTo;
+            earliestOffset = o.offsetTo;
         }
     }
     return offset ? offset : earliestOffset;
@@ -273,7 +264,12 @@ std::string WeekdayCode(int weekday) {
 ZoneTable::ZoneTable(const Component& calendar) {
     for (const Component& child : calendar.children) {
         const Property* id = child.name == "VTIMEZONE" ? child.Find("TZID") : nullptr;
-        if (id) zones_[id->value] = &child;
+        if (!id) continue;
+        std::vector<Observance>& zone = zones_[id->value];
+        zone.clear();  // a later definition of the same zone replaces the earlier
+        for (const Component& part : child.children) {
+            if (std::optional<Observance> o = ReadObservance(part)) zone.push_back(*o);
+        }
     }
 }
 
@@ -281,7 +277,7 @@ std::optional<std::int64_t> ZoneTable::ToUtc(const CivilTime& local,
                                              const std::string& tzid) const {
     const std::int64_t wall = SecondsOfCivil(local);
     if (auto zone = zones_.find(tzid); zone != zones_.end()) {
-        std::optional<int> offset = OffsetAt(*zone->second, local);
+        std::optional<int> offset = OffsetAt(zone->second, local);
         if (offset) return wall - *offset;
     }
     if (tzid == "Asia/Tokyo" || tzid == "Tokyo Standard Time" || tzid == "Japan") {

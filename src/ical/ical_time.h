@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ical/ical_calendar.h"
 
@@ -54,8 +55,18 @@ struct WeekdayItem {
 std::optional<WeekdayItem> ParseWeekdayItem(std::string_view text);
 std::string WeekdayCode(int weekday);
 
-// The zones a file can name: its own VTIMEZONEs, then Japan and UTC by their
-// usual names.
+// One STANDARD or DAYLIGHT part of a VTIMEZONE.
+struct Observance {
+    CivilTime start;
+    int offsetTo = 0;
+    int byMonth = 0;
+    std::optional<WeekdayItem> byDay;
+    bool yearly = false;
+    int untilYear = 0;  // 0: the rule has no end
+};
+
+// The zones a file can name: its own VTIMEZONEs, read once, then Japan and UTC
+// by their usual names.
 class ZoneTable {
 public:
     explicit ZoneTable(const Component& calendar);
@@ -63,7 +74,7 @@ public:
     std::optional<std::int64_t> ToUtc(const CivilTime& local, const std::string& tzid) const;
 
 private:
-    std::map<std::string, const Component*> zones_;
+    std::map<std::string, std::vector<Observance>> zones_;
 };
 
 }  // namespace vesm::ical

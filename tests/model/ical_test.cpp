@@ -172,7 +172,10 @@ TEST_F(Ical, DurationsWeekdaysCivilSecondsAndZones) {
         "BEGIN:VTIMEZONE|TZID:Eastern|BEGIN:STANDARD|DTSTART:19701101T020000|"
         "RRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=1SU|TZOFFSETFROM:-0400|TZOFFSETTO:-0500|END:STANDARD|"
         "BEGIN:DAYLIGHT|DTSTART:19700308T020000|RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU|"
-        "TZOFFSETFROM:-0500|TZOFFSETTO:-0400|END:DAYLIGHT|END:VTIMEZONE|"
+        "TZOFFSETFROM:-0500|TZOFFSETTO:-0400|END:DAYLIGHT|"
+        // An earlier rule that ended: it must not compete with the current one.
+        "BEGIN:STANDARD|DTSTART:19671029T020000|TZOFFSETTO:-0500|"
+        "RRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU;UNTIL=20061029T060000Z|END:STANDARD|END:VTIMEZONE|"
         "BEGIN:VTIMEZONE|TZID:India|BEGIN:STANDARD|DTSTART:19700101T000000|"
         "TZOFFSETFROM:+0530|TZOFFSETTO:+0530|END:STANDARD|END:VTIMEZONE|"
         // A month number too long for any integer is not read; the start's month holds.
@@ -181,7 +184,7 @@ TEST_F(Ical, DurationsWeekdaysCivilSecondsAndZones) {
         "END:STANDARD|END:VTIMEZONE")));
     ASSERT_TRUE(read.calendar) << read.error;
     const ZoneTable table(*read.calendar);
-    const CivilTime winter{2025, 1, 15, 12}, summer{2025, 7, 15, 12}, afterChange{2025, 3, 9, 3};
+    const CivilTime winter{2025, 1, 15, 12}, summer{2025, 10, 29, 12}, afterChange{2025, 3, 9, 3};
     EXPECT_EQ(table.ToUtc(winter, "Eastern"), SecondsOfCivil(winter) + 5 * 3600);
     EXPECT_EQ(table.ToUtc(summer, "Eastern"), SecondsOfCivil(summer) + 4 * 3600);
     EXPECT_EQ(table.ToUtc(afterChange, "Eastern"), SecondsOfCivil(afterChange) + 4 * 3600);
