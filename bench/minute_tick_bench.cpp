@@ -39,7 +39,6 @@ public:
     void InvalidateAll() override {}
     void InvalidateClock() override {}
     std::size_t TaskCount() override { return doc_.TaskCount(); }
-    vesm::CTaskTime Task(std::size_t index) override { return doc_.Task(index); }
     bool IsTaskDue(std::size_t index, vesm::DateTime now) override {
         return doc_.IsTaskDueAt(index, now);
     }

@@ -57,10 +57,6 @@ std::size_t DocumentTickTarget::TaskCount() {
     return doc_.TaskCount();
 }
 
-CTaskTime DocumentTickTarget::Task(std::size_t index) {
-    return doc_.Task(index);
-}
-
 bool DocumentTickTarget::IsTaskDue(std::size_t index, DateTime now) {
     return doc_.IsTaskDueAt(index, now);
 }

@@ -29,7 +29,6 @@ public:
     void InvalidateAll() override;
     void InvalidateClock() override;
     std::size_t TaskCount() override;
-    CTaskTime Task(std::size_t index) override;
     bool IsTaskDue(std::size_t index, DateTime now) override;
     void ArmTick(int delayMs) override;
     void RaiseAlarm(std::size_t index) override;

@@ -1,21 +1,12 @@
 #include "frame/frame_clock.h"
 
 #include "frame/frame_tick.h"
-#include "tasks/task_rules.h"
 
 namespace vesm {
-
-bool TickTarget::IsTaskDue(std::size_t index, DateTime now) {
-    return vesm::IsTaskDue(Task(index), now);
-}
 
 void FrameClock::Tick(TickTarget& target) {
     const DateTime now = target.Now();
     ReactToChange(target, now, target.CurrentSettings());
-    if (target.TaskCount() == 0) {
-        target.ArmTick(NextMinuteDelayMs(now));
-        return;
-    }
     ScanDueTasks(target, now);
 }
 

@@ -7,7 +7,6 @@
 
 #include "doc/date_time.h"
 #include "doc/settings.h"
-#include "doc/task_time.h"
 
 namespace vesm {
 
@@ -25,10 +24,8 @@ public:
     virtual void InvalidateAll() = 0;
     virtual void InvalidateClock() = 0;
     virtual std::size_t TaskCount() = 0;
-    virtual CTaskTime Task(std::size_t index) = 0;
-    // Whether the task at index is due now; a target over a large list can
-    // answer without copying the task.
-    virtual bool IsTaskDue(std::size_t index, DateTime now);
+    // Whether the task at index is due now, answered without copying the task.
+    virtual bool IsTaskDue(std::size_t index, DateTime now) = 0;
     // Replaces any pending tick with one after delayMs.
     virtual void ArmTick(int delayMs) = 0;
     // Shows the alarm for the task modally; further ticks may run meanwhile.

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tasks/task_rules.h"
+
 namespace vesm {
 namespace {
 
@@ -35,9 +37,9 @@ public:
     void InvalidateAll() override { calls += "all "; }
     void InvalidateClock() override { calls += "clock "; }
     std::size_t TaskCount() override { return tasks.size(); }
-    CTaskTime Task(std::size_t index) override {
+    bool IsTaskDue(std::size_t index, DateTime time) override {
         EXPECT_LT(index, tasks.size()) << "task read past the end of the list";
-        return index < tasks.size() ? tasks[index] : CTaskTime{};
+        return index < tasks.size() && vesm::IsTaskDue(tasks[index], time);
     }
     void ArmTick(int delayMs) override { calls += "arm" + std::to_string(delayMs) + " "; }
     void RaiseAlarm(std::size_t index) override {
