@@ -11,15 +11,13 @@ namespace vesm {
 
 inline constexpr int kOptionPageCount = 7;
 inline constexpr int kWindowPageIndex = 5;
-inline constexpr int kKoyomiPageIndex = 6;
 
 std::vector<std::unique_ptr<COptionsPage>> MakeOptionPages(const CvesmDoc& doc);
 
-// The page a stored tab index opens on: 0 to 4 are the first five pages, 6
-// the calendar marks page, any other value the window page.
+// The page a stored tab index opens on: a page's own index, or the window page
+// for a value no page has.
 constexpr int PageForTabIndex(int tabIndex) {
-    if (tabIndex == kKoyomiPageIndex) return kKoyomiPageIndex;
-    return tabIndex >= 0 && tabIndex < kWindowPageIndex ? tabIndex : kWindowPageIndex;
+    return tabIndex >= 0 && tabIndex < kOptionPageCount ? tabIndex : kWindowPageIndex;
 }
 
 }  // namespace vesm

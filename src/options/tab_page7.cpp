@@ -9,8 +9,7 @@ namespace {
 
 // Three radios in id order stand for the values 0, 1 and 2.
 int ChosenOf(HWND page, int firstId) {
-    if (IsChecked(page, firstId + 2)) return 2;
-    return IsChecked(page, firstId + 1) ? 1 : 0;
+    return CheckedRadio(page, firstId, firstId + 2).value_or(firstId) - firstId;
 }
 
 void ChooseOf(HWND page, int firstId, int value) {

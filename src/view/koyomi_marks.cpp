@@ -1,30 +1,25 @@
 #include "view/koyomi_marks.h"
 
+#include "koyomi/day_number.h"
+
 namespace vesm {
 
 namespace {
 
-constexpr int kFirstYear = 1980;
-constexpr int kLastYear = 2099;
 constexpr int kInTooltip = 1;
 constexpr int kInCell = 2;
 constexpr int kUsWeeks = 2;
 constexpr int kSunday = 1;
 constexpr int kNormalGrid = 0;
 
-int DayOfYear(const DateFields& date) {
-    static constexpr int kBefore[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-    return kBefore[date.month - 1] + (IsLeapYear(date.year) && date.month > 2 ? 1 : 0) + date.day -
-           1;
-}
-
 }  // namespace
 
 const DayKoyomi* KoyomiDays::Of(const DateFields& date) {
-    if (date.year < kFirstYear || date.year > kLastYear) return nullptr;
     auto found = years_.find(date.year);
     if (found == years_.end()) found = years_.emplace(date.year, KoyomiOfYear(date.year)).first;
-    const auto index = static_cast<std::size_t>(DayOfYear(date));
+    // Outside the years it computes, the koyomi gives an empty year.
+    const auto index = static_cast<std::size_t>(DayNumberOf(date.year, date.month, date.day) -
+                                                DayNumberOf(date.year, 1, 1));
     return index < found->second.size() ? &found->second[index] : nullptr;
 }
 
