@@ -79,8 +79,11 @@ bool CvesmDoc::LoadSettings() {
     settings_.profile.birthYear = displayDate_.Year();
     ClearLists();  // they come from the file alone
     bool complete = ReadSettingsFile();
-    if (!complete) ApplyBuiltInLists();
-    UpgradeEarlierBuiltInHolidays();
+    if (complete) {
+        UpgradeEarlierBuiltInHolidays();
+    } else {
+        ApplyBuiltInLists();
+    }
     return complete;
 }
 

@@ -1,6 +1,7 @@
 #include "doc/holiday_engine.h"
 
 #include <cstddef>
+#include <cstdint>
 
 namespace vesm {
 
@@ -16,10 +17,6 @@ constexpr int kSaturday = 7;
 constexpr int kSubstitutesFrom = 19730412;
 constexpr int kDaysBetweenFrom = 19851227;
 constexpr int kWiderDerivedDaysFrom = 20070101;
-
-int DayKey(const DateFields& day) {
-    return day.year * 10000 + day.month * 100 + day.day;
-}
 
 // Weekday (1..7) of the day `offset` days away from a day with weekday `weekday`.
 int ShiftWeekday(int weekday, int offset) {
@@ -127,7 +124,7 @@ void MarkSubstituteHolidays(std::vector<DayRecord>& days, const std::vector<Date
         if (days[i].holidayFlag != 1) continue;
         int weekday = calendar[i].weekday;
         if (weekday == kSunday && settings.fallsOnSun == 1) {
-            const int key = DayKey(calendar[i]);
+            const std::int64_t key = CalendarDayKey(calendar[i]);
             if (key < kSubstitutesFrom) continue;
             // Until 2006 only the Monday itself could become the substitute.
             const std::ptrdiff_t last = key < kWiderDerivedDaysFrom ? i + 1 : count - 1;
@@ -150,7 +147,7 @@ void MarkDaysBetweenHolidays(std::vector<DayRecord>& days,
     const std::string name = kBetweenHolidaysName;
     const auto count = static_cast<std::ptrdiff_t>(days.size());
     for (std::ptrdiff_t i = kEdge; i < count - kEdge; ++i) {
-        const int key = DayKey(calendar[i]);
+        const std::int64_t key = CalendarDayKey(calendar[i]);
         if (key < kDaysBetweenFrom) continue;
         const bool sundayExcluded = key < kWiderDerivedDaysFrom;
         if (days[i - 1].holidayFlag == 1 && days[i + 1].holidayFlag == 1 &&

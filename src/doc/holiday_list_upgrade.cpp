@@ -22,12 +22,8 @@ constexpr std::string_view kYearlessLawHolidays =
 
 using RuleIdentity = std::tuple<int, int, int, int, std::string, int, int>;
 
-RuleIdentity Identity(const CHolidayTime& rule) {
-    return {rule.kind, rule.month,     rule.dayOrOrdinal, rule.weekday,
-            rule.name, rule.firstYear, rule.lastYear};
-}
-
-RuleIdentity Identity(const RuleFields& rule) {
+template <typename Rule>
+RuleIdentity Identity(const Rule& rule) {
     return {rule.kind, rule.month,     rule.dayOrOrdinal, rule.weekday,
             rule.name, rule.firstYear, rule.lastYear};
 }
@@ -43,6 +39,8 @@ std::vector<RuleIdentity> SortedIdentities(const std::vector<Rule>& rules) {
 }  // namespace
 
 bool IsEarlierBuiltInHolidayList(const std::vector<CHolidayTime>& rules) {
+    constexpr std::size_t kFirstListSize = 13, kLawListSize = 14;
+    if (rules.size() != kFirstListSize && rules.size() != kLawListSize) return false;
     const std::vector<RuleIdentity> identities = SortedIdentities(rules);
     for (std::string_view earlier : {kFirstBuiltInHolidays, kYearlessLawHolidays}) {
         if (identities == SortedIdentities(ParseRuleValue(earlier).rules)) return true;

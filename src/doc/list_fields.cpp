@@ -4,20 +4,6 @@
 
 namespace vesm {
 
-std::vector<std::string_view> SplitListFields(std::string_view value) {
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t separator = value.find(kFieldSeparator, start);
-        if (separator == std::string_view::npos) {
-            fields.push_back(value.substr(start));
-            return fields;
-        }
-        fields.push_back(value.substr(start, separator - start));
-        start = separator + 1;
-    }
-}
-
 bool IsValidRuleDate(int year, int month, int dayOrOrdinal, int weekday) {
     if (month < 1 || month > 12) return false;
     if (dayOrOrdinal < 1 || dayOrOrdinal > MonthLength(year, month)) return false;

@@ -3,17 +3,12 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace vesm {
 
 inline constexpr char kFieldSeparator = '`';
-
-// Cuts the value at every backquote; "a``b" gives three fields, "" one.
-std::vector<std::string_view> SplitListFields(std::string_view value);
 
 // Reads `fieldTotal` fields as records of `fieldCount` fields each: `read`
 // gets the index of a record's first field and returns whether the record was
