@@ -56,9 +56,8 @@ FileRead FileDocHost::ReadFile(const std::string&) {
     }
     std::ifstream file(*settingsFile_, std::ios::binary);
     if (!file) return {FileRead::Status::OpenFailed, {}};
-    try {
+    try {  // the stream buffer reports a failed read by throwing
         std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-        if (file.bad()) return {FileRead::Status::OpenFailed, {}};
         return {FileRead::Status::Ok, std::move(bytes)};
     } catch (const std::ios_base::failure&) {
         return {FileRead::Status::OpenFailed, {}};
