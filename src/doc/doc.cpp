@@ -129,7 +129,7 @@ void CvesmDoc::ApplySettingsBytes(std::string_view bytes) {
             std::move(parsed.tasks.begin(), parsed.tasks.end(), std::back_inserter(loadedTasks));
             KeepFarTasks(parsed);
         } else {
-            std::string value = ReadFileText(line.value).text;
+            std::string value = DecodedText(line.value);
             ApplyScalarLine(settings_, {line.key, value}, displayedMonth);
         }
     }

@@ -21,13 +21,18 @@ bool IsLeadByte(unsigned char byte) {
 
 }  // namespace
 
-FileText ReadFileText(std::string_view bytes) {
-    std::string text = IsAscii(bytes) ? std::string(bytes) : DecodeCp932(bytes);
-    return {std::string(bytes), std::move(text)};
+std::string DecodedText(std::string_view bytes) {
+    return IsAscii(bytes) ? std::string(bytes) : DecodeCp932(bytes);
 }
 
-std::string FileBytes(const FileText& source, std::string_view text) {
-    if (text == source.text) return source.bytes;
+FileText ReadFileText(std::string_view bytes) {
+    return {std::string(bytes), DecodedText(bytes)};
+}
+
+// Decoding again costs a save what keeping the decoded text would cost every
+// copy of a record, and records are copied on every paint.
+std::string FileBytes(std::string_view bytesAsRead, std::string_view text) {
+    if (DecodedText(bytesAsRead) == text) return std::string(bytesAsRead);
     std::string safe = ListText(text);
     return IsAscii(safe) ? safe : EncodeCp932(safe);
 }

@@ -14,12 +14,14 @@ struct FileText {
     std::string text;   // the UTF-8 they decoded to
 };
 
+// The UTF-8 text of some code page 932 bytes.
+std::string DecodedText(std::string_view bytes);
 // The text of some file bytes, remembered with them.
 FileText ReadFileText(std::string_view bytes);
 
-// The bytes to write for `text`: those it was read from while it is unchanged,
-// else its code page 932 form, made safe for one list field.
-std::string FileBytes(const FileText& source, std::string_view text);
+// The bytes to write for `text`: those it was read from while it still reads
+// as them, else its code page 932 form, made safe for one list field.
+std::string FileBytes(std::string_view bytesAsRead, std::string_view text);
 
 // Cuts raw code page 932 bytes at every backquote that is a character of its
 // own: a lead byte always takes the next byte with it, so the second byte of a

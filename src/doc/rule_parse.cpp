@@ -54,7 +54,7 @@ ParsedRules ParseRuleBytes(std::string_view bytes) {
         const FileText* field = &fields[at];
         RuleFields rule{ReadCNumber(field[0].text), ReadCNumber(field[1].text),
                         ReadCNumber(field[2].text), ReadCNumber(field[3].text),
-                        field[kNameField].text,     field[kNameField]};
+                        field[kNameField].text,     field[kNameField].bytes};
         std::size_t years = at + kRuleFieldCount;
         if (years + kYearFieldCount <= fields.size() && IsYearField(fields[years].text) &&
             IsYearField(fields[years + 1].text)) {

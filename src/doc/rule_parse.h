@@ -18,7 +18,7 @@ struct RuleFields {
     int dayOrOrdinal = 0;
     int weekday = 0;
     std::string name;
-    FileText nameAsRead{};
+    std::string nameAsRead;  // bytes
     int firstYear = kAnyYear;
     int lastYear = kAnyYear;
 };

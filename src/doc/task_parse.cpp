@@ -2,6 +2,7 @@
 
 #include "doc/c_number.h"
 #include "doc/cp932_codec.h"
+#include "doc/file_text.h"
 #include "doc/list_fields.h"
 #include "tasks/task_rules.h"
 
@@ -51,7 +52,7 @@ ParsedTasks ParseTaskBytes(std::string_view bytes) {
         // refused with the other bad records rather than clamped.
         std::optional<CTaskTime> task = TaskFromFields(values);
         if (task) {
-            task->textAsRead = fields[at + kTextField];
+            task->textAsRead = fields[at + kTextField].bytes;
             parsed.tasks.push_back(std::move(*task));
             return true;
         }

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "doc/date_time.h"
-#include "doc/file_text.h"
 
 namespace vesm {
 
@@ -15,7 +14,7 @@ struct CTaskTime {
     int alarmArmed = 0;  // 0..1
     std::string text;
     DateTime alarmTime;
-    FileText textAsRead{};  // the text as the settings file had it
+    std::string textAsRead;  // the text's bytes as the settings file had them
 };
 
 }  // namespace vesm
