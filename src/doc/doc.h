@@ -95,7 +95,6 @@ public:
     void SetZones(const NavigationZones& zones);
 
     // ---- tasks ------------------------------------------------------------
-    void ParseTasks(std::string_view value);
     // Before the first task whose key is greater or equal, so a new task goes
     // before an equal one. Found by binary search while the list is in key
     // order, which only a snooze can break; then by walking, to the same place.

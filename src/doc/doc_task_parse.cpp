@@ -9,13 +9,6 @@
 
 namespace vesm {
 
-void CvesmDoc::ParseTasks(std::string_view value) {
-    std::lock_guard guard(lock_);
-    ParsedTasks parsed = ParseTaskValue(value);
-    for (const CTaskTime& task : parsed.tasks) InsertTaskSorted(task);
-    KeepFarTasks(parsed);
-}
-
 void CvesmDoc::KeepFarTasks(const ParsedTasks& parsed) {
     farTaskRecords_.insert(farTaskRecords_.end(), parsed.farRecords.begin(),
                            parsed.farRecords.end());

@@ -42,14 +42,14 @@ std::string FormatSettingsFile(const Settings& settings, const SettingsLists& li
     std::string bytes = EncodeCp932(scalars);
     bytes.reserve(bytes.size() + 40 * (lists.holidays.size() + lists.specialDays.size()) +
                   80 * lists.tasks.size());
-    for (const CHolidayTime& rule : lists.holidays) {
-        AppendListLine(kHolidayKey, RuleNumbers(rule),
-                       FileBytes(rule.nameAsRead, rule.name) + RuleYears(rule), bytes);
-    }
-    for (const CHolidayTime& rule : lists.specialDays) {
-        AppendListLine(kSpecialDayKey, RuleNumbers(rule),
-                       FileBytes(rule.nameAsRead, rule.name) + RuleYears(rule), bytes);
-    }
+    auto appendRules = [&bytes](std::string_view key, const std::vector<CHolidayTime>& rules) {
+        for (const CHolidayTime& rule : rules) {
+            AppendListLine(key, RuleNumbers(rule),
+                           FileBytes(rule.nameAsRead, rule.name) + RuleYears(rule), bytes);
+        }
+    };
+    appendRules(kHolidayKey, lists.holidays);
+    appendRules(kSpecialDayKey, lists.specialDays);
     for (const CTaskTime& task : lists.tasks) {
         AppendListLine(kTaskKey, TaskNumbers(task), FileBytes(task.textAsRead, task.text), bytes);
     }

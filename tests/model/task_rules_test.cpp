@@ -272,7 +272,7 @@ protected:
 
 TEST_F(TaskListDocTest, PurgeOnlyWhenOldTasksAreDeletedAndStaleIndexesChangeNothing) {
     doc.InsertTaskSorted(Task("9th alarm pending", At(2024, 5, 9, 9), 1, 2, At(2024, 5, 9, 8)));
-    doc.ParseTasks("1`2024`5`11`0`0`0`1975`1`1`0`0`1`11th");
+    doc.InsertTaskSorted(ParseTaskValue("1`2024`5`11`0`0`0`1975`1`1`0`0`1`11th").tasks.at(0));
     HandleOldTasks(0);
     EXPECT_FALSE(doc.PurgeOverdueTasks(At(2024, 5, 10, 9, 0)));
     HandleOldTasks(1);
