@@ -18,10 +18,6 @@ bool IsYearField(std::string_view field) {
     return field.empty() || IsFourDigitYear(field);
 }
 
-int YearOf(std::string_view field) {
-    return field.empty() ? kAnyYear : ReadCNumber(field);
-}
-
 bool IsValidRule(const RuleFields& rule) {
     bool closedRange = rule.firstYear != kAnyYear && rule.lastYear != kAnyYear;
     return rule.kind >= 0 && rule.kind <= 2 &&
@@ -38,6 +34,10 @@ std::string YearText(int year) {
 bool IsFourDigitYear(std::string_view text) {
     return text.size() == 4 && text[0] >= '1' && text[0] <= '9' &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int YearOrAny(std::string_view text) {
+    return IsFourDigitYear(text) ? ReadCNumber(text) : kAnyYear;
 }
 
 ParsedRules ParseRuleValue(std::string_view value) {
@@ -58,8 +58,8 @@ ParsedRules ParseRuleBytes(std::string_view bytes) {
         std::size_t years = at + kRuleFieldCount;
         if (years + kYearFieldCount <= fields.size() && IsYearField(fields[years].text) &&
             IsYearField(fields[years + 1].text)) {
-            rule.firstYear = YearOf(fields[years].text);
-            rule.lastYear = YearOf(fields[years + 1].text);
+            rule.firstYear = YearOrAny(fields[years].text);
+            rule.lastYear = YearOrAny(fields[years + 1].text);
             at += kYearFieldCount;
         }
         if (IsValidRule(rule)) {

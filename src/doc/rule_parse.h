@@ -39,6 +39,8 @@ ParsedRules ParseRuleBytes(std::string_view bytes);
 
 // Four digits, the first not 0: how a year is written in a rule line.
 bool IsFourDigitYear(std::string_view text);
+// The year such a text gives, or kAnyYear for any other text.
+int YearOrAny(std::string_view text);
 
 // The rule the fields describe, its concrete date set from the reference date.
 CHolidayTime RuleFromFields(DateTime reference, RuleFields fields);

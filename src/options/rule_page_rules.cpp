@@ -47,10 +47,6 @@ int IndexPlusOne(int index) {
     return index < 0 ? 0 : index + 1;
 }
 
-int YearOfText(const std::string& text) {
-    return IsFourDigitYear(text) ? std::stoi(text) : kAnyYear;
-}
-
 }  // namespace
 
 std::string RuleDateText(const CHolidayTime& rule, int dateFormat) {
@@ -123,8 +119,8 @@ RuleEditorResult ReadRuleInput(const RuleEditorInput& input) {
         result = {IndexPlusOne(input.weekMonthIndex), IndexPlusOne(input.ordinalIndex),
                   IndexPlusOne(input.weekdayIndex)};
     }
-    result.firstYear = YearOfText(input.firstYear);
-    result.lastYear = YearOfText(input.lastYear);
+    result.firstYear = YearOrAny(input.firstYear);
+    result.lastYear = YearOrAny(input.lastYear);
     return result;
 }
 
