@@ -6,10 +6,10 @@ namespace vesm {
 
 namespace {
 
-// A few fixed names beside the target: only one instance runs, and the next
-// save truncates and then removes whatever a crash left behind. Something that
-// cannot be cleared there (a folder, a file another program holds) is passed
-// over for the next name rather than failing every save.
+// A few fixed names beside the target: only one instance runs, and a save
+// overwrites whatever a crash left at the name it uses. Something that cannot
+// be cleared there (a folder, a file another program holds) is passed over for
+// the next name rather than failing every save.
 constexpr int kTemporaryNames = 4;
 
 std::wstring TemporaryPath(const std::wstring& path, int attempt) {
@@ -21,13 +21,17 @@ HANDLE CreateTemporary(const std::wstring& temporary) {
                        FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-// A read-only, hidden or system file refuses CREATE_ALWAYS until its
-// attributes are cleared; a folder is left alone.
+// A read-only, hidden or system file refuses CREATE_ALWAYS with "access
+// denied" until its attributes are cleared; anything else (a folder, a file in
+// use) is left as it is.
 HANDLE CreateOrClearTemporary(const std::wstring& temporary) {
     HANDLE file = CreateTemporary(temporary);
-    if (file != INVALID_HANDLE_VALUE) return file;
+    if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_ACCESS_DENIED) return file;
+    constexpr DWORD kClearable =
+        FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     const DWORD attributes = GetFileAttributesW(temporary.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ||
+        (attributes & kClearable) == 0) {
         return INVALID_HANDLE_VALUE;
     }
     if (!SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL)) return INVALID_HANDLE_VALUE;

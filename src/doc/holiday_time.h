@@ -18,7 +18,7 @@ struct CHolidayTime : DayRecord {
     int dayOrOrdinal = 0;  // day of month when weekday is 0, else ordinal 1..5
     int weekday = 0;       // 0 fixed date, 1..7 Sunday..Saturday
     std::string name;
-    std::string nameAsRead;    // the name's bytes as the settings file had them
+    std::string nameAsRead{};  // the name's bytes as the settings file had them
     int firstYear = kAnyYear;  // the rule applies from this year on; kAnyYear: always did
     int lastYear = kAnyYear;   // and up to this year; kAnyYear: with no end
 

@@ -18,7 +18,7 @@ struct RuleFields {
     int dayOrOrdinal = 0;
     int weekday = 0;
     std::string name;
-    std::string nameAsRead;  // bytes
+    std::string nameAsRead{};  // bytes
     int firstYear = kAnyYear;
     int lastYear = kAnyYear;
 };

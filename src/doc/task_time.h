@@ -14,7 +14,7 @@ struct CTaskTime {
     int alarmArmed = 0;  // 0..1
     std::string text;
     DateTime alarmTime;
-    std::string textAsRead;  // the text's bytes as the settings file had them
+    std::string textAsRead{};  // the text's bytes as the settings file had them
 };
 
 }  // namespace vesm
