@@ -157,12 +157,11 @@ private:
         const FontSpec font = LabelFont(plan_.units.labelHeight);
         const int baseline = glyphs_.Ascent(UserFont(settings_, plan_.units.fontHeight));
         const int lift = baseline - glyphs_.Ascent(font);
-        const DateTime first = *DateTime::Build(date.year, date.month, 1);
         const int rows =
             WeekRowCount(settings_, MonthLength(date.year, date.month), weekdayOfFirst);
         for (int row = 0; row < rows; ++row) {
             const int firstDay = WeekRowFirstDay(settings_, row, weekdayOfFirst);
-            const int number = RowWeekNumber(settings_, first.MidnightDaysAway(firstDay - 1));
+            const int number = RowWeekNumber(settings_, date.year, date.month, firstDay);
             const std::string text = std::to_string(number);
             const Point cell = WeekNumberCell(plan_.units, block_, row);
             const int width = MeasureText(glyphs_, font, text).width;

@@ -62,14 +62,15 @@ std::string EraMonthTitle(int year, int month) {
     return EraYearText(EraOf(year, month, 1)) + "年" + std::to_string(month) + "月";
 }
 
-int RowWeekNumber(const Settings& settings, DateTime rowStart) {
+int RowWeekNumber(const Settings& settings, int year, int month, int rowFirstDay) {
+    const int start = DayNumberOf(year, month, 1) + rowFirstDay - 1;
     const bool us = settings.weekNumberInfo == kUsWeeks && settings.startWeek == kSunday;
     if (us) {
-        const DateFields saturday = rowStart.MidnightDaysAway(6).Fields();
+        const CivilDate saturday = CivilDateOf(start + 6);
         return UsWeekNumber(saturday.year, saturday.month, saturday.day);
     }
-    const int toThursday = (5 - rowStart.Weekday() + 7) % 7;
-    const DateFields thursday = rowStart.MidnightDaysAway(toThursday).Fields();
+    constexpr int kThursday = 4;
+    const CivilDate thursday = CivilDateOf(start + (kThursday - WeekdayOf(start) + 7) % 7);
     return IsoWeekNumber(thursday.year, thursday.month, thursday.day);
 }
 

@@ -42,7 +42,8 @@ std::string EraMonthTitle(int year, int month);
 
 // The week number of a grid row from its first day: ISO 8601 by the row's
 // Thursday, which holds most of its days; the US count (Sunday weeks only)
-// by its Saturday, so the row that holds 1 January is week 1.
-int RowWeekNumber(const Settings& settings, DateTime rowStart);
+// by its Saturday, so the row that holds 1 January is week 1. The row's first
+// day is a day of the month, 0 or less for one in the month before.
+int RowWeekNumber(const Settings& settings, int year, int month, int rowFirstDay);
 
 }  // namespace vesm

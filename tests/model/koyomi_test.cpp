@@ -272,8 +272,8 @@ TEST(KoyomiTexts, TooltipLinesCellLabelsEraTitlesRowWeekNumbersAndMarksOfADay) {
         Settings settings;
         settings.weekNumberInfo = info;
         settings.startWeek = startWeek;
-        const DateTime start = *DateTime::Build(first / 10000, first / 100 % 100, first % 100);
-        EXPECT_EQ(RowWeekNumber(settings, start), week) << first << " " << info;
+        EXPECT_EQ(RowWeekNumber(settings, first / 10000, first / 100 % 100, first % 100), week)
+            << first << " " << info;
     }
     KoyomiDays days;
     const auto of = [&days](int y, int m, int d) {
