@@ -32,17 +32,6 @@ int BlockColumns(int dayFormat) {
     }
 }
 
-int BlockRows(int dayFormat) {
-    switch (dayFormat) {
-        case kDayRow:
-            return 4;
-        case kDayColumn:
-            return 33;
-        default:
-            return 9;
-    }
-}
-
 int HorizontalStep(const Settings& settings, const LayoutUnits& units) {
     int width = BlockColumns(settings.dayFormat) * units.columnWidth + units.weekColumnWidth;
     return settings.dayFormat == kDayColumn ? width : width + units.hMargin;
@@ -75,15 +64,15 @@ Size WindowSizeWithoutClock(const Settings& settings, const LayoutUnits& units,
     const int a = grid.rows;
     const int b = grid.columns;
     const int block = BlockHeight(settings, units);
+    // Below the last block of day rows or a grid, half a row instead of a whole one.
+    const int rowsHeight = 2 * units.vMargin + a * block - rh + rh / 2;
     switch (settings.dayFormat) {
         case kDayRow:
-            return {(b + 1) * units.hMargin + 31 * b * cw,
-                    2 * units.vMargin + block * (a - 1) + block - rh + rh / 2};
+            return {(b + 1) * units.hMargin + 31 * b * cw, rowsHeight};
         case kDayColumn:
             return {4 * b * cw + units.hMargin, 2 * units.vMargin + a * block + rh / 2};
         default:
-            return {(b + 1) * units.hMargin + b * (7 * cw + units.weekColumnWidth),
-                    2 * units.vMargin + block * (a - 1) + block - rh + rh / 2};
+            return {(b + 1) * units.hMargin + b * (7 * cw + units.weekColumnWidth), rowsHeight};
     }
 }
 
@@ -210,33 +199,29 @@ WindowFrame ComputeWindowFrame(const Settings& settings, const LayoutUnits& unit
 }
 
 BlockPlacer::BlockPlacer(const Settings& settings, const LayoutUnits& units)
-    : settings_(settings),
-      units_(units),
-      x_(FirstBlockX(units)),
-      row_(-BlockRows(settings.dayFormat)) {}
+    : settings_(settings), units_(units), x_(FirstBlockX(units)) {}
 
 Point BlockPlacer::NextBlock() {
-    const int blockRows = BlockRows(settings_.dayFormat);
     ++count_;
     if (settings_.calendarFormat == 0) {
         if (count_ > settings_.numOfRow) {
             x_ += HorizontalStep(settings_, units_);
-            row_ = -blockRows;
+            blockRow_ = -1;
             count_ = 1;
         }
-        row_ += blockRows;
+        ++blockRow_;
     } else {
         if (count_ > settings_.numOfColumn) {
             count_ = 1;
         }
         if (count_ == 1) {
-            row_ += blockRows;
+            ++blockRow_;
             x_ = FirstBlockX(units_);
         } else {
             x_ += HorizontalStep(settings_, units_);
         }
     }
-    return {x_, units_.vMargin + row_ / blockRows * BlockHeight(settings_, units_)};
+    return {x_, units_.vMargin + blockRow_ * BlockHeight(settings_, units_)};
 }
 
 int WeekdayNameCount(const Settings& settings, int monthLength) {

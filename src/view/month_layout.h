@@ -88,7 +88,7 @@ private:
     const Settings& settings_;
     const LayoutUnits& units_;
     int x_;
-    int row_;
+    int blockRow_ = -1;  // blocks down from the top
     int count_ = 0;
 };
 
