@@ -23,7 +23,9 @@ struct CivilTime {
     int second = 0;
 };
 
-// Seconds since 1970-01-01 00:00 of the fields read as UTC, and back.
+// Seconds since 1970-01-01 00:00 of the fields read as UTC, and back. Day
+// numbers are int, which reaches about 5.8 million years either way: far past
+// any four-digit year a file can give or any date the clock can.
 std::int64_t SecondsOfCivil(const CivilTime& civil);
 CivilTime CivilOfSeconds(std::int64_t seconds);
 // 0 Sunday .. 6 Saturday.
