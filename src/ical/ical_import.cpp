@@ -409,6 +409,15 @@ void AppendList(std::string& out, const char* heading, const std::vector<Record>
 
 }  // namespace
 
+DocRecords RecordsOf(const CvesmDoc& doc) {
+    DocRecords records;
+    for (std::size_t i = 0; i < doc.RuleCount(RuleListId::SpecialDay); ++i) {
+        records.specialDays.push_back(doc.Rule(RuleListId::SpecialDay, i));
+    }
+    for (std::size_t i = 0; i < doc.TaskCount(); ++i) records.tasks.push_back(doc.Task(i));
+    return records;
+}
+
 ImportPlan PlanImport(std::string_view bytes, const ExistingRecords& existing, DateTime reference) {
     CalendarRead read = ReadCalendar(bytes);
     if (!read.calendar) {
