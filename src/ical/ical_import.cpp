@@ -14,6 +14,7 @@
 #include "ical/ical_export.h"
 #include "ical/ical_text.h"
 #include "ical/ical_time.h"
+#include "options/rule_page_rules.h"
 #include "tasks/task_editor_rules.h"
 #include "tasks/task_rules.h"
 
@@ -23,7 +24,6 @@ namespace {
 
 constexpr int kFirstYear = 1980;
 constexpr int kLastYear = 2099;
-constexpr std::size_t kRuleNameLimit = 72;  // characters, as the rule editor's name box
 constexpr int kLastOrdinal = 5;
 constexpr std::int64_t kMaxIntervalMinutes = 2 * 60 + 59;  // the editor's longest interval
 constexpr int kMaxAlarmDaysBefore = 7;
