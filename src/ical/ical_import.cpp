@@ -34,14 +34,10 @@ constexpr const char* kRuleParts[] = {"FREQ",  "INTERVAL", "BYMONTH", "BYMONTHDA
                                       "BYDAY", "COUNT",    "UNTIL",   "WKST"};
 constexpr const char* kOutOfRange = "1980 年から 2099 年の外の日付は読み込みません";
 
-// A plain decimal number, or the fallback when the text is empty.
+// A plain decimal number of up to two digits, or the fallback when the text is empty.
 std::optional<int> NumberOr(const std::string& text, int fallback) {
     if (text.empty()) return fallback;
-    if (text.size() > 2 ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        return std::nullopt;
-    }
-    return std::stoi(text);
+    return text.size() <= 2 ? Digits(text) : std::nullopt;
 }
 
 template <typename... Numbers>
@@ -108,12 +104,8 @@ RuleIdentity IdentityOf(const CHolidayTime& r) {
 // when its end is not a year a rule can hold.
 std::optional<int> LastYearOfRule(int startYear, const std::string& count,
                                   const std::string& until) {
-    auto fourDigits = [](const std::string& text) -> std::optional<int> {
-        if (text.empty() || text.size() > 4 ||
-            !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-            return std::nullopt;
-        }
-        return std::stoi(text);
+    auto fourDigits = [](const std::string& text) {
+        return text.size() <= 4 ? Digits(text) : std::nullopt;
     };
     std::optional<int> year = !count.empty() ? fourDigits(count) : fourDigits(until.substr(0, 4));
     if (count.empty() && until.empty()) return kAnyYear;

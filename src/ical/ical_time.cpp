@@ -17,17 +17,6 @@ constexpr int kUnixEpochDay = 2440588;  // the day number of 1970-01-01
 constexpr std::int64_t kJapanOffset = 9 * 3600;
 constexpr std::array<const char*, 7> kWeekdayCodes = {"SU", "MO", "TU", "WE", "TH", "FR", "SA"};
 
-// Nine digits at most: no field of a calendar needs more, and more could overflow.
-std::optional<int> Digits(std::string_view text) {
-    int value = 0;
-    if (text.empty() || text.size() > 9) return std::nullopt;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 bool Valid(const CivilTime& t) {
     return t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= MonthLength(t.year, t.month) &&
            t.hour <= 23 && t.minute <= 59 && t.second <= 60;
@@ -101,6 +90,17 @@ std::optional<int> OffsetAt(const std::vector<Observance>& zone, const CivilTime
 }
 
 }  // namespace
+
+// Nine digits at most: no field of a calendar needs more, and more could overflow.
+std::optional<int> Digits(std::string_view text) {
+    int value = 0;
+    if (text.empty() || text.size() > 9) return std::nullopt;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
 
 std::int64_t SecondsOfCivil(const CivilTime& c) {
     const std::int64_t days = DayNumberOf(c.year, c.month, c.day) - kUnixEpochDay;

@@ -14,6 +14,9 @@
 
 namespace vesm::ical {
 
+// A number of one to nine decimal digits, nothing else: no sign, no blanks.
+std::optional<int> Digits(std::string_view text);
+
 struct CivilTime {
     int year = 0;
     int month = 0;
