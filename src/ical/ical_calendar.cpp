@@ -2,20 +2,14 @@
 
 #include <algorithm>
 
+#include "ical/ical_text.h"
+
 namespace vesm::ical {
 
 namespace {
 
 constexpr const char* kNotCalendar =
     "iCalendar ファイルではありません (BEGIN:VCALENDAR で始まっていません)。";
-
-std::string Upper(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return out;
-}
 
 std::string AtLine(int line, const std::string& what) {
     return std::to_string(line) + " 行目" + what;

@@ -12,6 +12,14 @@ bool IsContinuationByte(char c) {
 
 }  // namespace
 
+std::string Upper(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return out;
+}
+
 std::string EscapeText(std::string_view text) {
     std::string out;
     out.reserve(text.size());

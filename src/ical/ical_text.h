@@ -7,6 +7,10 @@
 
 namespace vesm::ical {
 
+// ASCII letters upper-cased, every other byte kept: names are compared
+// without case, and UTF-8 in them passes unchanged.
+std::string Upper(std::string_view text);
+
 // Backslash, semicolon, comma and line breaks escaped for a TEXT value.
 std::string EscapeText(std::string_view text);
 // The inverse; "\N" is a line break too, and an unknown escape keeps its character.

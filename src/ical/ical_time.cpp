@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "doc/date_time.h"
+#include "ical/ical_text.h"
 #include "koyomi/day_number.h"
 
 namespace vesm::ical {
@@ -217,9 +218,7 @@ std::map<std::string, std::string> ParseRuleParts(std::string_view value) {
         value.remove_prefix(end == std::string_view::npos ? value.size() : end + 1);
         std::size_t equals = part.find('=');
         if (equals == std::string_view::npos) return {};
-        std::string name(part.substr(0, equals));
-        for (char& c : name) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-        parts[name] = std::string(part.substr(equals + 1));
+        parts[Upper(part.substr(0, equals))] = std::string(part.substr(equals + 1));
     }
     return parts;
 }
