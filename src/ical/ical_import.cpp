@@ -385,16 +385,17 @@ std::string TaskText(const CTaskTime& task) {
            task.text;
 }
 
+// The first `shown` records under a heading and how many more there are.
 template <typename Record, typename Describe>
 void AppendList(std::string& out, const char* heading, const std::vector<Record>& records,
-                Describe describe) {
+                std::size_t shown, Describe describe) {
     if (records.empty()) return;
     out += heading;
-    for (std::size_t i = 0; i < records.size() && i < kShownRecords; ++i) {
+    for (std::size_t i = 0; i < records.size() && i < shown; ++i) {
         out += "\n  " + describe(records[i]);
     }
-    if (records.size() > kShownRecords) {
-        out += "\n  ほか " + std::to_string(records.size() - kShownRecords) + " 件";
+    if (records.size() > shown) {
+        out += "\n  ほか " + std::to_string(records.size() - shown) + " 件";
     }
     out += "\n";
 }
@@ -433,21 +434,12 @@ std::string ImportSummary(const ImportPlan& plan) {
         out = "記念日 " + std::to_string(plan.specialDays.size()) + " 件、予定 " +
               std::to_string(plan.tasks.size()) + " 件を追加します。\n";
     }
-    AppendList(out, "記念日:", plan.specialDays, RuleText);
-    AppendList(out, "予定:", plan.tasks, TaskText);
+    AppendList(out, "記念日:", plan.specialDays, kShownRecords, RuleText);
+    AppendList(out, "予定:", plan.tasks, kShownRecords, TaskText);
     if (plan.duplicates > 0) {
         out += "すでにある " + std::to_string(plan.duplicates) + " 件は追加しません。\n";
     }
-    if (!plan.notes.empty()) {
-        out += "注意:";
-        for (std::size_t i = 0; i < plan.notes.size() && i < kShownNotes; ++i) {
-            out += "\n  " + plan.notes[i];
-        }
-        if (plan.notes.size() > kShownNotes) {
-            out += "\n  ほか " + std::to_string(plan.notes.size() - kShownNotes) + " 件";
-        }
-        out += "\n";
-    }
+    AppendList(out, "注意:", plan.notes, kShownNotes, [](const std::string& note) { return note; });
     return out;
 }
 
