@@ -1,6 +1,5 @@
 #include "ical/ical_export.h"
 
-#include <cstdio>
 #include <map>
 #include <string_view>
 
@@ -14,18 +13,12 @@ namespace {
 constexpr int kRuleStartYear = 1980;  // a leap year, so 29 February is a real first day
 constexpr int kLastOrdinal = 5;
 
-std::string Format(const char* format, int a, int b, int c) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, format, a, b, c);
-    return buffer;
-}
-
 std::string DateValue(const CivilTime& t) {
-    return Format("%04d%02d%02d", t.year, t.month, t.day);
+    return Printf("%04d%02d%02d", t.year, t.month, t.day);
 }
 
 std::string DateTimeValue(const CivilTime& t) {
-    return DateValue(t) + Format("T%02d%02d%02d", t.hour, t.minute, t.second);
+    return DateValue(t) + Printf("T%02d%02d%02d", t.hour, t.minute, t.second);
 }
 
 CivilTime LocalCivil(DateTime time) {
@@ -42,10 +35,8 @@ public:
         for (char c : key) {
             hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
         }
-        char buffer[24];
-        std::snprintf(buffer, sizeof buffer, "%016llx", static_cast<unsigned long long>(hash));
         int seen = seen_[hash]++;
-        std::string uid = buffer;
+        std::string uid = Printf("%016llx", static_cast<unsigned long long>(hash));
         if (seen > 0) uid += "-" + std::to_string(seen);
         return uid + "@vesmira";
     }
@@ -87,7 +78,7 @@ std::string RecurrenceOfRule(const CHolidayTime& rule) {
         value += ";BYDAY=" + std::to_string(ordinal) + WeekdayCode(rule.weekday - 1);
     }
     if (rule.lastYear != kAnyYear)
-        value += ";UNTIL=" + Format("%04d%02d%02d", rule.lastYear, 12, 31);
+        value += ";UNTIL=" + Printf("%04d%02d%02d", rule.lastYear, 12, 31);
     return value;
 }
 
@@ -193,7 +184,7 @@ std::string ExportCalendar(const std::vector<CHolidayTime>& specialDays,
     for (const CHolidayTime& rule : specialDays) {
         WriteRule(
             w, rule,
-            uids.Make("rule|" + Format("%d|%d|%d|", rule.month, rule.dayOrOrdinal, rule.weekday) +
+            uids.Make("rule|" + Printf("%d|%d|%d|", rule.month, rule.dayOrOrdinal, rule.weekday) +
                       rule.name),
             stamp);
     }

@@ -1,7 +1,6 @@
 #include "ical/ical_import.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <map>
 #include <optional>
 #include <set>
@@ -38,13 +37,6 @@ constexpr const char* kOutOfRange = "1980 年から 2099 年の外の日付は�
 std::optional<int> NumberOr(const std::string& text, int fallback) {
     if (text.empty()) return fallback;
     return text.size() <= 2 ? Digits(text) : std::nullopt;
-}
-
-template <typename... Numbers>
-std::string Printf(const char* format, Numbers... numbers) {
-    char buffer[48];
-    std::snprintf(buffer, sizeof buffer, format, numbers...);
-    return buffer;
 }
 
 std::string OneLine(std::string text) {

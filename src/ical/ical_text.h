@@ -2,10 +2,19 @@
 // 75 octets.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 
 namespace vesm::ical {
+
+// A short formatted field: numbers into a date, a time or a key.
+template <typename... Numbers>
+std::string Printf(const char* format, Numbers... numbers) {
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, format, numbers...);
+    return buffer;
+}
 
 // ASCII letters upper-cased, every other byte kept: names are compared
 // without case, and UTF-8 in them passes unchanged.
