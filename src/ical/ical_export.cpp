@@ -98,7 +98,7 @@ void WriteRule(Writer& w, const CHolidayTime& rule, const std::string& uid,
 std::string StartOfTask(const CTaskTime& task, bool japan) {
     if (task.taskMode == 0) return "DTSTART;VALUE=DATE:" + DateValue(LocalCivil(task.taskTime));
     if (!japan) return "DTSTART:" + DateTimeValue(LocalCivil(task.taskTime));
-    const CivilTime tokyo = CivilOfSeconds(task.taskTime.Seconds() + 9 * 3600);
+    const CivilTime tokyo = CivilOfSeconds(task.taskTime.Seconds() + kJapanOffset);
     return std::string("DTSTART;TZID=") + kJapanZone + ":" + DateTimeValue(tokyo);
 }
 
@@ -145,7 +145,7 @@ void WriteJapanZone(Writer& w) {
 
 bool LocalClockIsJapan(const std::vector<CTaskTime>& tasks) {
     for (const CTaskTime& task : tasks) {
-        if (SecondsOfCivil(LocalCivil(task.taskTime)) - task.taskTime.Seconds() != 9 * 3600) {
+        if (SecondsOfCivil(LocalCivil(task.taskTime)) - task.taskTime.Seconds() != kJapanOffset) {
             return false;
         }
     }

@@ -15,7 +15,6 @@ namespace {
 
 constexpr std::int64_t kDay = 86400;
 constexpr int kUnixEpochDay = 2440588;  // the day number of 1970-01-01
-constexpr std::int64_t kJapanOffset = 9 * 3600;
 constexpr std::array<const char*, 7> kWeekdayCodes = {"SU", "MO", "TU", "WE", "TH", "FR", "SA"};
 
 bool Valid(const CivilTime& t) {
@@ -264,7 +263,7 @@ std::optional<std::int64_t> ZoneTable::ToUtc(const CivilTime& local,
         std::optional<int> offset = OffsetAt(zone->second, local);
         if (offset) return wall - *offset;
     }
-    if (tzid == "Asia/Tokyo" || tzid == "Tokyo Standard Time" || tzid == "Japan") {
+    if (tzid == kJapanZone || tzid == "Tokyo Standard Time" || tzid == "Japan") {
         return wall - kJapanOffset;
     }
     if (tzid == "UTC" || tzid == "Etc/UTC" || tzid == "GMT") return wall;

@@ -14,6 +14,10 @@
 
 namespace vesm::ical {
 
+// Japan's zone by its usual name, and its offset from UTC all year round.
+inline constexpr const char* kJapanZone = "Asia/Tokyo";
+inline constexpr std::int64_t kJapanOffset = 9 * 3600;
+
 // A number of one to nine decimal digits, nothing else: no sign, no blanks.
 std::optional<int> Digits(std::string_view text);
 
