@@ -11,7 +11,6 @@ namespace vesm::ical {
 namespace {
 
 constexpr int kRuleStartYear = 1980;  // a leap year, so 29 February is a real first day
-constexpr int kLastOrdinal = 5;
 
 std::string DateValue(const CivilTime& t) {
     return Printf("%04d%02d%02d", t.year, t.month, t.day);

@@ -23,7 +23,6 @@ namespace {
 
 constexpr int kFirstYear = 1980;
 constexpr int kLastYear = 2099;
-constexpr int kLastOrdinal = 5;
 constexpr std::int64_t kMaxIntervalMinutes = 2 * 60 + 59;  // the editor's longest interval
 constexpr int kMaxAlarmDaysBefore = 7;
 constexpr std::size_t kShownRecords = 5;
