@@ -48,7 +48,7 @@ std::string OneLine(std::string text) {
 }
 
 std::size_t CharacterStart(const std::string& text, std::size_t at) {
-    while (at > 0 && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) --at;
+    while (at > 0 && IsContinuationByte(text[at])) --at;
     return at;
 }
 
@@ -70,7 +70,7 @@ std::string WithoutTrailingSpaces(std::string text) {
 std::string ShortenToCharacters(std::string text, std::size_t limit) {
     std::size_t count = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+        if (IsContinuationByte(text[i])) continue;
         if (++count > limit) return WithoutTrailingSpaces(text.substr(0, i));
     }
     return text;

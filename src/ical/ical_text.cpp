@@ -6,11 +6,11 @@ namespace {
 
 constexpr std::size_t kLineOctets = 75;
 
+}  // namespace
+
 bool IsContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
-
-}  // namespace
 
 std::string Upper(std::string_view text) {
     std::string out(text);

@@ -16,6 +16,9 @@ std::string Printf(const char* format, Numbers... numbers) {
     return buffer;
 }
 
+// The second to last bytes of a UTF-8 character: a cut must not fall before one.
+bool IsContinuationByte(char c);
+
 // ASCII letters upper-cased, every other byte kept: names are compared
 // without case, and UTF-8 in them passes unchanged.
 std::string Upper(std::string_view text);
