@@ -25,6 +25,18 @@ CivilTime LocalCivil(DateTime time) {
     return CivilTime{f.year, f.month, f.day, f.hour, f.minute, f.second};
 }
 
+// Whether every task time falls where the local clock runs at UTC+9, so the
+// tasks can be written in Japan time exactly; otherwise they are written as
+// floating wall-clock times, which is what the settings file holds.
+bool LocalClockIsJapan(const std::vector<CTaskTime>& tasks) {
+    for (const CTaskTime& task : tasks) {
+        if (SecondsOfCivil(LocalCivil(task.taskTime)) - task.taskTime.Seconds() != kJapanOffset) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Identical records get the same UID in every export; a repeated identical
 // record gets its occurrence number added.
 class UidMaker {
@@ -141,15 +153,6 @@ void WriteJapanZone(Writer& w) {
 }
 
 }  // namespace
-
-bool LocalClockIsJapan(const std::vector<CTaskTime>& tasks) {
-    for (const CTaskTime& task : tasks) {
-        if (SecondsOfCivil(LocalCivil(task.taskTime)) - task.taskTime.Seconds() != kJapanOffset) {
-            return false;
-        }
-    }
-    return true;
-}
 
 std::string FormatDuration(std::int64_t seconds) {
     std::string out = seconds < 0 ? "-P" : "P";
