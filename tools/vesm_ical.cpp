@@ -50,26 +50,13 @@ bool WriteAll(const std::string& path, const std::string& bytes) {
     return static_cast<bool>(file);
 }
 
-struct Lists {
-    std::vector<vesm::CHolidayTime> specialDays;
-    std::vector<vesm::CTaskTime> tasks;
-};
-
-Lists ListsOf(const vesm::CvesmDoc& doc) {
-    Lists lists;
-    for (std::size_t i = 0; i < doc.RuleCount(vesm::RuleListId::SpecialDay); ++i) {
-        lists.specialDays.push_back(doc.Rule(vesm::RuleListId::SpecialDay, i));
-    }
-    for (std::size_t i = 0; i < doc.TaskCount(); ++i) lists.tasks.push_back(doc.Task(i));
-    return lists;
-}
-
 int Export(vesm::CvesmDoc& doc, const std::string& out) {
-    Lists lists = ListsOf(doc);
-    std::string text = vesm::ical::ExportCalendar(lists.specialDays, lists.tasks, doc.Host().Now());
+    const vesm::ical::DocRecords records = vesm::ical::RecordsOf(doc);
+    std::string text =
+        vesm::ical::ExportCalendar(records.specialDays, records.tasks, doc.Host().Now());
     if (!WriteAll(out, text)) return Fail("cannot write " + out);
-    std::printf("記念日 %zu 件、予定 %zu 件を書き出しました。\n", lists.specialDays.size(),
-                lists.tasks.size());
+    std::printf("記念日 %zu 件、予定 %zu 件を書き出しました。\n", records.specialDays.size(),
+                records.tasks.size());
     return 0;
 }
 
@@ -92,7 +79,7 @@ private:
 int Import(vesm::CvesmDoc& doc, const std::string& in, const std::string& out) {
     std::optional<std::string> bytes = ReadAll(in);
     if (!bytes) return Fail("cannot read " + in);
-    Lists before = ListsOf(doc);
+    const vesm::ical::DocRecords before = vesm::ical::RecordsOf(doc);
     vesm::ical::ImportPlan plan =
         vesm::ical::PlanImport(*bytes, {before.specialDays, before.tasks}, doc.FirstShownMonth());
     if (!plan.error.empty()) return Fail(in + ": " + plan.error);

@@ -6,8 +6,6 @@ namespace vesm {
 
 namespace {
 
-constexpr int kLastOrdinal = 5;
-
 int WeekdayOf(int year, int month, int day) {
     return DateTime::Build(year, month, day).value_or(DateTime()).Weekday();
 }

@@ -10,7 +10,8 @@
 
 namespace vesm {
 
-inline constexpr int kAnyYear = 0;  // an open end of a rule's year range
+inline constexpr int kAnyYear = 0;      // an open end of a rule's year range
+inline constexpr int kLastOrdinal = 5;  // a rule's ordinal for the last weekday of the month
 
 struct CHolidayTime : DayRecord {
     int kind = 0;          // 1 holiday rule, 2 special-day rule, 0 accepted when read

@@ -6,7 +6,6 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "doc/doc.h"
 #include "ical/ical_export.h"
@@ -43,26 +42,14 @@ void Tell(CvesmDoc& doc, const std::string& text, MessageIcon icon) {
     doc.Host().ShowMessage(request);
 }
 
-std::vector<CHolidayTime> SpecialDays(const CvesmDoc& doc) {
-    std::vector<CHolidayTime> rules;
-    for (std::size_t i = 0; i < doc.RuleCount(RuleListId::SpecialDay); ++i) {
-        rules.push_back(doc.Rule(RuleListId::SpecialDay, i));
-    }
-    return rules;
-}
-
-std::vector<CTaskTime> Tasks(const CvesmDoc& doc) {
-    std::vector<CTaskTime> tasks;
-    for (std::size_t i = 0; i < doc.TaskCount(); ++i) tasks.push_back(doc.Task(i));
-    return tasks;
-}
-
 }  // namespace
 
 void ExportCalendarFile(CvesmDoc& doc) {
     std::optional<std::string> path = PickFile(true);
     if (!path) return;
-    const std::string text = ical::ExportCalendar(SpecialDays(doc), Tasks(doc), doc.Host().Now());
+    const ical::DocRecords records = ical::RecordsOf(doc);
+    const std::string text =
+        ical::ExportCalendar(records.specialDays, records.tasks, doc.Host().Now());
     if (!doc.Host().ReplaceFile(*path, text)) {
         Tell(doc, *path + " に書き出せませんでした。", MessageIcon::Warning);
     }
@@ -76,10 +63,9 @@ void ImportCalendarFile(CvesmDoc& doc) {
         Tell(doc, *path + " を読み込めませんでした。", MessageIcon::Warning);
         return;
     }
-    const std::vector<CHolidayTime> specialDays = SpecialDays(doc);
-    const std::vector<CTaskTime> tasks = Tasks(doc);
+    const ical::DocRecords records = ical::RecordsOf(doc);
     ical::ImportPlan plan =
-        ical::PlanImport(file.bytes, {specialDays, tasks}, doc.FirstShownMonth());
+        ical::PlanImport(file.bytes, {records.specialDays, records.tasks}, doc.FirstShownMonth());
     if (!plan.error.empty()) {
         Tell(doc, *path + "\n" + plan.error + "\n何も追加しませんでした。", MessageIcon::Warning);
         return;

@@ -2,20 +2,14 @@
 
 #include <algorithm>
 
+#include "ical/ical_text.h"
+
 namespace vesm::ical {
 
 namespace {
 
 constexpr const char* kNotCalendar =
     "iCalendar ファイルではありません (BEGIN:VCALENDAR で始まっていません)。";
-
-std::string Upper(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return out;
-}
 
 std::string AtLine(int line, const std::string& what) {
     return std::to_string(line) + " 行目" + what;
@@ -29,7 +23,7 @@ std::size_t Utf8SequenceLength(std::string_view text) {
     std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
     if (length == 0 || lead > 0xF4 || text.size() < length) return 0;
     for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) return 0;
+        if (!IsContinuationByte(text[i])) return 0;
     }
     if (lead == 0xE0 && byte(1) < 0xA0) return 0;   // overlong
     if (lead == 0xED && byte(1) >= 0xA0) return 0;  // surrogate

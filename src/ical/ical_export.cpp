@@ -1,6 +1,5 @@
 #include "ical/ical_export.h"
 
-#include <cstdio>
 #include <map>
 #include <string_view>
 
@@ -12,25 +11,30 @@ namespace vesm::ical {
 namespace {
 
 constexpr int kRuleStartYear = 1980;  // a leap year, so 29 February is a real first day
-constexpr int kLastOrdinal = 5;
-
-std::string Format(const char* format, int a, int b, int c) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, format, a, b, c);
-    return buffer;
-}
 
 std::string DateValue(const CivilTime& t) {
-    return Format("%04d%02d%02d", t.year, t.month, t.day);
+    return Printf("%04d%02d%02d", t.year, t.month, t.day);
 }
 
 std::string DateTimeValue(const CivilTime& t) {
-    return DateValue(t) + Format("T%02d%02d%02d", t.hour, t.minute, t.second);
+    return DateValue(t) + Printf("T%02d%02d%02d", t.hour, t.minute, t.second);
 }
 
 CivilTime LocalCivil(DateTime time) {
     DateFields f = time.Fields();
     return CivilTime{f.year, f.month, f.day, f.hour, f.minute, f.second};
+}
+
+// Whether every task time falls where the local clock runs at UTC+9, so the
+// tasks can be written in Japan time exactly; otherwise they are written as
+// floating wall-clock times, which is what the settings file holds.
+bool LocalClockIsJapan(const std::vector<CTaskTime>& tasks) {
+    for (const CTaskTime& task : tasks) {
+        if (SecondsOfCivil(LocalCivil(task.taskTime)) - task.taskTime.Seconds() != kJapanOffset) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Identical records get the same UID in every export; a repeated identical
@@ -42,10 +46,8 @@ public:
         for (char c : key) {
             hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
         }
-        char buffer[24];
-        std::snprintf(buffer, sizeof buffer, "%016llx", static_cast<unsigned long long>(hash));
         int seen = seen_[hash]++;
-        std::string uid = buffer;
+        std::string uid = Printf("%016llx", static_cast<unsigned long long>(hash));
         if (seen > 0) uid += "-" + std::to_string(seen);
         return uid + "@vesmira";
     }
@@ -87,7 +89,7 @@ std::string RecurrenceOfRule(const CHolidayTime& rule) {
         value += ";BYDAY=" + std::to_string(ordinal) + WeekdayCode(rule.weekday - 1);
     }
     if (rule.lastYear != kAnyYear)
-        value += ";UNTIL=" + Format("%04d%02d%02d", rule.lastYear, 12, 31);
+        value += ";UNTIL=" + Printf("%04d%02d%02d", rule.lastYear, 12, 31);
     return value;
 }
 
@@ -107,7 +109,7 @@ void WriteRule(Writer& w, const CHolidayTime& rule, const std::string& uid,
 std::string StartOfTask(const CTaskTime& task, bool japan) {
     if (task.taskMode == 0) return "DTSTART;VALUE=DATE:" + DateValue(LocalCivil(task.taskTime));
     if (!japan) return "DTSTART:" + DateTimeValue(LocalCivil(task.taskTime));
-    const CivilTime tokyo = CivilOfSeconds(task.taskTime.Seconds() + 9 * 3600);
+    const CivilTime tokyo = CivilOfSeconds(task.taskTime.Seconds() + kJapanOffset);
     return std::string("DTSTART;TZID=") + kJapanZone + ":" + DateTimeValue(tokyo);
 }
 
@@ -152,15 +154,6 @@ void WriteJapanZone(Writer& w) {
 
 }  // namespace
 
-bool LocalClockIsJapan(const std::vector<CTaskTime>& tasks) {
-    for (const CTaskTime& task : tasks) {
-        if (SecondsOfCivil(LocalCivil(task.taskTime)) - task.taskTime.Seconds() != 9 * 3600) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::string FormatDuration(std::int64_t seconds) {
     std::string out = seconds < 0 ? "-P" : "P";
     std::uint64_t rest =
@@ -193,7 +186,7 @@ std::string ExportCalendar(const std::vector<CHolidayTime>& specialDays,
     for (const CHolidayTime& rule : specialDays) {
         WriteRule(
             w, rule,
-            uids.Make("rule|" + Format("%d|%d|%d|", rule.month, rule.dayOrOrdinal, rule.weekday) +
+            uids.Make("rule|" + Printf("%d|%d|%d|", rule.month, rule.dayOrOrdinal, rule.weekday) +
                       rule.name),
             stamp);
     }

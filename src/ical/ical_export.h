@@ -15,12 +15,6 @@ inline constexpr const char* kTaskModeProperty = "X-VESMIRA-TASK-MODE";
 inline constexpr const char* kAlarmModeProperty = "X-VESMIRA-ALARM-MODE";
 // Marks the VALARM that stands for the notification at the task's own time.
 inline constexpr const char* kTaskTimeAlarmProperty = "X-VESMIRA-TASK-TIME";
-inline constexpr const char* kJapanZone = "Asia/Tokyo";
-
-// Whether every task time falls where the local clock runs at UTC+9, so the
-// tasks can be written in Japan time exactly; otherwise they are written as
-// floating wall-clock times, which is what the settings file holds.
-bool LocalClockIsJapan(const std::vector<CTaskTime>& tasks);
 
 // A signed DURATION value: "-PT15M", "P1DT2H", "PT0S".
 std::string FormatDuration(std::int64_t seconds);

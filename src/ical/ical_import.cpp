@@ -1,7 +1,6 @@
 #include "ical/ical_import.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <map>
 #include <optional>
 #include <set>
@@ -14,6 +13,7 @@
 #include "ical/ical_export.h"
 #include "ical/ical_text.h"
 #include "ical/ical_time.h"
+#include "options/rule_page_rules.h"
 #include "tasks/task_editor_rules.h"
 #include "tasks/task_rules.h"
 
@@ -23,8 +23,6 @@ namespace {
 
 constexpr int kFirstYear = 1980;
 constexpr int kLastYear = 2099;
-constexpr std::size_t kRuleNameLimit = 72;  // characters, as the rule editor's name box
-constexpr int kLastOrdinal = 5;
 constexpr std::int64_t kMaxIntervalMinutes = 2 * 60 + 59;  // the editor's longest interval
 constexpr int kMaxAlarmDaysBefore = 7;
 constexpr std::size_t kShownRecords = 5;
@@ -34,21 +32,10 @@ constexpr const char* kRuleParts[] = {"FREQ",  "INTERVAL", "BYMONTH", "BYMONTHDA
                                       "BYDAY", "COUNT",    "UNTIL",   "WKST"};
 constexpr const char* kOutOfRange = "1980 年から 2099 年の外の日付は読み込みません";
 
-// A plain decimal number, or the fallback when the text is empty.
+// A plain decimal number of up to two digits, or the fallback when the text is empty.
 std::optional<int> NumberOr(const std::string& text, int fallback) {
     if (text.empty()) return fallback;
-    if (text.size() > 2 ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        return std::nullopt;
-    }
-    return std::stoi(text);
-}
-
-template <typename... Numbers>
-std::string Printf(const char* format, Numbers... numbers) {
-    char buffer[48];
-    std::snprintf(buffer, sizeof buffer, format, numbers...);
-    return buffer;
+    return text.size() <= 2 ? Digits(text) : std::nullopt;
 }
 
 std::string OneLine(std::string text) {
@@ -61,7 +48,7 @@ std::string OneLine(std::string text) {
 }
 
 std::size_t CharacterStart(const std::string& text, std::size_t at) {
-    while (at > 0 && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) --at;
+    while (at > 0 && IsContinuationByte(text[at])) --at;
     return at;
 }
 
@@ -83,7 +70,7 @@ std::string WithoutTrailingSpaces(std::string text) {
 std::string ShortenToCharacters(std::string text, std::size_t limit) {
     std::size_t count = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+        if (IsContinuationByte(text[i])) continue;
         if (++count > limit) return WithoutTrailingSpaces(text.substr(0, i));
     }
     return text;
@@ -108,12 +95,8 @@ RuleIdentity IdentityOf(const CHolidayTime& r) {
 // when its end is not a year a rule can hold.
 std::optional<int> LastYearOfRule(int startYear, const std::string& count,
                                   const std::string& until) {
-    auto fourDigits = [](const std::string& text) -> std::optional<int> {
-        if (text.empty() || text.size() > 4 ||
-            !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-            return std::nullopt;
-        }
-        return std::stoi(text);
+    auto fourDigits = [](const std::string& text) {
+        return text.size() <= 4 ? Digits(text) : std::nullopt;
     };
     std::optional<int> year = !count.empty() ? fourDigits(count) : fourDigits(until.substr(0, 4));
     if (count.empty() && until.empty()) return kAnyYear;
@@ -393,21 +376,31 @@ std::string TaskText(const CTaskTime& task) {
            task.text;
 }
 
+// The first `shown` records under a heading and how many more there are.
 template <typename Record, typename Describe>
 void AppendList(std::string& out, const char* heading, const std::vector<Record>& records,
-                Describe describe) {
+                std::size_t shown, Describe describe) {
     if (records.empty()) return;
     out += heading;
-    for (std::size_t i = 0; i < records.size() && i < kShownRecords; ++i) {
+    for (std::size_t i = 0; i < records.size() && i < shown; ++i) {
         out += "\n  " + describe(records[i]);
     }
-    if (records.size() > kShownRecords) {
-        out += "\n  ほか " + std::to_string(records.size() - kShownRecords) + " 件";
+    if (records.size() > shown) {
+        out += "\n  ほか " + std::to_string(records.size() - shown) + " 件";
     }
     out += "\n";
 }
 
 }  // namespace
+
+DocRecords RecordsOf(const CvesmDoc& doc) {
+    DocRecords records;
+    for (std::size_t i = 0; i < doc.RuleCount(RuleListId::SpecialDay); ++i) {
+        records.specialDays.push_back(doc.Rule(RuleListId::SpecialDay, i));
+    }
+    for (std::size_t i = 0; i < doc.TaskCount(); ++i) records.tasks.push_back(doc.Task(i));
+    return records;
+}
 
 ImportPlan PlanImport(std::string_view bytes, const ExistingRecords& existing, DateTime reference) {
     CalendarRead read = ReadCalendar(bytes);
@@ -432,21 +425,12 @@ std::string ImportSummary(const ImportPlan& plan) {
         out = "記念日 " + std::to_string(plan.specialDays.size()) + " 件、予定 " +
               std::to_string(plan.tasks.size()) + " 件を追加します。\n";
     }
-    AppendList(out, "記念日:", plan.specialDays, RuleText);
-    AppendList(out, "予定:", plan.tasks, TaskText);
+    AppendList(out, "記念日:", plan.specialDays, kShownRecords, RuleText);
+    AppendList(out, "予定:", plan.tasks, kShownRecords, TaskText);
     if (plan.duplicates > 0) {
         out += "すでにある " + std::to_string(plan.duplicates) + " 件は追加しません。\n";
     }
-    if (!plan.notes.empty()) {
-        out += "注意:";
-        for (std::size_t i = 0; i < plan.notes.size() && i < kShownNotes; ++i) {
-            out += "\n  " + plan.notes[i];
-        }
-        if (plan.notes.size() > kShownNotes) {
-            out += "\n  ほか " + std::to_string(plan.notes.size() - kShownNotes) + " 件";
-        }
-        out += "\n";
-    }
+    AppendList(out, "注意:", plan.notes, kShownNotes, [](const std::string& note) { return note; });
     return out;
 }
 

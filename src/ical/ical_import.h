@@ -31,6 +31,14 @@ struct ExistingRecords {
     const std::vector<CTaskTime>& tasks;
 };
 
+// Copies of the document's special-day rules and tasks: what an export writes
+// and what an import is compared with.
+struct DocRecords {
+    std::vector<CHolidayTime> specialDays;
+    std::vector<CTaskTime> tasks;
+};
+DocRecords RecordsOf(const CvesmDoc& doc);
+
 // `reference` dates the rules as the rule editor does (the first shown month).
 ImportPlan PlanImport(std::string_view bytes, const ExistingRecords& existing, DateTime reference);
 

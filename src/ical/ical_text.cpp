@@ -6,11 +6,19 @@ namespace {
 
 constexpr std::size_t kLineOctets = 75;
 
+}  // namespace
+
 bool IsContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-}  // namespace
+std::string Upper(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return out;
+}
 
 std::string EscapeText(std::string_view text) {
     std::string out;

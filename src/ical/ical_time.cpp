@@ -6,38 +6,20 @@
 #include <vector>
 
 #include "doc/date_time.h"
+#include "ical/ical_text.h"
+#include "koyomi/day_number.h"
 
 namespace vesm::ical {
 
 namespace {
 
 constexpr std::int64_t kDay = 86400;
-constexpr std::int64_t kJapanOffset = 9 * 3600;
+constexpr int kUnixEpochDay = 2440588;  // the day number of 1970-01-01
 constexpr std::array<const char*, 7> kWeekdayCodes = {"SU", "MO", "TU", "WE", "TH", "FR", "SA"};
-
-// Nine digits at most: no field of a calendar needs more, and more could overflow.
-std::optional<int> Digits(std::string_view text) {
-    int value = 0;
-    if (text.empty() || text.size() > 9) return std::nullopt;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
 
 bool Valid(const CivilTime& t) {
     return t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= MonthLength(t.year, t.month) &&
            t.hour <= 23 && t.minute <= 59 && t.second <= 60;
-}
-
-std::int64_t DaysOfCivil(int year, int month, int day) {
-    const int y = month <= 2 ? year - 1 : year;
-    const int era = (y >= 0 ? y : y - 399) / 400;
-    const int yearOfEra = y - era * 400;
-    const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return static_cast<std::int64_t>(era) * 146097 + dayOfEra - 719468;
 }
 
 std::optional<int> ParseOffset(std::string_view text) {
@@ -109,8 +91,20 @@ std::optional<int> OffsetAt(const std::vector<Observance>& zone, const CivilTime
 
 }  // namespace
 
+// Nine digits at most: no field of a calendar needs more, and more could overflow.
+std::optional<int> Digits(std::string_view text) {
+    int value = 0;
+    if (text.empty() || text.size() > 9) return std::nullopt;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 std::int64_t SecondsOfCivil(const CivilTime& c) {
-    return DaysOfCivil(c.year, c.month, c.day) * kDay + c.hour * 3600 + c.minute * 60 + c.second;
+    const std::int64_t days = DayNumberOf(c.year, c.month, c.day) - kUnixEpochDay;
+    return days * kDay + c.hour * 3600 + c.minute * 60 + c.second;
 }
 
 CivilTime CivilOfSeconds(std::int64_t seconds) {
@@ -120,26 +114,17 @@ CivilTime CivilOfSeconds(std::int64_t seconds) {
         rest += kDay;
         --days;
     }
-    const std::int64_t z = days + 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const std::int64_t dayOfEra = z - era * 146097;
-    const std::int64_t yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const std::int64_t mp = (5 * dayOfYear + 2) / 153;
-    CivilTime c;
-    c.day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
-    c.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    c.year = static_cast<int>(yearOfEra + era * 400 + (c.month <= 2 ? 1 : 0));
-    c.hour = static_cast<int>(rest / 3600);
-    c.minute = static_cast<int>(rest / 60 % 60);
-    c.second = static_cast<int>(rest % 60);
-    return c;
+    const CivilDate date = CivilDateOf(static_cast<int>(days + kUnixEpochDay));
+    return {date.year,
+            date.month,
+            date.day,
+            static_cast<int>(rest / 3600),
+            static_cast<int>(rest / 60 % 60),
+            static_cast<int>(rest % 60)};
 }
 
 int WeekdayOfCivil(int year, int month, int day) {
-    const std::int64_t weekday = (DaysOfCivil(year, month, day) + 4) % 7;  // 1970-01-01: Thursday
-    return static_cast<int>(weekday < 0 ? weekday + 7 : weekday);
+    return WeekdayOf(DayNumberOf(year, month, day));
 }
 
 int NthWeekdayDay(int year, int month, int ordinal, int weekday) {
@@ -232,9 +217,7 @@ std::map<std::string, std::string> ParseRuleParts(std::string_view value) {
         value.remove_prefix(end == std::string_view::npos ? value.size() : end + 1);
         std::size_t equals = part.find('=');
         if (equals == std::string_view::npos) return {};
-        std::string name(part.substr(0, equals));
-        for (char& c : name) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-        parts[name] = std::string(part.substr(equals + 1));
+        parts[Upper(part.substr(0, equals))] = std::string(part.substr(equals + 1));
     }
     return parts;
 }
@@ -280,7 +263,7 @@ std::optional<std::int64_t> ZoneTable::ToUtc(const CivilTime& local,
         std::optional<int> offset = OffsetAt(zone->second, local);
         if (offset) return wall - *offset;
     }
-    if (tzid == "Asia/Tokyo" || tzid == "Tokyo Standard Time" || tzid == "Japan") {
+    if (tzid == kJapanZone || tzid == "Tokyo Standard Time" || tzid == "Japan") {
         return wall - kJapanOffset;
     }
     if (tzid == "UTC" || tzid == "Etc/UTC" || tzid == "GMT") return wall;

@@ -14,6 +14,13 @@
 
 namespace vesm::ical {
 
+// Japan's zone by its usual name, and its offset from UTC all year round.
+inline constexpr const char* kJapanZone = "Asia/Tokyo";
+inline constexpr std::int64_t kJapanOffset = 9 * 3600;
+
+// A number of one to nine decimal digits, nothing else: no sign, no blanks.
+std::optional<int> Digits(std::string_view text);
+
 struct CivilTime {
     int year = 0;
     int month = 0;
@@ -23,7 +30,9 @@ struct CivilTime {
     int second = 0;
 };
 
-// Seconds since 1970-01-01 00:00 of the fields read as UTC, and back.
+// Seconds since 1970-01-01 00:00 of the fields read as UTC, and back. Day
+// numbers are int, which reaches about 5.8 million years either way: far past
+// any four-digit year a file can give or any date the clock can.
 std::int64_t SecondsOfCivil(const CivilTime& civil);
 CivilTime CivilOfSeconds(std::int64_t seconds);
 // 0 Sunday .. 6 Saturday.
