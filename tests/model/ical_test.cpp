@@ -208,6 +208,7 @@ TEST_F(Ical, WritesRulesAndTasksAsEventsAndReadsThemBackOnce) {
         Task(At(2025, 3, 3, 9, 0), 1, "済んだアラーム", 1, At(2025, 3, 3, 8, 0), 0)};
     const std::string text = ExportCalendar(rules, tasks, DateTime(1700000000));
     EXPECT_TRUE(text.starts_with("BEGIN:VCALENDAR\r\nPRODID:"));
+    EXPECT_NE(text.find("\r\nX-WR-CALNAME:vesmira\r\n"), std::string::npos);  // its name elsewhere
     for (const char* lines :
          {"VERSION:2.0|CALSCALE:GREGORIAN", "DTSTAMP:20231114T221320Z", "TZID:Asia/Tokyo",
           "TZOFFSETFROM:+0900|TZOFFSETTO:+0900", "RRULE:FREQ=YEARLY;BYMONTH=5;BYMONTHDAY=15",
@@ -288,6 +289,7 @@ TEST_F(Ical, MapsForeignEventsToTheEditorsChoicesOrRefusesThem) {
         {day + "19700101" + yearly + ";BYMONTH=12;BYMONTHDAY=31" + a, "2 12/31 w0 0-0 a"},
         {day + "20000101" + yearly + ";BYMONTH=5;BYDAY=-1MO;COUNT=3" + a, "2 5/5 w2 2000-2002 a"},
         {day + "19800101" + yearly + ";UNTIL=20191231T150000Z" + a, "2 1/1 w0 0-2019 a"},
+        {day + "20000101" + yearly + ";COUNT=1" + a, "2 1/1 w0 2000-2000 a"},
         {day + "20000101" + yearly + ";COUNT=101" + a, "2 1/1 w0 2000-0 a", "毎年になります"},
         {day + "19700101" + yearly + ";COUNT=10" + a, "", "2099"},
         {day + "21000101" + yearly + a, "", "2099"},

@@ -231,7 +231,7 @@ TEST_F(KoyomiOptionsOff, EveryPictureIsUnchanged) {
 
 TEST(KoyomiTexts, TooltipLinesCellLabelsEraTitlesRowWeekNumbersAndMarksOfADay) {
     const DayKoyomi winter{{11, true, 3}, Rokuyo::Sensho, 18},
-        plain{{4, false, 12}, Rokuyo::Tomobiki, -1};
+        plain{{4, false, 12}, Rokuyo::Tomobiki, -1}, spring{{2, false, 3}, Rokuyo::Taian, 0};
     const struct {
         int rokuyo, kyureki, sekki;
         const DayKoyomi& marks;
@@ -243,6 +243,7 @@ TEST(KoyomiTexts, TooltipLinesCellLabelsEraTitlesRowWeekNumbersAndMarksOfADay) {
         {0, 0, 2, winter, "冬至", "冬至"},
         {2, 0, 2, winter, "先勝\r\n冬至", "冬至"},
         {2, 1, 2, plain, "旧暦 4月12日 友引", "友引"},
+        {2, 0, 2, spring, "大安\r\n春分", "春分"},  // the first term of the list
         {1, 0, 0, plain, "友引", ""},
         {0, 0, 2, plain, "", ""},
         {0, 0, 0, winter, "", ""},
