@@ -101,18 +101,6 @@ TEST(DueScanTest, ManyTasksArmTheTickOnceUnlessTheLastOneRaises) {
     EXPECT_EQ(target.calls, "arm500 raise500 closed500 arm500 raise999 closed999 ");
 }
 
-TEST(DueScanTest, AlarmThirtySecondsBeforeItsTaskRaisesAtTheTickAfterIt) {
-    const DateTime taskTime = At(2024, 5, 10, 15, 0, 0);
-    FakeTarget target;
-    target.tasks = {TaskWithAlarm(taskTime, taskTime - TimeSpan(30))};
-    FrameClock clock(At(2024, 5, 10, 14, 59, 0));
-    target.now = At(2024, 5, 10, 14, 59, 29);
-    clock.Tick(target);
-    target.now = At(2024, 5, 10, 14, 59, 30);
-    clock.Tick(target);
-    EXPECT_EQ(target.calls, "arm31250 arm500 raise0 closed0 ");
-}
-
 TEST(DueScanTest, SecondDueTaskOpensOnTopFromTheNestedTickAndAShrunkListIsReadAgain) {
     const DateTime taskTime = At(2024, 5, 10, 15, 0, 0);
     FakeTarget target;

@@ -101,17 +101,6 @@ TEST(DueRuleTest, OnlyPendingAlarmsAndNotificationsAreDueFromTheirInstant) {
               std::make_tuple(2, 1, At(2025, 1, 1, 1, 59, 0)));
 }
 
-TEST(OldTaskTest, CutoffIsTheCalendarDaySpanDaysBack) {
-    EXPECT_EQ((std::vector<std::int64_t>{
-                  CutoffDayKey(At(2024, 3, 7, 23, 59), 7), CutoffDayKey(At(2023, 3, 7, 0, 0), 7),
-                  CutoffDayKey(At(2025, 1, 1, 12, 0), 1), CutoffDayKey(At(2024, 5, 10, 9, 0), 0),
-                  CutoffDayKey(At(2024, 5, 10, 9, 0), 365)}),
-              (std::vector<std::int64_t>{20240229, 20230228, 20241231, 20240510, 20230511}));
-    int cutoff = CutoffDayKey(At(2024, 5, 10, 9, 0), 7);
-    EXPECT_TRUE(IsTaskOld(Task("x", At(2024, 5, 3, 23, 59)), cutoff));
-    EXPECT_FALSE(IsTaskOld(Task("x", At(2024, 5, 4)), cutoff));
-}
-
 // Task lines of the settings file: fourteen fields per task, and the message per bad line.
 TEST(TaskLineTest, RecordsOfFourteenFieldsAreReadAndBadOrIncompleteOnesRefused) {
     const struct {

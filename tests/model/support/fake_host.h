@@ -76,8 +76,11 @@ public:
     std::optional<std::string> UserName() override { return userName; }
     std::optional<bool> FontsFolderHasMatch(const std::string& pattern) override {
         if (!fontFiles) return std::nullopt;
-        return std::any_of(fontFiles->begin(), fontFiles->end(),
-                           [&](const std::string& file) { return MatchesPattern(pattern, file); });
+        // The program asks for a name and "*": a prefix in any case.
+        const std::string prefix = Lower(pattern.substr(0, pattern.find('*')));
+        return std::any_of(fontFiles->begin(), fontFiles->end(), [&](const std::string& file) {
+            return Lower(file).rfind(prefix, 0) == 0;
+        });
     }
     FileRead ReadFile(const std::string& path) override {
         ++reads;
@@ -98,20 +101,9 @@ public:
     std::size_t PathLimit() const override { return pathLimit; }
     DateTime Now() override { return now; }
     void RedrawViews() override { ++redraws; }
-    // File-name patterns as the platform matches them: "*" and "?", any case.
-    static bool MatchesPattern(std::string_view pattern, std::string_view name) {
-        if (pattern.empty()) return name.empty();
-        if (pattern.front() == '*') {
-            for (std::size_t skip = 0; skip <= name.size(); ++skip) {
-                if (MatchesPattern(pattern.substr(1), name.substr(skip))) return true;
-            }
-            return false;
-        }
-        if (name.empty()) return false;
-        bool same =
-            pattern.front() == '?' || std::tolower(static_cast<unsigned char>(pattern.front())) ==
-                                          std::tolower(static_cast<unsigned char>(name.front()));
-        return same && MatchesPattern(pattern.substr(1), name.substr(1));
+    static std::string Lower(std::string text) {
+        for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return text;
     }
 };
 
