@@ -80,14 +80,15 @@ plain=$((holiday + 7))
 wine "$exe" >/dev/null 2>&1 &
 pid=$!
 
-# The frame opens at 4096 x 4096 and takes its size at the first paint.
+# The frame opens at 4096 x 4096 and takes its size at the first paint; before
+# that, Wine may briefly show its X window as 1 x 1 at the origin.
 geometry=
 tries=0
 while [ "$tries" -lt 100 ]; do
     tries=$((tries + 1))
     info=$(xwininfo -name vesm 2>/dev/null)
     width=$(echo "$info" | sed -n 's/^ *Width: *//p')
-    if [ -n "$width" ] && [ "$width" -lt 4096 ]; then
+    if [ -n "$width" ] && [ "$width" -gt 1 ] && [ "$width" -lt 4096 ]; then
         geometry=$(echo "$info" | sed -n \
             -e 's/^ *Absolute upper-left X: *//p' -e 's/^ *Absolute upper-left Y: *//p' \
             -e 's/^ *Width: *//p' -e 's/^ *Height: *//p' | tr '\n' ' ')
